@@ -1,0 +1,131 @@
+// A compound index file (.CDX) in the compact format: a tag directory and one
+// B+-tree per tag, in 512-byte pages. Keys are fixed-length byte strings that
+// compare with memcmp, duplicates ordered by record number; what a key means
+// (which expression made it) is the table's business, not this file's.
+// The on-disk layout is described in docs/cdx-format.md.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xbase/env.h"
+#include "xbase/status.h"
+
+namespace xbase {
+
+struct TagDefinition {
+  std::string name;             // upper case, 1 to 10 characters
+  std::string key_expression;   // stored as text for other programs
+  std::string for_expression;   // "" when the tag has no condition
+  uint16_t key_length = 0;      // 1 to 240
+  bool character_keys = true;   // trailing blanks are compressed; otherwise trailing NULs
+  bool descending = false;
+  bool unique = false;
+};
+
+// Keys gathered for building a tag in one pass. Entries are stored flat,
+// key_length bytes of key followed by the record number.
+class KeyBatch {
+ public:
+  KeyBatch(uint16_t key_length, size_t expected_count);
+
+  uint16_t key_length() const { return key_length_; }
+  size_t size() const;
+  // Adds an entry and returns its key_length bytes for the caller to fill.
+  char* Append(uint32_t recno);
+  // Orders the entries by key bytes, then record number.
+  void Sort();
+
+  std::string_view key(size_t i) const;
+  uint32_t recno(size_t i) const;
+
+ private:
+  uint16_t key_length_;
+  std::vector<char> entries_;
+};
+
+// Receives progress as a percentage (0 to 100) of the current tag.
+using ProgressFn = std::function<void(int percent)>;
+
+// What the table stores in the index's header so that an index left behind
+// by a crash, or by a program that changed the table without it, is noticed.
+struct SyncStamp {
+  uint32_t record_count = 0;
+  uint64_t table_change_stamp = 0;  // the table file's File::ChangeStamp after our last write
+  bool writing = false;             // set while pages are being written
+};
+
+class TagCursor;
+
+class CompoundIndex {
+ public:
+  virtual ~CompoundIndex() = default;
+
+  // Creates an empty index file (no tags) at `path`.
+  static Status Create(Env* env, const std::string& path, LockMode lock,
+                       std::unique_ptr<CompoundIndex>* result);
+  // Opens an index file and reads its tag directory. Damaged files give
+  // Status::Corruption naming the problem, never a crash.
+  static Status Open(Env* env, const std::string& path, bool writable, LockMode lock,
+                     std::unique_ptr<CompoundIndex>* result);
+
+  virtual const std::string& path() const = 0;
+  // Tags in creation order (for foreign files: the order of their headers in the file).
+  virtual size_t tag_count() const = 0;
+  virtual const TagDefinition& tag(size_t i) const = 0;
+  // Position of the tag called `name` (case-insensitive), or -1.
+  virtual int FindTag(std::string_view name) const = 0;
+
+  // Writes a tag holding `keys`, which must be sorted (KeyBatch::Sort).
+  // A tag of the same name is replaced.
+  virtual Status CreateTag(const TagDefinition& definition, const KeyBatch& keys,
+                           const ProgressFn& progress) = 0;
+  virtual Status DropTag(std::string_view name) = 0;
+
+  // Maintenance of one tag; `key` is exactly the tag's key_length bytes.
+  virtual Status Insert(size_t tag, std::string_view key, uint32_t recno) = 0;
+  // NotFound when the entry is absent.
+  virtual Status Delete(size_t tag, std::string_view key, uint32_t recno) = 0;
+
+  // Writes every changed page to the file.
+  virtual Status Flush() = 0;
+
+  virtual Status ReadStamp(SyncStamp* stamp) = 0;
+  // Written in place, immediately.
+  virtual Status WriteStamp(const SyncStamp& stamp) = 0;
+
+  // Walks every page of every tag and checks page bounds, key order and
+  // sibling links; Corruption names the first fault.
+  virtual Status CheckStructure() = 0;
+
+  virtual std::unique_ptr<TagCursor> NewCursor(size_t tag) = 0;
+};
+
+// A position in one tag, in key order (descending tags walk their keys from
+// high to low). A cursor stays usable across Insert and Delete on its index,
+// but must be positioned again (Seek, SeekEntry, First, Last) after them.
+class TagCursor {
+ public:
+  virtual ~TagCursor() = default;
+
+  virtual Status First() = 0;
+  virtual Status Last() = 0;
+  // Positions at the first entry whose key, compared over key.size() bytes,
+  // is not below `key` (a shorter key seeks a prefix). Valid() is false past the end.
+  virtual Status Seek(std::string_view key) = 0;
+  // Positions at exactly this entry; NotFound (and not Valid) when it is absent.
+  virtual Status SeekEntry(std::string_view key, uint32_t recno) = 0;
+  virtual Status Next() = 0;
+  virtual Status Prev() = 0;
+
+  virtual bool Valid() const = 0;
+  // REQUIRES: Valid(). The full key_length bytes, padding restored.
+  virtual std::string_view key() const = 0;
+  virtual uint32_t recno() const = 0;
+};
+
+}  // namespace xbase

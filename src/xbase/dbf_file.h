@@ -1,0 +1,107 @@
+// A DBF table file: header, field descriptors and fixed-length records.
+// Writes FoxPro 2.x tables (version 0x03, or 0xF5 with a memo file); reads
+// dBASE III/IV, FoxPro and Visual FoxPro tables. The on-disk layout is
+// described in docs/dbf-format.md.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xbase/env.h"
+#include "xbase/field.h"
+#include "xbase/status.h"
+
+namespace xbase {
+
+// Which family of programs wrote the table; decides the memo file and the
+// meaning of some field types.
+enum class DbfDialect {
+  kDBase3,       // 0x03 / 0x83, memo in .DBT (dBASE III layout)
+  kDBase4,       // 0x8B and similar, memo in .DBT (dBASE IV layout)
+  kFoxPro,       // 0x03 / 0xF5, memo in .FPT
+  kVisualFoxPro  // 0x30 / 0x31 / 0x32, memo in .FPT, backlink area
+};
+
+class DbfFile {
+ public:
+  // Windows-1252 code page mark of the header's language-driver byte.
+  static constexpr uint8_t kCodePageWindows1252 = 0x03;
+
+  // Creates a FoxPro 2.x table with no records. Field names are upper-cased;
+  // invalid definitions (bad name, type, width) give InvalidArgument.
+  static Status Create(Env* env, const std::string& path, const std::vector<FieldDef>& fields,
+                       LockMode lock, std::unique_ptr<DbfFile>* result);
+  static Status Open(Env* env, const std::string& path, bool writable, LockMode lock,
+                     std::unique_ptr<DbfFile>* result);
+
+  ~DbfFile();
+
+  const std::string& path() const { return path_; }
+  const Schema& schema() const { return schema_; }
+  DbfDialect dialect() const { return dialect_; }
+  uint8_t version_byte() const { return version_; }
+  bool writable() const { return writable_; }
+  // The table says it has a structural index (header flag 0x01).
+  bool has_structural_index_flag() const;
+  uint32_t record_count() const { return record_count_; }
+  uint32_t record_length() const { return schema_.record_length(); }
+
+  // Reads record `recno` (1-based) into buf, record_length() bytes.
+  Status ReadRecord(uint32_t recno, char* buf);
+  // The record's bytes without copying; valid until the next write. The
+  // fast path for scans.
+  Status RecordView(uint32_t recno, std::string_view* record);
+  Status WriteRecord(uint32_t recno, std::string_view record);
+  // Writes a new record after the last one and the end-of-file mark; the
+  // header's count is updated by Commit.
+  Status AppendRecord(std::string_view record, uint32_t* recno);
+  // Writes the header (record count, date of last update) so that appended
+  // records become part of the table, then records the file's change stamp.
+  Status Commit();
+  // The table file's change stamp after our last Commit.
+  uint64_t change_stamp() const { return change_stamp_; }
+
+  // Removes records for which keep(recno, record) is false, moving later
+  // records down, then truncates the file. Reports progress in percent.
+  Status Pack(const std::function<bool(uint32_t, std::string_view)>& keep,
+              const std::function<void(int)>& progress);
+  // Removes every record.
+  Status Zap();
+
+  // Sets or clears the structural-index flag in the header.
+  Status SetStructuralIndexFlag(bool present);
+
+  // Field value helpers, operating on a record buffer.
+  // The field's bytes as stored.
+  static std::string_view RawField(const FieldDef& field, const char* record);
+  // A text rendering of any field type (numbers as stored, dates YYYYMMDD,
+  // logicals T/F/?, binary types converted); memo fields give their block
+  // pointer text. Trailing blanks are kept for C fields.
+  static std::string FieldAsText(const FieldDef& field, const char* record);
+  // Stores `value` into the field, padded or cut to its width; numbers are
+  // right-aligned, formatted to the field's decimals. InvalidArgument when
+  // the text does not fit the type (a non-number into N, say).
+  static Status StoreText(const FieldDef& field, std::string_view value, char* record);
+  // A record with every field blank and no deletion mark.
+  std::string BlankRecord() const;
+
+ private:
+  DbfFile() = default;
+
+  std::string path_;
+  std::unique_ptr<File> file_;
+  Schema schema_;
+  DbfDialect dialect_ = DbfDialect::kFoxPro;
+  uint8_t version_ = 0x03;
+  uint8_t table_flags_ = 0;
+  bool writable_ = false;
+  uint16_t header_length_ = 0;
+  uint32_t record_count_ = 0;
+  uint64_t change_stamp_ = 0;
+};
+
+}  // namespace xbase
