@@ -1,0 +1,22 @@
+// The list of vellumo-cli commands.
+#include "commands.h"
+
+namespace cli {
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands = {
+      {"info", "TABLE", "structure, record count and tags", InfoCommand},
+      {"dump", "TABLE [--order TAG] [--filter EXPR] [--fields A,B] [--all]",
+       "records as CSV (UTF-8)", DumpCommand},
+      {"count", "TABLE [--filter EXPR] [--all]", "number of visible records that pass", CountCommand},
+      {"index", "TABLE NAME EXPR [NAME EXPR ...]", "create or replace tags", IndexCommand},
+      {"seek", "TABLE TAG [--exact] [--all] (KEY... | --keys FILE)",
+       "record number found for each key, 0 when none", SeekCommand},
+      {"append", "TABLE CSVFILE", "append the rows of a CSV whose header names fields", AppendCommand},
+      {"check", "TABLE", "verify every tag against the table", CheckCommand},
+      {"pack", "TABLE", "remove deleted records and rebuild the tags", PackCommand},
+  };
+  return commands;
+}
+
+}  // namespace cli

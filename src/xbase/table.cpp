@@ -1,0 +1,256 @@
+// Table: opening and closing, the current record's fields, appending,
+// replacing, deletion marks and commit.
+#include "xbase/table.h"
+
+#include "table_impl.h"
+
+namespace xbase {
+namespace {
+
+Env* EnvOrDefault(Env* env) { return env != nullptr ? env : Env::Default(); }
+
+bool IsMemoType(char type) {
+  return type == field_type::kMemo || type == field_type::kGeneral ||
+         type == field_type::kPicture || type == field_type::kBlob;
+}
+
+Status OpenMemo(Env* env, const std::string& path, const DbfFile& dbf, bool writable,
+                LockMode lock, std::unique_ptr<MemoFile>* memo) {
+  if (!dbf.schema().has_memo_fields()) return Status::OK();
+  bool dbt = dbf.dialect() == DbfDialect::kDBase3 || dbf.dialect() == DbfDialect::kDBase4;
+  std::string extension = dbt ? ".DBT" : ".FPT";
+  std::string memo_path = FindCompanionFile(env, path, extension);
+  if (memo_path.empty()) {
+    return Status::NotFound("the memo file " + ReplaceExtension(path, extension) + " is missing");
+  }
+  MemoFormat format = !dbt ? MemoFormat::kFpt
+                      : dbf.dialect() == DbfDialect::kDBase3 ? MemoFormat::kDbt3
+                                                             : MemoFormat::kDbt4;
+  return MemoFile::Open(env, memo_path, format, writable && !dbt, lock, memo);
+}
+
+}  // namespace
+
+Table::Table(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+
+Table::~Table() {
+  if (impl_->dbf) (void)Close();
+}
+
+Status Table::Create(const std::string& path, const std::vector<FieldDef>& fields,
+                     const CreateOptions& options) {
+  Env* env = EnvOrDefault(options.env);
+  std::unique_ptr<DbfFile> dbf;
+  XBASE_RETURN_IF_ERROR(DbfFile::Create(env, path, fields, LockMode::kExclusive, &dbf));
+  if (dbf->schema().has_memo_fields()) {
+    std::unique_ptr<MemoFile> memo;
+    Status s = MemoFile::CreateFpt(env, ReplaceExtension(path, ".FPT"),
+                                   MemoFile::kDefaultFptBlockSize, LockMode::kExclusive, &memo);
+    if (!s.ok()) {
+      dbf.reset();
+      (void)env->RemoveFile(path);
+      return s;
+    }
+  }
+  // A stale index of an earlier table by that name must not be taken for ours.
+  std::string old_index = FindCompanionFile(env, path, ".CDX");
+  if (!old_index.empty()) XBASE_RETURN_IF_ERROR(env->RemoveFile(old_index));
+  return Status::OK();
+}
+
+Status Table::Open(const std::string& path, const OpenOptions& options,
+                   std::unique_ptr<Table>* result) {
+  auto impl = std::make_unique<Impl>();
+  impl->env = EnvOrDefault(options.env);
+  impl->path = path;
+  impl->read_only = options.read_only || !options.exclusive;
+  impl->lock = options.exclusive ? LockMode::kExclusive : LockMode::kShared;
+  XBASE_RETURN_IF_ERROR(
+      DbfFile::Open(impl->env, path, !impl->read_only, impl->lock, &impl->dbf));
+  XBASE_RETURN_IF_ERROR(
+      OpenMemo(impl->env, path, *impl->dbf, !impl->read_only, impl->lock, &impl->memo));
+  XBASE_RETURN_IF_ERROR(impl->OpenStructuralIndex());
+  impl->buffer = impl->dbf->BlankRecord();
+  impl->original = impl->buffer;
+  result->reset(new Table(std::move(impl)));
+  return (*result)->GoTop();
+}
+
+Status Table::Close() {
+  if (!impl_->dbf) return Status::OK();
+  Status s = impl_->read_only ? Status::OK() : Commit();
+  Status t = CloseIndexes();
+  impl_->memo.reset();
+  impl_->dbf.reset();
+  return s.ok() ? t : s;
+}
+
+const std::string& Table::path() const { return impl_->path; }
+const Schema& Table::schema() const { return impl_->dbf->schema(); }
+bool Table::read_only() const { return impl_->read_only; }
+int Table::FieldIndex(std::string_view name) const { return schema().FieldIndex(name); }
+
+const FieldDef* Table::Impl::FindField(std::string_view name) const {
+  int i = dbf->schema().FieldIndex(name);
+  return i < 0 ? nullptr : &dbf->schema().field(static_cast<size_t>(i));
+}
+
+void Table::Impl::SetEof() {
+  recno = dbf->record_count() + 1;
+  eof = true;
+  buffer = dbf->BlankRecord();
+  original = buffer;
+  dirty = false;
+  appended = false;
+  cursor_on_record = false;
+}
+
+Status Table::Impl::LoadRecord(uint32_t number) {
+  std::string_view view;
+  XBASE_RETURN_IF_ERROR(dbf->RecordView(number, &view));
+  buffer.assign(view);
+  original = buffer;
+  recno = number;
+  eof = false;
+  dirty = false;
+  appended = false;
+  return Status::OK();
+}
+
+Status Table::Impl::FlushRecord() {
+  if (!dirty && !appended) return Status::OK();
+  XBASE_RETURN_IF_ERROR(MarkWriting());
+  if (appended) {
+    uint32_t number = 0;
+    XBASE_RETURN_IF_ERROR(dbf->AppendRecord(buffer, &number));
+    recno = number;
+    XBASE_RETURN_IF_ERROR(UpdateTags(nullptr, &buffer, number));
+  } else {
+    XBASE_RETURN_IF_ERROR(dbf->WriteRecord(recno, buffer));
+    XBASE_RETURN_IF_ERROR(UpdateTags(&original, &buffer, recno));
+  }
+  original = buffer;
+  dirty = false;
+  appended = false;
+  cursor_on_record = false;
+  return Status::OK();
+}
+
+uint32_t Table::RecNo() const { return impl_->recno; }
+uint32_t Table::RecCount() const {
+  return impl_->dbf->record_count() + (impl_->appended ? 1 : 0);
+}
+bool Table::Bof() const { return impl_->bof; }
+bool Table::Eof() const { return impl_->eof; }
+
+std::string Table::GetString(std::string_view field) const {
+  const FieldDef* f = impl_->FindField(field);
+  if (f == nullptr) return "";
+  return DbfFile::FieldAsText(*f, impl_->buffer.data());
+}
+
+std::string Table::GetTrimString(std::string_view field) const {
+  std::string s = GetString(field);
+  s.erase(s.find_last_not_of(' ') + 1);
+  return s;
+}
+
+bool Table::GetLogical(std::string_view field) const {
+  const FieldDef* f = impl_->FindField(field);
+  if (f == nullptr || f->type != field_type::kLogical) return false;
+  char c = impl_->buffer[f->offset];
+  return c == 'T' || c == 't' || c == 'Y' || c == 'y';
+}
+
+Status Table::GetMemo(std::string_view field, std::string* text) const {
+  text->clear();
+  const FieldDef* f = impl_->FindField(field);
+  if (f == nullptr || !IsMemoType(f->type)) {
+    return Status::InvalidArgument(std::string(field) + " is not a memo field");
+  }
+  if (!impl_->memo) return Status::NotFound("the table has no memo file");
+  uint32_t block = 0;
+  std::string pointer = DbfFile::FieldAsText(*f, impl_->buffer.data());
+  size_t first = pointer.find_first_not_of(' ');
+  if (first == std::string::npos) return Status::OK();
+  for (size_t i = first; i < pointer.size() && pointer[i] != ' '; ++i) {
+    if (pointer[i] < '0' || pointer[i] > '9') {
+      return Status::Corruption("memo pointer \"" + pointer + "\" of " + f->name + " is not a number");
+    }
+    block = block * 10 + static_cast<uint32_t>(pointer[i] - '0');
+  }
+  return impl_->memo->Read(block, text);
+}
+
+std::string_view Table::RecordBuffer() const { return impl_->buffer; }
+
+Status Table::Replace(std::string_view field, std::string_view value) {
+  if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  if (impl_->eof) return Status::InvalidArgument("no current record");
+  const FieldDef* f = impl_->FindField(field);
+  if (f == nullptr) return Status::InvalidArgument("no field named " + std::string(field));
+  if (IsMemoType(f->type)) {
+    if (!impl_->memo) return Status::NotFound("the table has no memo file");
+    XBASE_RETURN_IF_ERROR(impl_->MarkWriting());
+    std::string old_pointer = DbfFile::FieldAsText(*f, impl_->buffer.data());
+    uint32_t block = static_cast<uint32_t>(std::strtoul(old_pointer.c_str(), nullptr, 10));
+    XBASE_RETURN_IF_ERROR(impl_->memo->Write(value, &block));
+    std::string pointer = block == 0 ? "" : std::to_string(block);
+    XBASE_RETURN_IF_ERROR(DbfFile::StoreText(*f, pointer, impl_->buffer.data()));
+  } else {
+    XBASE_RETURN_IF_ERROR(DbfFile::StoreText(*f, value, impl_->buffer.data()));
+  }
+  impl_->dirty = true;
+  return Status::OK();
+}
+
+Status Table::ReplaceLogical(std::string_view field, bool value) {
+  return Replace(field, value ? "T" : "F");
+}
+
+Status Table::AppendBlank() {
+  if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
+  impl_->buffer = impl_->dbf->BlankRecord();
+  impl_->original = impl_->buffer;
+  impl_->appended = true;
+  impl_->dirty = false;
+  impl_->recno = impl_->dbf->record_count() + 1;
+  impl_->eof = false;
+  impl_->bof = false;
+  impl_->cursor_on_record = false;
+  return Status::OK();
+}
+
+Status Table::Commit() {
+  if (impl_->read_only) return Status::OK();
+  XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
+  if (!impl_->stamp_writing) return Status::OK();
+  XBASE_RETURN_IF_ERROR(impl_->dbf->Commit());
+  if (impl_->memo) XBASE_RETURN_IF_ERROR(impl_->memo->Flush());
+  if (impl_->temp_cdx) XBASE_RETURN_IF_ERROR(impl_->temp_cdx->Flush());
+  return impl_->WriteCleanStamp();
+}
+
+Status Table::Delete() {
+  if (impl_->eof) return Status::InvalidArgument("no current record");
+  if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  impl_->buffer[0] = '*';
+  impl_->dirty = true;
+  return impl_->FlushRecord();
+}
+
+Status Table::Recall() {
+  if (impl_->eof) return Status::InvalidArgument("no current record");
+  if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  impl_->buffer[0] = ' ';
+  impl_->dirty = true;
+  return impl_->FlushRecord();
+}
+
+bool Table::Deleted() const { return !impl_->eof && impl_->buffer[0] == '*'; }
+void Table::SetDeleted(bool hide) { impl_->hide_deleted = hide; }
+bool Table::deleted_hidden() const { return impl_->hide_deleted; }
+void Table::SetProgressHook(ProgressHook hook) { impl_->progress = std::move(hook); }
+
+}  // namespace xbase
