@@ -47,8 +47,14 @@ class DbfFile {
   bool writable() const { return writable_; }
   // The table says it has a structural index (header flag 0x01).
   bool has_structural_index_flag() const;
+  // Records in the table, counting those appended since the last Commit.
   uint32_t record_count() const { return record_count_; }
-  uint32_t record_length() const { return schema_.record_length(); }
+  // Bytes per record, deletion flag included. Visual FoxPro tables may
+  // keep bytes after the last field, so this can exceed the schema's.
+  uint32_t record_length() const { return record_length_; }
+  // What Open repaired on the way, for the log: "header says 100 records
+  // but the file holds 37". Empty when nothing was.
+  const std::string& open_note() const { return open_note_; }
 
   // Reads record `recno` (1-based) into buf, record_length() bytes.
   Status ReadRecord(uint32_t recno, char* buf);
@@ -56,17 +62,21 @@ class DbfFile {
   // fast path for scans.
   Status RecordView(uint32_t recno, std::string_view* record);
   Status WriteRecord(uint32_t recno, std::string_view record);
-  // Writes a new record after the last one and the end-of-file mark; the
-  // header's count is updated by Commit.
+  // Writes a new record after the last one and the end-of-file mark, in one
+  // write; the header's count is updated by Commit. Until then a reopened
+  // table does not contain the record.
   Status AppendRecord(std::string_view record, uint32_t* recno);
-  // Writes the header (record count, date of last update) so that appended
-  // records become part of the table, then records the file's change stamp.
+  // Makes appended records part of the table: syncs them to stable storage,
+  // then writes and syncs the header (record count, date of last update),
+  // then records the file's change stamp.
   Status Commit();
   // The table file's change stamp after our last Commit.
   uint64_t change_stamp() const { return change_stamp_; }
 
   // Removes records for which keep(recno, record) is false, moving later
-  // records down, then truncates the file. Reports progress in percent.
+  // records down, then truncates the file and commits. Reports progress in
+  // percent. A crash midway leaves every kept record in the table, some
+  // possibly twice.
   Status Pack(const std::function<bool(uint32_t, std::string_view)>& keep,
               const std::function<void(int)>& progress);
   // Removes every record.
@@ -89,8 +99,23 @@ class DbfFile {
   // A record with every field blank and no deletion mark.
   std::string BlankRecord() const;
 
+  // Whether the field holds a memo block number (M, G, P, W, and the
+  // 10-byte B of dBASE IV).
+  static bool IsMemoField(const FieldDef& field);
+  // The memo block a memo field points at; 0 when blank. Corruption when the
+  // field holds something other than a block number.
+  static Status MemoBlock(const FieldDef& field, const char* record, uint32_t* block);
+  // Stores a block number (0 for none) into a memo field.
+  static void StoreMemoBlock(const FieldDef& field, uint32_t block, char* record);
+
  private:
   DbfFile() = default;
+
+  Status RequireWritable() const;
+  Status ValidateRecordNumber(uint32_t recno) const;
+  uint64_t RecordOffset(uint32_t recno) const {
+    return header_length_ + static_cast<uint64_t>(recno - 1) * record_length_;
+  }
 
   std::string path_;
   std::unique_ptr<File> file_;
@@ -100,8 +125,14 @@ class DbfFile {
   uint8_t table_flags_ = 0;
   bool writable_ = false;
   uint16_t header_length_ = 0;
+  uint32_t record_length_ = 0;
   uint32_t record_count_ = 0;
+  uint32_t committed_count_ = 0;
   uint64_t change_stamp_ = 0;
+  std::string open_note_;
+  // The file's bytes as last viewed; cleared by every write.
+  std::string_view view_;
+  std::string append_buffer_;
 };
 
 }  // namespace xbase

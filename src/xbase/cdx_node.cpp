@@ -1,0 +1,238 @@
+// Interior and compact leaf node pages (docs/cdx-format.md).
+#include "cdx_node.h"
+
+#include <algorithm>
+
+#include "coding.h"
+
+namespace xbase::cdx {
+namespace {
+
+// Leaf header fields.
+constexpr size_t kFreeSpaceField = 12;
+constexpr size_t kRecnoMaskField = 14;
+constexpr size_t kDupMaskField = 18;
+constexpr size_t kTrailMaskField = 19;
+constexpr size_t kRecnoBitsField = 20;
+constexpr size_t kDupBitsField = 21;
+constexpr size_t kTrailBitsField = 22;
+constexpr size_t kEntryBytesField = 23;
+static_assert(kEntryBytesField + 1 == kLeafHeaderSize);
+constexpr size_t kMaxEntryBytes = 8;
+
+int BitsFor(uint32_t value) {
+  int bits = 1;
+  while (bits < 32 && (value >> bits) != 0) ++bits;
+  return bits;
+}
+
+// How a leaf packs record number, duplicate count and trailing count into
+// one little-endian integer of `entry_bytes` bytes, record number lowest.
+struct LeafLayout {
+  int recno_bits;
+  int count_bits;  // for the duplicate and the trailing count alike
+  size_t entry_bytes;
+};
+
+LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length) {
+  LeafLayout layout;
+  layout.count_bits = BitsFor(key_length);
+  int needed = BitsFor(max_recno) + 2 * layout.count_bits;
+  layout.entry_bytes = static_cast<size_t>((needed + 7) / 8);
+  layout.recno_bits = std::min(32, static_cast<int>(layout.entry_bytes * 8) - 2 * layout.count_bits);
+  return layout;
+}
+
+size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
+  size_t n = 0;
+  while (n < key_length && key[key_length - 1 - n] == pad) ++n;
+  return n;
+}
+
+size_t CommonPrefix(const char* a, const char* b, size_t limit) {
+  size_t n = 0;
+  while (n < limit && a[n] == b[n]) ++n;
+  return n;
+}
+
+// Bytes of entry `key` stored after `previous` (nullptr for the first),
+// with its duplicate and trailing counts.
+struct Packed {
+  size_t duplicate;
+  size_t trailing;
+  size_t stored;
+};
+
+Packed Pack(const char* previous, const char* key, uint16_t key_length, char pad) {
+  Packed p;
+  p.trailing = TrailingPad(key, key_length, pad);
+  p.duplicate = previous ? CommonPrefix(previous, key, key_length - p.trailing) : 0;
+  p.stored = key_length - p.duplicate - p.trailing;
+  return p;
+}
+
+uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
+
+}  // namespace
+
+void Node::Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child) {
+  keys.insert(i * key_length, key.data(), key_length);
+  recnos.insert(recnos.begin() + static_cast<ptrdiff_t>(i), recno);
+  if (!leaf) children.insert(children.begin() + static_cast<ptrdiff_t>(i), child);
+}
+
+void Node::Erase(size_t i) {
+  keys.erase(i * key_length, key_length);
+  recnos.erase(recnos.begin() + static_cast<ptrdiff_t>(i));
+  if (!leaf) children.erase(children.begin() + static_cast<ptrdiff_t>(i));
+}
+
+void Node::MoveTail(size_t from, Node* other) {
+  other->keys.append(keys, from * key_length, std::string::npos);
+  other->recnos.insert(other->recnos.end(), recnos.begin() + static_cast<ptrdiff_t>(from), recnos.end());
+  if (!leaf) {
+    other->children.insert(other->children.end(), children.begin() + static_cast<ptrdiff_t>(from),
+                           children.end());
+    children.resize(from);
+  }
+  keys.resize(from * key_length);
+  recnos.resize(from);
+}
+
+void LeafSizer::Add(const char* key, uint32_t recno) {
+  key_bytes_ += Pack(previous_, key, key_length_, pad_).stored;
+  previous_ = key;
+  max_recno_ = std::max(max_recno_, recno);
+  ++count_;
+}
+
+size_t LeafSizer::bytes() const {
+  return count_ * ChooseLayout(max_recno_, key_length_).entry_bytes + key_bytes_;
+}
+
+bool NodeFits(const Node& node) {
+  if (!node.leaf) return node.count() <= InteriorCapacity(node.key_length);
+  LeafSizer sizer(node.key_length, node.pad);
+  for (size_t i = 0; i < node.count(); ++i) sizer.Add(node.keys.data() + i * node.key_length, node.recnos[i]);
+  return sizer.fits();
+}
+
+void EncodeNode(const Node& node, char* page) {
+  std::memset(page, 0, kPageSize);
+  uint16_t attribute = static_cast<uint16_t>((node.leaf ? kAttributeLeaf : 0) | (node.root ? kAttributeRoot : 0));
+  EncodeLE16(page, attribute);
+  EncodeLE16(page + 2, static_cast<uint16_t>(node.count()));
+  EncodeLE32(page + 4, node.left);
+  EncodeLE32(page + 8, node.right);
+  const uint16_t length = node.key_length;
+  if (!node.leaf) {
+    char* p = page + kNodeHeaderSize;
+    for (size_t i = 0; i < node.count(); ++i) {
+      std::memcpy(p, node.keys.data() + i * length, length);
+      EncodeBE32(p + length, node.recnos[i]);
+      EncodeBE32(p + length + 4, node.children[i]);
+      p += length + 8;
+    }
+    return;
+  }
+  uint32_t max_recno = 0;
+  for (uint32_t r : node.recnos) max_recno = std::max(max_recno, r);
+  const LeafLayout layout = ChooseLayout(max_recno, length);
+  EncodeLE32(page + kRecnoMaskField, static_cast<uint32_t>(Mask(layout.recno_bits)));
+  page[kDupMaskField] = static_cast<char>(Mask(layout.count_bits));
+  page[kTrailMaskField] = static_cast<char>(Mask(layout.count_bits));
+  page[kRecnoBitsField] = static_cast<char>(layout.recno_bits);
+  page[kDupBitsField] = static_cast<char>(layout.count_bits);
+  page[kTrailBitsField] = static_cast<char>(layout.count_bits);
+  page[kEntryBytesField] = static_cast<char>(layout.entry_bytes);
+  char* entry = page + kLeafHeaderSize;
+  char* key_end = page + kPageSize;
+  const char* previous = nullptr;
+  for (size_t i = 0; i < node.count(); ++i) {
+    const char* key = node.keys.data() + i * length;
+    Packed p = Pack(previous, key, length, node.pad);
+    uint64_t value = node.recnos[i] | (static_cast<uint64_t>(p.duplicate) << layout.recno_bits) |
+                     (static_cast<uint64_t>(p.trailing) << (layout.recno_bits + layout.count_bits));
+    for (size_t b = 0; b < layout.entry_bytes; ++b) entry[b] = static_cast<char>(value >> (8 * b));
+    entry += layout.entry_bytes;
+    key_end -= p.stored;
+    std::memcpy(key_end, key + p.duplicate, p.stored);
+    previous = key;
+  }
+  EncodeLE16(page + kFreeSpaceField, static_cast<uint16_t>(key_end - entry));
+}
+
+Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char pad, Node* node) {
+  auto corrupt = [offset](const std::string& what) {
+    return Status::Corruption("index page " + Hex(offset) + ": " + what);
+  };
+  const uint16_t attribute = DecodeLE16(page);
+  if (attribute > (kAttributeLeaf | kAttributeRoot)) return corrupt("bad node attribute " + Hex(attribute));
+  const size_t count = DecodeLE16(page + 2);
+  node->offset = offset;
+  node->leaf = (attribute & kAttributeLeaf) != 0;
+  node->root = (attribute & kAttributeRoot) != 0;
+  node->left = DecodeLE32(page + 4);
+  node->right = DecodeLE32(page + 8);
+  node->key_length = key_length;
+  node->pad = pad;
+  node->dirty = false;
+  node->freed = false;
+  node->keys.assign(count * key_length, '\0');
+  node->recnos.resize(count);
+  node->children.clear();
+  if (!node->leaf) {
+    if (count == 0) return corrupt("interior node without keys");
+    if (count > InteriorCapacity(key_length)) return corrupt(std::to_string(count) + " keys do not fit");
+    node->children.resize(count);
+    const char* p = page + kNodeHeaderSize;
+    for (size_t i = 0; i < count; ++i) {
+      std::memcpy(node->keys.data() + i * key_length, p, key_length);
+      node->recnos[i] = DecodeBE32(p + key_length);
+      node->children[i] = DecodeBE32(p + key_length + 4);
+      p += key_length + 8;
+    }
+    return Status::OK();
+  }
+  const size_t entry_bytes = static_cast<uint8_t>(page[kEntryBytesField]);
+  const int recno_bits = static_cast<uint8_t>(page[kRecnoBitsField]);
+  const int dup_bits = static_cast<uint8_t>(page[kDupBitsField]);
+  const int trail_bits = static_cast<uint8_t>(page[kTrailBitsField]);
+  const uint64_t recno_mask = DecodeLE32(page + kRecnoMaskField);
+  const uint64_t dup_mask = static_cast<uint8_t>(page[kDupMaskField]);
+  const uint64_t trail_mask = static_cast<uint8_t>(page[kTrailMaskField]);
+  if (count > 0 && (entry_bytes == 0 || entry_bytes > kMaxEntryBytes || recno_bits > 32 || dup_bits > 8 ||
+                    trail_bits > 8 || recno_bits + dup_bits + trail_bits > static_cast<int>(entry_bytes * 8) ||
+                    (recno_mask & ~Mask(recno_bits)) != 0 || (dup_mask & ~Mask(dup_bits)) != 0 ||
+                    (trail_mask & ~Mask(trail_bits)) != 0)) {
+    return corrupt("inconsistent leaf bit layout");
+  }
+  if (count * entry_bytes > kLeafSpace) return corrupt(std::to_string(count) + " keys do not fit");
+  const size_t free_space = DecodeLE16(page + kFreeSpaceField);
+  if (free_space > kLeafSpace - count * entry_bytes) return corrupt("free space " + std::to_string(free_space) + " too large");
+  const char* entry = page + kLeafHeaderSize;
+  const char* entries_end = entry + count * entry_bytes;
+  const char* key_end = page + kPageSize;
+  char* out = node->keys.data();
+  for (size_t i = 0; i < count; ++i) {
+    uint64_t value = 0;
+    for (size_t b = 0; b < entry_bytes; ++b) value |= static_cast<uint64_t>(static_cast<uint8_t>(entry[b])) << (8 * b);
+    entry += entry_bytes;
+    node->recnos[i] = static_cast<uint32_t>(value & recno_mask);
+    const size_t duplicate = (value >> recno_bits) & dup_mask;
+    const size_t trailing = (value >> (recno_bits + dup_bits)) & trail_mask;
+    if (trailing > key_length || duplicate > key_length - trailing || (i == 0 && duplicate != 0)) {
+      return corrupt("bad compression counts in entry " + std::to_string(i));
+    }
+    const size_t stored = key_length - duplicate - trailing;
+    if (static_cast<size_t>(key_end - entries_end) < stored) return corrupt("key data overlaps the entries");
+    key_end -= stored;
+    if (duplicate > 0) std::memcpy(out, out - key_length, duplicate);
+    std::memcpy(out + duplicate, key_end, stored);
+    std::memset(out + duplicate + stored, pad, trailing);
+    out += key_length;
+  }
+  return Status::OK();
+}
+
+}  // namespace xbase::cdx

@@ -1,0 +1,80 @@
+// One B+-tree node of a CDX tag held decoded in memory: keys at full length,
+// record numbers, and (interior nodes) child page offsets. Encode/decode
+// translate to the interior and compact leaf page layouts (docs/cdx-format.md).
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cdx_format.h"
+
+namespace xbase::cdx {
+
+constexpr size_t kNodeHeaderSize = 12;  // attribute, count, left, right
+constexpr size_t kLeafHeaderSize = 24;  // plus free space, masks, bit counts, entry width
+constexpr size_t kLeafSpace = kPageSize - kLeafHeaderSize;
+constexpr size_t kInteriorSpace = kPageSize - kNodeHeaderSize;
+static_assert(kLeafSpace == 488 && kInteriorSpace == 500);
+
+struct Node {
+  uint32_t offset = kNoPage;
+  bool leaf = true;
+  bool root = false;
+  uint32_t left = kNoPage;
+  uint32_t right = kNoPage;
+  uint16_t key_length = 0;
+  char pad = ' ';  // the byte trailing compression removes
+  std::string keys;  // count() * key_length bytes
+  std::vector<uint32_t> recnos;
+  std::vector<uint32_t> children;  // interior nodes only
+  bool dirty = false;
+  bool freed = false;
+
+  size_t count() const { return recnos.size(); }
+  std::string_view key(size_t i) const { return {keys.data() + i * key_length, key_length}; }
+  // Orders entry i against (key, recno): memcmp over the key, then record number.
+  int Compare(size_t i, std::string_view other_key, uint32_t other_recno) const {
+    int c = std::memcmp(keys.data() + i * key_length, other_key.data(), key_length);
+    if (c != 0) return c;
+    return recnos[i] < other_recno ? -1 : recnos[i] > other_recno ? 1 : 0;
+  }
+  void Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child);
+  void Erase(size_t i);
+  // Moves entries [from, count()) to the end of `other`.
+  void MoveTail(size_t from, Node* other);
+  size_t MemoryUsage() const { return sizeof(Node) + keys.capacity() + recnos.capacity() * 8; }
+};
+
+// Space a compact leaf needs, added up one entry at a time in key order.
+class LeafSizer {
+ public:
+  LeafSizer(uint16_t key_length, char pad) : key_length_(key_length), pad_(pad) {}
+  void Add(const char* key, uint32_t recno);
+  // Bytes of entries and key data the leaf would use.
+  size_t bytes() const;
+  bool fits() const { return bytes() <= kLeafSpace; }
+  size_t count() const { return count_; }
+
+ private:
+  uint16_t key_length_;
+  char pad_;
+  const char* previous_ = nullptr;
+  size_t count_ = 0;
+  size_t key_bytes_ = 0;
+  uint32_t max_recno_ = 0;
+};
+
+// Entries an interior node of this key length holds.
+inline size_t InteriorCapacity(uint16_t key_length) { return kInteriorSpace / (key_length + 8u); }
+
+// Whether `node` fits one page.
+bool NodeFits(const Node& node);
+// REQUIRES: NodeFits(node). Fills a 512-byte page.
+void EncodeNode(const Node& node, char* page);
+// Decodes a page read from `offset`; Corruption names the fault.
+Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char pad, Node* node);
+
+}  // namespace xbase::cdx

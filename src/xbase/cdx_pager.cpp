@@ -1,0 +1,159 @@
+// Node cache, free list and write-back for CDX files.
+#include "cdx_pager.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "coding.h"
+
+namespace xbase::cdx {
+namespace {
+
+// Decoded nodes beyond this are dropped, clean ones first.
+constexpr size_t kCacheLimitBytes = 64u << 20;
+// Queued raw pages beyond this are written at once.
+constexpr size_t kRawLimitBytes = 4u << 20;
+
+}  // namespace
+
+Pager::Pager(File* file, uint64_t file_end)
+    : file_(file), end_((file_end + kPageSize - 1) / kPageSize * kPageSize) {}
+
+Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
+  auto it = cache_.find(offset);
+  if (it != cache_.end()) {
+    if (it->second->key_length != key_length || it->second->pad != pad || it->second->freed) {
+      return Status::Corruption("index page " + Hex(offset) + " is used by two tags");
+    }
+    *node = it->second;
+    return Status::OK();
+  }
+  if (!IsNodeOffset(offset, end_)) {
+    return Status::Corruption("index page offset " + Hex(offset) + " is outside the file");
+  }
+  char page[kPageSize];
+  size_t read = 0;
+  XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, kPageSize, page, &read));
+  if (read != kPageSize) return Status::Corruption("index page " + Hex(offset) + " is past the end of the file");
+  auto fresh = std::make_shared<Node>();
+  XBASE_RETURN_IF_ERROR(DecodeNode(page, offset, key_length, pad, fresh.get()));
+  if (cache_bytes_ > kCacheLimitBytes) EvictCleanNodes();
+  cache_bytes_ += fresh->MemoryUsage();
+  cache_[offset] = fresh;
+  *node = std::move(fresh);
+  return Status::OK();
+}
+
+void Pager::EvictCleanNodes() {
+  for (auto it = cache_.begin(); it != cache_.end() && cache_bytes_ > kCacheLimitBytes / 2;) {
+    if (it->second->dirty) {
+      ++it;
+      continue;
+    }
+    cache_bytes_ -= std::min(cache_bytes_, it->second->MemoryUsage());
+    it = cache_.erase(it);
+  }
+}
+
+Status Pager::NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
+  auto fresh = std::make_shared<Node>();
+  fresh->offset = AllocatePage();
+  fresh->leaf = leaf;
+  fresh->key_length = key_length;
+  fresh->pad = pad;
+  cache_bytes_ += fresh->MemoryUsage();
+  MarkDirty(fresh);
+  *node = std::move(fresh);
+  return Status::OK();
+}
+
+void Pager::MarkDirty(const std::shared_ptr<Node>& node) {
+  cache_[node->offset] = node;  // back in, should it have been evicted while clean
+  if (node->dirty) return;
+  node->dirty = true;
+  dirty_.push_back(node);
+}
+
+void Pager::Free(uint32_t offset) {
+  auto it = cache_.find(offset);
+  if (it != cache_.end()) {
+    it->second->freed = true;
+    cache_bytes_ -= std::min(cache_bytes_, it->second->MemoryUsage());
+    cache_.erase(it);
+  }
+  std::string page(kPageSize, '\0');
+  EncodeLE32(page.data(), free_list_head());
+  raw_bytes_ += kPageSize;
+  raw_[offset] = std::move(page);
+  free_.push_back(offset);
+}
+
+uint32_t Pager::AllocatePage() {
+  if (free_.empty()) return AllocateAtEnd(1);
+  uint32_t offset = free_.back();
+  free_.pop_back();
+  auto it = raw_.find(offset);
+  if (it != raw_.end()) {
+    raw_bytes_ -= it->second.size();
+    raw_.erase(it);
+  }
+  return offset;
+}
+
+uint32_t Pager::AllocateAtEnd(uint32_t pages) {
+  uint32_t offset = static_cast<uint32_t>(end_);
+  end_ += static_cast<uint64_t>(pages) * kPageSize;
+  return offset;
+}
+
+Status Pager::WriteRaw(uint32_t offset, std::string bytes) {
+  raw_bytes_ += bytes.size();
+  raw_[offset] = std::move(bytes);
+  if (raw_bytes_ > kRawLimitBytes) return Flush();
+  return Status::OK();
+}
+
+Status Pager::Flush() {
+  for (const auto& node : dirty_) {
+    if (node->freed || !node->dirty) continue;
+    std::string page(kPageSize, '\0');
+    EncodeNode(*node, page.data());
+    raw_[node->offset] = std::move(page);
+    node->dirty = false;
+  }
+  dirty_.clear();
+  // raw_ is ordered by offset: runs of adjacent pages go out as one write.
+  std::string run;
+  uint64_t run_start = 0;
+  for (auto& [offset, bytes] : raw_) {
+    if (!run.empty() && run_start + run.size() != offset) {
+      XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
+      run.clear();
+    }
+    if (run.empty()) run_start = offset;
+    run += bytes;
+  }
+  if (!run.empty()) XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
+  raw_.clear();
+  raw_bytes_ = 0;
+  return Status::OK();
+}
+
+Status Pager::ReadFreeList(uint32_t head) {
+  free_.clear();
+  std::unordered_set<uint32_t> seen;
+  for (uint32_t offset = head; offset != kNoPage;) {
+    if (!IsNodeOffset(offset, end_)) return Status::Corruption("free page " + Hex(offset) + " is outside the file");
+    if (!seen.insert(offset).second) return Status::Corruption("free page list loops at " + Hex(offset));
+    free_.push_back(offset);
+    char link[4];
+    size_t read = 0;
+    XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, sizeof(link), link, &read));
+    if (read != sizeof(link)) return Status::Corruption("free page " + Hex(offset) + " is past the end of the file");
+    offset = DecodeLE32(link);
+  }
+  std::reverse(free_.begin(), free_.end());
+  return Status::OK();
+}
+
+}  // namespace xbase::cdx

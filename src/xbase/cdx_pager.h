@@ -1,0 +1,68 @@
+// The page layer of a CDX file: a bounded cache of decoded nodes, the list
+// of free pages, allocation, and writing changed pages back in offset order.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "cdx_node.h"
+#include "xbase/env.h"
+
+namespace xbase::cdx {
+
+class Pager {
+ public:
+  // `file_end` is the file size; pages are allocated from there on.
+  Pager(File* file, uint64_t file_end);
+
+  Pager(const Pager&) = delete;
+  Pager& operator=(const Pager&) = delete;
+
+  // The node at `offset`, read and decoded unless cached. Offsets outside
+  // the file, and a page already cached for a tag of another key length,
+  // give Corruption.
+  Status Load(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node);
+  // A new empty node on a free or new page, cached and dirty.
+  Status NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node);
+  // Records that `node` changed; Flush writes it.
+  void MarkDirty(const std::shared_ptr<Node>& node);
+  // Returns a node's page to the free list. The node must no longer be linked.
+  void Free(uint32_t offset);
+
+  // A page for a node: from the free list, else at the end of the file.
+  uint32_t AllocatePage();
+  // `pages` consecutive pages at the end of the file.
+  uint32_t AllocateAtEnd(uint32_t pages);
+  // Queues bytes to be written at `offset` by the next Flush (or earlier,
+  // once many are queued).
+  Status WriteRaw(uint32_t offset, std::string bytes);
+  // Writes every queued page and dirty node, in offset order.
+  Status Flush();
+  bool HasChanges() const { return !dirty_.empty() || !raw_.empty(); }
+
+  // Reads the on-disk free list starting at `head`. A list that leaves the
+  // file or loops gives Corruption.
+  Status ReadFreeList(uint32_t head);
+  uint32_t free_list_head() const { return free_.empty() ? kNoPage : free_.back(); }
+  const std::vector<uint32_t>& free_pages() const { return free_; }
+  uint64_t file_end() const { return end_; }
+
+ private:
+  void EvictCleanNodes();
+
+  File* file_;
+  uint64_t end_;
+  std::unordered_map<uint32_t, std::shared_ptr<Node>> cache_;
+  size_t cache_bytes_ = 0;
+  std::vector<std::shared_ptr<Node>> dirty_;
+  std::map<uint32_t, std::string> raw_;
+  size_t raw_bytes_ = 0;
+  // Free pages, the list head last; each page links to the one before it.
+  std::vector<uint32_t> free_;
+};
+
+}  // namespace xbase::cdx
