@@ -146,7 +146,16 @@ bool Table::Eof() const { return impl_->eof; }
 std::string Table::GetString(std::string_view field) const {
   const FieldDef* f = impl_->FindField(field);
   if (f == nullptr) return "";
-  return DbfFile::FieldAsText(*f, impl_->buffer.data());
+  switch (f->type) {
+    case field_type::kCharacter:
+    case field_type::kNumeric:
+    case field_type::kFloat:
+    case field_type::kDate:
+    case field_type::kLogical:
+      return std::string(DbfFile::RawField(*f, impl_->buffer.data()));
+    default:
+      return DbfFile::FieldAsText(*f, impl_->buffer.data());
+  }
 }
 
 std::string Table::GetTrimString(std::string_view field) const {

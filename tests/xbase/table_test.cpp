@@ -287,7 +287,9 @@ TEST_F(TableTest, RandomEditsKeepTagsInStep) {
         model.erase(recno);
       }
     }
-    if (step % 500 == 0) ASSERT_TRUE(table_->Commit().ok());
+    if (step % 500 == 0) {
+      ASSERT_TRUE(table_->Commit().ok());
+    }
   }
   ASSERT_TRUE(table_->Commit().ok());
   Status s = table_->CheckIndexes();

@@ -102,7 +102,9 @@ class Table {
   bool Eof() const;
 
   // ---- Fields of the current record (empty at Eof). Unknown names give "".
-  std::string GetString(std::string_view field) const;      // padded to the width
+  // As stored, padded to the width, for C, N, F, D and L fields; other
+  // types converted to text (see the DBF layer).
+  std::string GetString(std::string_view field) const;
   std::string GetTrimString(std::string_view field) const;  // trailing blanks removed
   bool GetLogical(std::string_view field) const;
   Status GetMemo(std::string_view field, std::string* text) const;
