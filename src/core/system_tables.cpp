@@ -1,0 +1,129 @@
+// Opening, creating and rebuilding the system tables.
+#include "core/system_tables.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/application_home.h"
+#include "core/messages.h"
+
+namespace vellumo {
+namespace {
+
+xbase::FieldDef C(const char* name, uint16_t width) {
+  return xbase::FieldDef{name, xbase::field_type::kCharacter, width, 0, 0, 0};
+}
+xbase::FieldDef N(const char* name, uint16_t width, uint8_t decimals) {
+  return xbase::FieldDef{name, xbase::field_type::kNumeric, width, decimals, 0, 0};
+}
+
+const SystemTableInfo kTables[] = {
+    {SystemTable::kLetter, "LETTER.DBF", "DESCRIPT", "UPPER(descript)", true,
+     "Unable to Open or Create LETTER.DBF"},
+    {SystemTable::kReport, "REPORT.DBF", "DESCRIPT", "UPPER(descript)", true,
+     "Unable to Open or Create REPORT.DBF"},
+    {SystemTable::kEnvelope, "ENVELOPE.DBF", "DESCRIPT", "UPPER(descript)", true,
+     "Unable to Open or Create ENVELOPE.DBF"},
+    {SystemTable::kLabel, "LABEL.DBF", "DESCRIPT", "UPPER(descript)", true,
+     "Unable to Open or Create LABEL.DBF"},
+    {SystemTable::kStock, "LBLTPL.DBF", "DESCRIPT", "UPPER(descript)", false,
+     "Unable to Open LBLTPL.DBF"},
+    {SystemTable::kCityStateZip, "CSZ.DBF", "STATE", "UPPER(state)", false,
+     "Unable to Open or Create CSZ.DBF"},
+};
+
+std::string PathOf(SystemTable table) {
+  return (SystemDataDirectory() + QLatin1String(InfoOf(table).file_name)).toStdString();
+}
+
+xbase::Status OpenExclusive(const std::string& path, std::unique_ptr<xbase::Table>* result) {
+  return xbase::Table::Open(path, xbase::OpenOptions{}, result);
+}
+
+}  // namespace
+
+const SystemTableInfo& InfoOf(SystemTable table) {
+  for (const SystemTableInfo& info : kTables) {
+    if (info.id == table) return info;
+  }
+  return kTables[0];
+}
+
+std::vector<xbase::FieldDef> SystemTableFields(SystemTable table) {
+  switch (table) {
+    case SystemTable::kLetter:
+      return {C("DESCRIPT", 50), xbase::FieldDef{"RTF", xbase::field_type::kMemo, 10, 0, 0, 0}};
+    case SystemTable::kReport:
+      return {C("DESCRIPT", 60), C("LAYOUT", 60), C("BINARY", 12)};
+    case SystemTable::kEnvelope:
+      return {C("DESCRIPT", 60), N("NUMBER", 5, 0), C("BINARY", 12)};
+    case SystemTable::kLabel:
+      return {C("DESCRIPT", 60),  C("PRINTER", 2),     N("LBLHEIGHT", 6, 3), N("LBLWIDTH", 6, 3),
+              N("NBRACROSS", 2, 0), N("NBRDOWN", 2, 0), N("TOPMARG", 6, 3),   N("LEFTMARG", 6, 3),
+              N("HORIZPITCH", 6, 3), N("VERTPITCH", 6, 3), N("SHEETWIDTH", 6, 3),
+              N("SHEETDEPTH", 6, 3), C("PAPERSIZE", 5),  C("LBLSHAPE", 2),    C("TPLDESCRIP", 60),
+              C("MANUFAC", 10),    C("PRODTYPE", 25),   N("MIDEXTRAX", 6, 3), N("MIDEXTRAY", 6, 3),
+              C("ART", 12),        xbase::FieldDef{"DELETED", xbase::field_type::kLogical, 1, 0, 0, 0},
+              C("BINARY", 12)};
+    case SystemTable::kStock:
+    case SystemTable::kCityStateZip:
+      return {};
+  }
+  return {};
+}
+
+bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result) {
+  const SystemTableInfo& info = InfoOf(table);
+  std::string path = PathOf(table);
+  result->reset();
+  xbase::Status s = OpenExclusive(path, result);
+  if (!s.ok()) {
+    if (!info.created_when_missing || QFileInfo::exists(QString::fromStdString(path))) {
+      // A table that exists but cannot be opened is not replaced.
+      ShowInformation(QLatin1String(info.open_failure_message));
+      return false;
+    }
+    s = xbase::Table::Create(path, SystemTableFields(table));
+    if (s.ok()) s = OpenExclusive(path, result);
+    if (!s.ok()) {
+      result->reset();
+      ShowInformation(QLatin1String(info.open_failure_message));
+      return false;
+    }
+  }
+  xbase::Table& t = **result;
+  if (t.IndexName().empty() || t.TagArea(info.tag) == 0) {
+    // A missing or unusable index is made again; failing that, the table
+    // still opens, unordered.
+    (void)t.IndexTag(xbase::TagSpec{info.tag, info.key, "", false});
+  }
+  return true;
+}
+
+const std::vector<SystemRebuildStep>& SystemRebuildSteps() {
+  static const std::vector<SystemRebuildStep> steps = {
+      {SystemTable::kLetter, "Rebuilding Letters File indexes"},
+      {SystemTable::kLabel, "Rebuilding Label File indexes"},
+      {SystemTable::kCityStateZip, "Rebuilding State/Province File indexes"},
+      {SystemTable::kStock, "Rebuilding Label Setup File indexes"},
+      {SystemTable::kEnvelope, "Rebuilding Envelope File indexes"},
+      {SystemTable::kReport, "Rebuilding Report File indexes"},
+  };
+  return steps;
+}
+
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) {
+  const SystemTableInfo& info = InfoOf(table);
+  std::unique_ptr<xbase::Table> t;
+  if (!OpenExclusive(PathOf(table), &t).ok()) return false;
+  t->SetProgressHook(progress);
+  std::string index = t->IndexName();
+  if (index.empty()) index = xbase::ReplaceExtension(PathOf(table), ".CDX");
+  if (!t->CloseIndexes().ok()) return false;
+  QFile::remove(QString::fromStdString(index));
+  if (!t->Pack().ok()) return false;
+  if (!t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}).ok()) return false;
+  return t->Close().ok();
+}
+
+}  // namespace vellumo

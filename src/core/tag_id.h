@@ -1,0 +1,22 @@
+// Tag ids: a record is tagged when its TAG field holds the current id. A new
+// id is made from the local date and time, in base 36: the year minus 1995,
+// then the ten digits month, day, hour, minute, second as one number.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace vellumo {
+
+// Digits "0"-"9", "A"-"Z", at most six, no leading zeros; 0 gives "".
+QString ToBase36(qint64 value);
+// For 15 March 2024 at 14:05:09: "T" + "57MJZ1" = "T57MJZ1".
+QString MakeTagId(const QDateTime& when);
+
+// The current tag id of the settings file, made and stored at once when
+// there is none (section Misc, key GlobalTagId).
+QString CurrentTagId();
+// Makes a new id and stores it: no record is tagged any more.
+QString RenewTagId();
+
+}  // namespace vellumo
