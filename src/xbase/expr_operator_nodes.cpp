@@ -84,8 +84,8 @@ class DateShift final : public BinaryNode {
 // to the end of the result.
 class Join final : public BinaryNode {
  public:
-  Join(NodePtr l, NodePtr r, bool move_blanks)
-      : BinaryNode(ValueType::kCharacter, l->width() + r->width(), std::move(l), std::move(r)),
+  Join(size_t width, NodePtr l, NodePtr r, bool move_blanks)
+      : BinaryNode(ValueType::kCharacter, width, std::move(l), std::move(r)),
         move_blanks_(move_blanks) {}
   size_t Text(const Frame& f, char* out) const override {
     size_t left_len = left_->Text(f, out);
@@ -103,8 +103,12 @@ class Join final : public BinaryNode {
 // Text comparison of two arbitrary operands, each evaluated into working memory.
 class TextComparison final : public BinaryNode {
  public:
+  // The answer of "=" and the orderings depends on RecordRef::exact, so
+  // only "==" and "$" may be folded at compile time.
   TextComparison(BinaryOp op, NodePtr l, NodePtr r, ScratchPlan* plan)
-      : BinaryNode(ValueType::kLogical, 0, std::move(l), std::move(r)), op_(op) {
+      : BinaryNode(ValueType::kLogical, 0, std::move(l), std::move(r),
+                   op == BinaryOp::kExactEqual || op == BinaryOp::kContains),
+        op_(op) {
     left_slot_ = plan->Reserve(left_->width());
     right_slot_ = plan->Reserve(right_->width());
   }
@@ -272,12 +276,13 @@ Status MakeAddOrSubtract(BinaryOp op, NodePtr l, NodePtr r, NodePtr* result) {
   bool subtract = op == BinaryOp::kSubtract;
   ValueType lt = l->type(), rt = r->type();
   if (lt == ValueType::kCharacter && rt == ValueType::kCharacter) {
-    if (l->width() + r->width() > kMaxTextWidth) {
+    size_t width = l->width() + r->width();
+    if (width > kMaxTextWidth) {
       return Status::InvalidArgument("text joined with \"" + std::string(BinaryOpName(op)) +
                                      "\" would be longer than " + std::to_string(kMaxTextWidth) +
                                      " bytes");
     }
-    *result = std::make_unique<Join>(std::move(l), std::move(r), subtract);
+    *result = std::make_unique<Join>(width, std::move(l), std::move(r), subtract);
   } else if (lt == ValueType::kNumeric && rt == ValueType::kNumeric) {
     *result = std::make_unique<Arithmetic>(op, ValueType::kNumeric, std::move(l), std::move(r));
   } else if (lt == ValueType::kDate && rt == ValueType::kNumeric) {

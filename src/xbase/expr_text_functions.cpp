@@ -225,15 +225,17 @@ Status BuildTrim(const Call& call, TrimSide side) {
   return Status::OK();
 }
 
-// Width of SUBSTR/LEFT/RIGHT: a constant count gives it, otherwise the text's.
+// Width of SUBSTR/LEFT/RIGHT: a constant count gives it (never more than
+// kMaxTextWidth), otherwise the text's.
 Status SubstringWidth(const Call& call, size_t count_arg, size_t* width) {
   *width = call.args[0].node->width();
   if (count_arg >= call.args.size()) return Status::OK();
   XBASE_RETURN_IF_ERROR(call.Expect(count_arg, ValueType::kNumeric));
-  if (!call.args[count_arg].node->constant()) return Status::OK();
-  int count = 0;
-  XBASE_RETURN_IF_ERROR(call.ConstantInt(count_arg, 0, static_cast<int>(kMaxTextWidth), &count));
-  *width = static_cast<size_t>(count);
+  const Node& count = *call.args[count_arg].node;
+  if (!count.constant()) return Status::OK();
+  // Folded already, so it reads nothing; a negative count means an empty text.
+  RecordRef nothing;
+  *width = static_cast<size_t>(ClampCount(count.Number(Frame{nothing, nullptr}), 0, static_cast<long>(kMaxTextWidth)));
   return Status::OK();
 }
 
