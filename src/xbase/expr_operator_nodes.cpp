@@ -108,24 +108,40 @@ class TextComparison final : public BinaryNode {
   TextComparison(BinaryOp op, NodePtr l, NodePtr r, ScratchPlan* plan)
       : BinaryNode(ValueType::kLogical, 0, std::move(l), std::move(r),
                    op == BinaryOp::kExactEqual || op == BinaryOp::kContains),
-        op_(op) {
-    left_slot_ = plan->Reserve(left_->width());
-    right_slot_ = plan->Reserve(right_->width());
+        op_(op),
+        left_literal_(left_->LiteralText()),
+        right_literal_(right_->LiteralText()) {
+    if (left_literal_ == nullptr) left_slot_ = plan->Reserve(left_->width());
+    if (right_literal_ == nullptr) right_slot_ = plan->Reserve(right_->width());
   }
   bool Logical(const Frame& f) const override {
-    char* a = f.scratch + left_slot_;
-    char* b = f.scratch + right_slot_;
-    size_t a_len = left_->Text(f, a);
-    size_t b_len = right_->Text(f, b);
+    const char* a;
+    const char* b;
+    size_t a_len = Operand(f, *left_, left_literal_, left_slot_, &a);
+    size_t b_len = Operand(f, *right_, right_literal_, right_slot_, &b);
     if (op_ == BinaryOp::kExactEqual) return EqualIgnoringTrailingBlanks(a, a_len, b, b_len);
     if (op_ == BinaryOp::kContains) return FindText(a, a_len, b, b_len) >= 0;
     return Holds(op_, CompareForOperator(a, a_len, b, b_len, f.record.exact));
   }
 
  private:
+  // Literals are used where they are; anything else is evaluated into its slot.
+  static size_t Operand(const Frame& f, const Node& node, const std::string* literal, size_t slot,
+                        const char** text) {
+    if (literal != nullptr) {
+      *text = literal->data();
+      return literal->size();
+    }
+    char* out = f.scratch + slot;
+    *text = out;
+    return node.Text(f, out);
+  }
+
   BinaryOp op_;
-  size_t left_slot_;
-  size_t right_slot_;
+  const std::string* left_literal_;
+  const std::string* right_literal_;
+  size_t left_slot_ = 0;
+  size_t right_slot_ = 0;
 };
 
 // field OP "literal" and UPPER(field) OP "literal": compares straight from the
