@@ -59,6 +59,7 @@ TEST_F(MemoFptTest, LayoutOfANewFileAndAMemo) {
   uint32_t block = 0;
   ASSERT_TRUE(memo_->Write("Hello, w\xF6rld", &block).ok());
   EXPECT_EQ(block, 8u);
+  ASSERT_TRUE(memo_->Flush().ok());
   bytes = Bytes();
   ASSERT_EQ(bytes.size(), 512u + 64);
   EXPECT_EQ(DecodeBE32(bytes.data()), 9u);
@@ -134,6 +135,16 @@ TEST_F(MemoFptTest, ALaggingHeaderDoesNotLetNewMemosOverwriteOldOnes) {
   EXPECT_EQ(ReadBack(memo.get(), 8), "committed");
 }
 
+TEST_F(MemoFptTest, MemosAddedByAnotherWriterAreReadable) {
+  auto reader = Reopen(false);
+  std::unique_ptr<MemoFile> writer;
+  ASSERT_TRUE(MemoFile::Open(env_.get(), "T.FPT", MemoFormat::kFpt, true, LockMode::kNone, &writer)
+                  .ok());
+  uint32_t block = 0;
+  ASSERT_TRUE(writer->Write(std::string(2000, 'w'), &block).ok());
+  EXPECT_EQ(ReadBack(reader.get(), block), std::string(2000, 'w'));
+}
+
 TEST_F(MemoFptTest, ClearEmptiesTheFile) {
   uint32_t block = 0;
   ASSERT_TRUE(memo_->Write(std::string(1000, 'q'), &block).ok());
@@ -162,7 +173,9 @@ TEST_F(MemoFptTest, DamageIsCorruption) {
   auto memo = Reopen();
   Status s = memo->Read(8, &data);
   EXPECT_TRUE(s.IsCorruption());
-  EXPECT_EQ(s.message(), "T.FPT: memo block 8 says 1000 bytes, which run past the end of the file");
+  EXPECT_EQ(s.message(),
+            "T.FPT: memo block 8 says 1000 bytes, which run past the end of the file (the file "
+            "has 576 bytes)");
   size_t size_before = Bytes().size();
   at = 8;
   EXPECT_TRUE(memo->Write("y", &at).IsCorruption());
