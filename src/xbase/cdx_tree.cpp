@@ -83,6 +83,7 @@ Status Tree::Descend(const Below& below, std::vector<Step>* path, TreePosition* 
     if (node->leaf) {
       pos->leaf = std::move(node);
       pos->index = i;
+      pos->leaf_hops = 0;
       return Status::OK();
     }
     if (i == node->count()) --i;  // beyond every separator: the rightmost child
@@ -92,14 +93,21 @@ Status Tree::Descend(const Below& below, std::vector<Step>* path, TreePosition* 
   }
 }
 
+Status Tree::CountHop(TreePosition* pos) {
+  if (++pos->leaf_hops > pager_->file_end() / kPageSize) {
+    pos->leaf.reset();
+    return Status::Corruption("index sibling links loop");
+  }
+  return Status::OK();
+}
+
 Status Tree::SkipRight(TreePosition* pos) {
-  // Empty leaves are skipped; a chain longer than the file has pages is a loop.
-  for (uint64_t hops = 0; pos->index >= pos->leaf->count(); ++hops) {
+  while (pos->index >= pos->leaf->count()) {
     if (pos->leaf->right == kNoPage) {
       pos->leaf.reset();
       return Status::OK();
     }
-    if (hops > pager_->file_end() / kPageSize) return Status::Corruption("index sibling links loop");
+    XBASE_RETURN_IF_ERROR(CountHop(pos));
     XBASE_RETURN_IF_ERROR(LoadNode(pos->leaf->right, &pos->leaf));
     pos->index = 0;
   }
@@ -142,12 +150,12 @@ Status Tree::Next(TreePosition* pos) {
 }
 
 Status Tree::Prev(TreePosition* pos) {
-  for (uint64_t hops = 0; pos->index == 0; ++hops) {
+  while (pos->index == 0) {
     if (pos->leaf->left == kNoPage) {
       pos->leaf.reset();
       return Status::OK();
     }
-    if (hops > pager_->file_end() / kPageSize) return Status::Corruption("index sibling links loop");
+    XBASE_RETURN_IF_ERROR(CountHop(pos));
     XBASE_RETURN_IF_ERROR(LoadNode(pos->leaf->left, &pos->leaf));
     pos->index = pos->leaf->count();
   }

@@ -17,6 +17,7 @@ namespace xbase::cdx {
 struct TreePosition {
   std::shared_ptr<Node> leaf;
   size_t index = 0;
+  uint64_t leaf_hops = 0;  // leaves walked since positioning; more than the file has pages means a loop
   bool valid() const { return leaf != nullptr; }
 };
 
@@ -61,6 +62,7 @@ class Tree {
   Status LoadNode(uint32_t offset, std::shared_ptr<Node>* node);
   // Moves a position that may sit past the end of its leaf onto a real entry.
   Status SkipRight(TreePosition* pos);
+  Status CountHop(TreePosition* pos);
   Status FixSeparators(std::vector<Step>& path, std::shared_ptr<Node> child);
   Status SplitUpward(std::vector<Step>& path, std::shared_ptr<Node> node);
   Status SplitNode(const std::shared_ptr<Node>& node, std::vector<std::shared_ptr<Node>>* parts);

@@ -114,7 +114,8 @@ Status DbfFile::Pack(const std::function<bool(uint32_t, std::string_view)>& keep
                      const std::function<void(int)>& progress) {
   XBASE_RETURN_IF_ERROR(RequireWritable());
   const uint32_t total = record_count_;
-  const uint32_t per_chunk = std::max<uint32_t>(1, kPackBufferSize / record_length_);
+  const uint32_t per_chunk =
+      std::clamp<uint32_t>(kPackBufferSize / record_length_, 1, std::max<uint32_t>(total, 1));
   std::string in(static_cast<size_t>(per_chunk) * record_length_, '\0');
   std::string out;
   out.reserve(in.size());

@@ -70,7 +70,7 @@ class CompiledExpression final : public Expression {
       switch (root_->type()) {
         case ValueType::kCharacter: {
           size_t len = root_->Text(frame, key);
-          std::memset(key + len, ' ', root_->width() - len);
+          if (len < root_->width()) std::memset(key + len, ' ', root_->width() - len);
           break;
         }
         case ValueType::kNumeric:

@@ -4,7 +4,6 @@
 #include "expr_dates.h"
 #include "expr_node.h"
 #include "expr_text.h"
-#include "xbase/expression.h"
 
 namespace xbase::expr {
 namespace {
@@ -43,7 +42,7 @@ Status Lexer::Next(Token* token) {
     while (pos_ < source_.size() && (IsLetter(source_[pos_]) || IsDigit(source_[pos_]))) ++pos_;
     token->kind = TokenKind::kIdentifier;
   } else if (IsDigit(c) || (c == '.' && pos_ + 1 < source_.size() && IsDigit(source_[pos_ + 1]))) {
-    s = LexNumber(token);
+    LexNumber(token);
   } else if (c == '.') {
     s = LexDotted(token);
   } else if (c == '"' || c == '\'') {
@@ -90,7 +89,7 @@ Status Lexer::LexDotted(Token* token) {
   return ErrorAt("unexpected \".\"", token->column);
 }
 
-Status Lexer::LexNumber(Token* token) {
+void Lexer::LexNumber(Token* token) {
   size_t start = pos_;
   while (pos_ < source_.size() && IsDigit(source_[pos_])) ++pos_;
   // A point belongs to the number unless it starts a dotted word (1.AND.x).
@@ -101,7 +100,6 @@ Status Lexer::LexNumber(Token* token) {
   }
   token->kind = TokenKind::kNumber;
   token->number = ParseNumber(source_.data() + start, pos_ - start);
-  return Status::OK();
 }
 
 Status Lexer::LexText(Token* token, char close) {

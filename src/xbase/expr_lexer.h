@@ -48,7 +48,7 @@ class Lexer {
 
  private:
   Status LexDotted(Token* token);
-  Status LexNumber(Token* token);
+  void LexNumber(Token* token);
   Status LexText(Token* token, char close);
   Status LexDate(Token* token);
   void LexOperator(Token* token);

@@ -1,4 +1,4 @@
-// Literal nodes and constant folding.
+// The node base, literal nodes and constant folding.
 #include <cstring>
 
 #include "expr_node.h"

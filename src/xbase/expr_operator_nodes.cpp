@@ -84,8 +84,8 @@ class DateShift final : public BinaryNode {
 // to the end of the result.
 class Join final : public BinaryNode {
  public:
-  Join(NodePtr l, NodePtr r, bool move_blanks)
-      : BinaryNode(ValueType::kCharacter, l->width() + r->width(), std::move(l), std::move(r)),
+  Join(size_t width, NodePtr l, NodePtr r, bool move_blanks)
+      : BinaryNode(ValueType::kCharacter, width, std::move(l), std::move(r)),
         move_blanks_(move_blanks) {}
   size_t Text(const Frame& f, char* out) const override {
     size_t left_len = left_->Text(f, out);
@@ -103,25 +103,45 @@ class Join final : public BinaryNode {
 // Text comparison of two arbitrary operands, each evaluated into working memory.
 class TextComparison final : public BinaryNode {
  public:
+  // The answer of "=" and the orderings depends on RecordRef::exact, so
+  // only "==" and "$" may be folded at compile time.
   TextComparison(BinaryOp op, NodePtr l, NodePtr r, ScratchPlan* plan)
-      : BinaryNode(ValueType::kLogical, 0, std::move(l), std::move(r)), op_(op) {
-    left_slot_ = plan->Reserve(left_->width());
-    right_slot_ = plan->Reserve(right_->width());
+      : BinaryNode(ValueType::kLogical, 0, std::move(l), std::move(r),
+                   op == BinaryOp::kExactEqual || op == BinaryOp::kContains),
+        op_(op),
+        left_literal_(left_->LiteralText()),
+        right_literal_(right_->LiteralText()) {
+    if (left_literal_ == nullptr) left_slot_ = plan->Reserve(left_->width());
+    if (right_literal_ == nullptr) right_slot_ = plan->Reserve(right_->width());
   }
   bool Logical(const Frame& f) const override {
-    char* a = f.scratch + left_slot_;
-    char* b = f.scratch + right_slot_;
-    size_t a_len = left_->Text(f, a);
-    size_t b_len = right_->Text(f, b);
+    const char* a;
+    const char* b;
+    size_t a_len = Operand(f, *left_, left_literal_, left_slot_, &a);
+    size_t b_len = Operand(f, *right_, right_literal_, right_slot_, &b);
     if (op_ == BinaryOp::kExactEqual) return EqualIgnoringTrailingBlanks(a, a_len, b, b_len);
     if (op_ == BinaryOp::kContains) return FindText(a, a_len, b, b_len) >= 0;
     return Holds(op_, CompareForOperator(a, a_len, b, b_len, f.record.exact));
   }
 
  private:
+  // Literals are used where they are; anything else is evaluated into its slot.
+  static size_t Operand(const Frame& f, const Node& node, const std::string* literal, size_t slot,
+                        const char** text) {
+    if (literal != nullptr) {
+      *text = literal->data();
+      return literal->size();
+    }
+    char* out = f.scratch + slot;
+    *text = out;
+    return node.Text(f, out);
+  }
+
   BinaryOp op_;
-  size_t left_slot_;
-  size_t right_slot_;
+  const std::string* left_literal_;
+  const std::string* right_literal_;
+  size_t left_slot_ = 0;
+  size_t right_slot_ = 0;
 };
 
 // field OP "literal" and UPPER(field) OP "literal": compares straight from the
@@ -272,12 +292,13 @@ Status MakeAddOrSubtract(BinaryOp op, NodePtr l, NodePtr r, NodePtr* result) {
   bool subtract = op == BinaryOp::kSubtract;
   ValueType lt = l->type(), rt = r->type();
   if (lt == ValueType::kCharacter && rt == ValueType::kCharacter) {
-    if (l->width() + r->width() > kMaxTextWidth) {
+    size_t width = l->width() + r->width();
+    if (width > kMaxTextWidth) {
       return Status::InvalidArgument("text joined with \"" + std::string(BinaryOpName(op)) +
                                      "\" would be longer than " + std::to_string(kMaxTextWidth) +
                                      " bytes");
     }
-    *result = std::make_unique<Join>(std::move(l), std::move(r), subtract);
+    *result = std::make_unique<Join>(width, std::move(l), std::move(r), subtract);
   } else if (lt == ValueType::kNumeric && rt == ValueType::kNumeric) {
     *result = std::make_unique<Arithmetic>(op, ValueType::kNumeric, std::move(l), std::move(r));
   } else if (lt == ValueType::kDate && rt == ValueType::kNumeric) {

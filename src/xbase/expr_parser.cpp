@@ -62,6 +62,11 @@ class Parser {
                    token_.column);
   }
 
+  static Status TooMuchMemory(int column) {
+    return ErrorAt("expression needs more than " + std::to_string(kMaxScratchSize) + " bytes of memory",
+                   column);
+  }
+
   // Operator builders leave the position of an error to the parser.
   static Status Located(Status built, int column) {
     return built.ok() ? built : ErrorAt(built.message(), column);
@@ -75,12 +80,14 @@ class Parser {
       return ErrorAt("expression has more than " + std::to_string(kMaxTreeDepth) + " levels of operations",
                      column);
     }
-    if (plan_->size() > kMaxScratchSize) {
-      return ErrorAt("expression needs more than " + std::to_string(kMaxScratchSize) +
-                         " bytes of working memory",
-                     column);
+    if (plan_->size() > kMaxScratchSize) return TooMuchMemory(column);
+    if ((*node)->constant()) {
+      // Every folded text counts against the memory budget, even one that a
+      // later fold replaces: that also bounds the copying folding does.
+      folded_bytes_ += (*node)->width();
+      if (folded_bytes_ > kMaxScratchSize) return TooMuchMemory(column);
+      *node = FoldConstant(**node, plan_->size());
     }
-    if ((*node)->constant()) *node = FoldConstant(**node, plan_->size());
     return Status::OK();
   }
 
@@ -242,11 +249,16 @@ class Parser {
   ScratchPlan* plan_;
   Token token_;
   int depth_ = 0;
+  size_t folded_bytes_ = 0;
 };
 
 }  // namespace
 
 Status Parse(std::string_view text, const Schema& schema, ScratchPlan* plan, NodePtr* root) {
+  if (text.size() > kMaxExpressionLength) {
+    return Status::InvalidArgument("expression is longer than " + std::to_string(kMaxExpressionLength) +
+                                   " bytes");
+  }
   return Parser(text, schema, plan).ParseAll(root);
 }
 

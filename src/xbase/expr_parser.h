@@ -8,6 +8,8 @@
 
 namespace xbase::expr {
 
+// Longest expression text accepted; keeps compile time and memory bounded.
+inline constexpr size_t kMaxExpressionLength = 65535;
 // Nesting (parentheses, calls, unary operators) allowed in the source text.
 inline constexpr int kMaxNesting = 200;
 

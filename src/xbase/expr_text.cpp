@@ -46,6 +46,30 @@ int CompareWithBlanks(const char* tail, size_t len) {
 constinit const CaseTable kUpperTable = MakeCaseTable(true);
 constinit const CaseTable kLowerTable = MakeCaseTable(false);
 
+void MapCase(const char* in, size_t n, bool upper, char* out) {
+  constexpr uint64_t kOnes = 0x0101010101010101;
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  // Bytes in [first, last] of an ASCII word get bit 0x20 flipped.
+  const uint64_t first = upper ? 'a' : 'A';
+  const uint64_t last = upper ? 'z' : 'Z';
+  const std::array<unsigned char, 256>& table = upper ? kUpperTable : kLowerTable;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, in + i, sizeof word);
+    if ((word & kHighBits) == 0) {
+      // No byte exceeds 0x7F, so these sums never carry into the next byte.
+      uint64_t at_least_first = word + (0x80 - first) * kOnes;
+      uint64_t above_last = word + (0x80 - last - 1) * kOnes;
+      word ^= ((at_least_first ^ above_last) & kHighBits) >> 2;
+      std::memcpy(out + i, &word, sizeof word);
+    } else {
+      for (size_t k = i; k < i + 8; ++k) out[k] = static_cast<char>(table[static_cast<unsigned char>(in[k])]);
+    }
+  }
+  for (; i < n; ++i) out[i] = static_cast<char>(table[static_cast<unsigned char>(in[i])]);
+}
+
 int ComparePadded(const char* a, size_t a_len, const char* b, size_t b_len) {
   size_t common = a_len < b_len ? a_len : b_len;
   if (common > 0) {
@@ -64,6 +88,13 @@ bool EqualIgnoringTrailingBlanks(const char* a, size_t a_len, const char* b, siz
 }
 
 size_t TrimmedLength(const char* text, size_t len) {
+  constexpr uint64_t kBlanks = 0x2020202020202020;
+  while (len >= 8) {
+    uint64_t word;
+    std::memcpy(&word, text + len - 8, sizeof word);
+    if (word != kBlanks) break;
+    len -= 8;
+  }
   while (len > 0 && text[len - 1] == ' ') --len;
   return len;
 }

@@ -18,6 +18,10 @@ extern const std::array<unsigned char, 256> kLowerTable;
 inline char ToUpper(char c) { return static_cast<char>(kUpperTable[static_cast<unsigned char>(c)]); }
 inline char ToLower(char c) { return static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]); }
 
+// Writes the upper- (or lower-) case form of n bytes to out; in and out may
+// be the same buffer. ASCII runs go eight bytes at a time.
+void MapCase(const char* in, size_t n, bool upper, char* out);
+
 // Compares a and b as if the shorter were padded with blanks; unsigned bytes.
 // Returns <0, 0 or >0.
 int ComparePadded(const char* a, size_t a_len, const char* b, size_t b_len);

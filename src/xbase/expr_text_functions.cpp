@@ -11,26 +11,22 @@ namespace {
 // UPPER and LOWER; a field argument is mapped straight from the record.
 class CaseMap final : public Node {
  public:
-  CaseMap(NodePtr arg, const std::array<unsigned char, 256>& table)
-      : Node(ValueType::kCharacter, arg->width()), arg_(std::move(arg)), table_(table) {
+  CaseMap(NodePtr arg, bool upper)
+      : Node(ValueType::kCharacter, arg->width()), arg_(std::move(arg)), upper_(upper) {
     SetChildren({arg_.get()});
     direct_ = arg_->AsFieldText(&field_) && !field_.upper;
   }
   size_t Text(const Frame& f, char* out) const override {
-    const unsigned char* in;
-    size_t len;
     if (direct_) {
-      in = reinterpret_cast<const unsigned char*>(f.record.data + field_.offset);
-      len = field_.length;
-    } else {
-      len = arg_->Text(f, out);
-      in = reinterpret_cast<const unsigned char*>(out);
+      MapCase(f.record.data + field_.offset, field_.length, upper_, out);
+      return field_.length;
     }
-    for (size_t i = 0; i < len; ++i) out[i] = static_cast<char>(table_[in[i]]);
+    size_t len = arg_->Text(f, out);
+    MapCase(out, len, upper_, out);
     return len;
   }
   bool AsFieldText(FieldText* source) const override {
-    if (!direct_ || &table_ != &kUpperTable) return false;
+    if (!direct_ || !upper_) return false;
     *source = field_;
     source->upper = true;
     return true;
@@ -38,7 +34,7 @@ class CaseMap final : public Node {
 
  private:
   NodePtr arg_;
-  const std::array<unsigned char, 256>& table_;
+  bool upper_;
   bool direct_ = false;
   FieldText field_;
 };
@@ -213,9 +209,9 @@ class Chr final : public Node {
   NodePtr code_;
 };
 
-Status BuildCaseMap(const Call& call, const std::array<unsigned char, 256>& table) {
+Status BuildCaseMap(const Call& call, bool upper) {
   XBASE_RETURN_IF_ERROR(call.Expect(0, ValueType::kCharacter));
-  *call.result = std::make_unique<CaseMap>(call.Take(0), table);
+  *call.result = std::make_unique<CaseMap>(call.Take(0), upper);
   return Status::OK();
 }
 
@@ -225,15 +221,17 @@ Status BuildTrim(const Call& call, TrimSide side) {
   return Status::OK();
 }
 
-// Width of SUBSTR/LEFT/RIGHT: a constant count gives it, otherwise the text's.
+// Width of SUBSTR/LEFT/RIGHT: a constant count gives it (never more than
+// kMaxTextWidth), otherwise the text's.
 Status SubstringWidth(const Call& call, size_t count_arg, size_t* width) {
   *width = call.args[0].node->width();
   if (count_arg >= call.args.size()) return Status::OK();
   XBASE_RETURN_IF_ERROR(call.Expect(count_arg, ValueType::kNumeric));
-  if (!call.args[count_arg].node->constant()) return Status::OK();
-  int count = 0;
-  XBASE_RETURN_IF_ERROR(call.ConstantInt(count_arg, 0, static_cast<int>(kMaxTextWidth), &count));
-  *width = static_cast<size_t>(count);
+  const Node& count = *call.args[count_arg].node;
+  if (!count.constant()) return Status::OK();
+  // Folded already, so it reads nothing; a negative count means an empty text.
+  RecordRef nothing;
+  *width = static_cast<size_t>(ClampCount(count.Number(Frame{nothing, nullptr}), 0, static_cast<long>(kMaxTextWidth)));
   return Status::OK();
 }
 
@@ -264,8 +262,8 @@ Status BuildRepeated(const Call& call, NodePtr text, size_t times_arg) {
 
 }  // namespace
 
-Status BuildUpper(const Call& call) { return BuildCaseMap(call, kUpperTable); }
-Status BuildLower(const Call& call) { return BuildCaseMap(call, kLowerTable); }
+Status BuildUpper(const Call& call) { return BuildCaseMap(call, true); }
+Status BuildLower(const Call& call) { return BuildCaseMap(call, false); }
 Status BuildRTrim(const Call& call) { return BuildTrim(call, TrimSide::kRight); }
 Status BuildLTrim(const Call& call) { return BuildTrim(call, TrimSide::kLeft); }
 Status BuildAllTrim(const Call& call) { return BuildTrim(call, TrimSide::kBoth); }

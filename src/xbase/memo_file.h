@@ -35,9 +35,13 @@ class MemoFile {
   virtual Status Read(uint32_t block, std::string* data) = 0;
   // Stores `data` and sets *block to where it now starts: in place when it
   // fits the old blocks (*block on entry, 0 for none), else at the end of the
-  // file. Empty data sets *block to 0.
+  // file. Empty data sets *block to 0. Corruption, with nothing written,
+  // when the old memo does not lie inside the file.
   virtual Status Write(std::string_view data, uint32_t* block) = 0;
-  // Writes the header (next free block) to the file.
+  // Writes the header (next free block) and syncs the file. Call it before
+  // committing records that point at new memos, so that other programs
+  // find them covered by the header. (We ourselves place new memos after the
+  // file's end, whatever the header says.)
   virtual Status Flush() = 0;
   // Empties the file (for zap).
   virtual Status Clear() = 0;

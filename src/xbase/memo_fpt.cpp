@@ -47,28 +47,49 @@ Status FptMemoFile::Open(Env* env, const std::string& path, bool writable, LockM
   uint64_t blocks_in_file = (size + block_size - 1) / block_size;
   if (blocks_in_file > UINT32_MAX) return Status::Corruption(path + ": memo file too large");
   fpt->next_free_ = std::max(fpt->FirstDataBlock(), static_cast<uint32_t>(blocks_in_file));
+  fpt->known_size_ = size;
   *result = std::move(fpt);
   return Status::OK();
 }
 
-Status FptMemoFile::ReadBlockHeader(uint32_t block, uint32_t* length) {
-  uint64_t size;
-  XBASE_RETURN_IF_ERROR(file_->Size(&size));
-  const uint64_t offset = static_cast<uint64_t>(block) * block_size_;
-  const std::string where = path_ + ": memo block " + std::to_string(block);
-  if (offset < kHeaderSize) return Status::Corruption(where + " lies inside the header");
-  if (offset + kBlockHeaderSize > size) {
-    return Status::Corruption(where + " lies past the end of the file (" + std::to_string(size) +
-                              " bytes)");
+Status FptMemoFile::CheckInsideFile(uint64_t end, const std::string& what) {
+  if (end <= known_size_) return Status::OK();
+  // Another program may have added memos since we last looked.
+  XBASE_RETURN_IF_ERROR(file_->Size(&known_size_));
+  if (end > known_size_) {
+    return Status::Corruption(path_ + ": memo block " + what + " (the file has " +
+                              std::to_string(known_size_) + " bytes)");
   }
-  char bytes[kBlockHeaderSize];
+  return Status::OK();
+}
+
+Status FptMemoFile::ReadMemo(uint32_t block, uint32_t* length, std::string* data) {
+  const uint64_t offset = static_cast<uint64_t>(block) * block_size_;
+  const std::string name = std::to_string(block);
+  if (offset < kHeaderSize) {
+    return Status::Corruption(path_ + ": memo block " + name + " lies inside the header");
+  }
+  XBASE_RETURN_IF_ERROR(
+      CheckInsideFile(offset + kBlockHeaderSize, name + " lies past the end of the file"));
+  char first[kFirstReadSize];
   size_t read;
-  XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, kBlockHeaderSize, bytes, &read));
-  if (read != kBlockHeaderSize) return Status::Corruption(where + " is cut short");
-  *length = DecodeBE32(bytes + 4);
-  if (offset + kBlockHeaderSize + *length > size) {
-    return Status::Corruption(where + " says " + std::to_string(*length) +
-                              " bytes, which run past the end of the file");
+  XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, data ? sizeof first : kBlockHeaderSize, first, &read));
+  if (read < kBlockHeaderSize) return Status::Corruption(path_ + ": memo block " + name + " is cut short");
+  *length = DecodeBE32(first + 4);
+  XBASE_RETURN_IF_ERROR(CheckInsideFile(offset + kBlockHeaderSize + *length,
+                                        name + " says " + std::to_string(*length) +
+                                            " bytes, which run past the end of the file"));
+  if (data == nullptr) return Status::OK();
+  const size_t in_first = std::min<size_t>(*length, read - kBlockHeaderSize);
+  data->assign(first + kBlockHeaderSize, in_first);
+  if (in_first < *length) {
+    data->resize(*length);
+    size_t rest;
+    XBASE_RETURN_IF_ERROR(file_->ReadAt(offset + kBlockHeaderSize + in_first, *length - in_first,
+                                        data->data() + in_first, &rest));
+    if (rest != *length - in_first) {
+      return Status::Corruption(path_ + ": memo block " + name + " is cut short");
+    }
   }
   return Status::OK();
 }
@@ -77,16 +98,9 @@ Status FptMemoFile::Read(uint32_t block, std::string* data) {
   data->clear();
   if (block == 0) return Status::OK();
   uint32_t length;
-  XBASE_RETURN_IF_ERROR(ReadBlockHeader(block, &length));
-  data->resize(length);
-  size_t read;
-  XBASE_RETURN_IF_ERROR(file_->ReadAt(static_cast<uint64_t>(block) * block_size_ + kBlockHeaderSize,
-                                      length, data->data(), &read));
-  if (read != length) {
-    data->clear();
-    return Status::Corruption(path_ + ": memo block " + std::to_string(block) + " is cut short");
-  }
-  return Status::OK();
+  Status s = ReadMemo(block, &length, data);
+  if (!s.ok()) data->clear();
+  return s;
 }
 
 Status FptMemoFile::Write(std::string_view data, uint32_t* block) {
@@ -104,7 +118,7 @@ Status FptMemoFile::Write(std::string_view data, uint32_t* block) {
   uint32_t target = 0;
   if (*block != 0) {
     uint32_t old_length;
-    XBASE_RETURN_IF_ERROR(ReadBlockHeader(*block, &old_length));
+    XBASE_RETURN_IF_ERROR(ReadMemo(*block, &old_length, nullptr));
     uint64_t old_blocks = (kBlockHeaderSize + uint64_t{old_length} + block_size_ - 1) / block_size_;
     if (blocks_needed <= old_blocks) target = *block;
   }
@@ -123,8 +137,8 @@ Status FptMemoFile::Write(std::string_view data, uint32_t* block) {
   XBASE_RETURN_IF_ERROR(file_->WriteAt(static_cast<uint64_t>(target) * block_size_, bytes));
   if (append) {
     next_free_ = static_cast<uint32_t>(next_free_ + blocks_needed);
-    // Other programs trust the header's next free block.
-    XBASE_RETURN_IF_ERROR(WriteHeader());
+    known_size_ = std::max<uint64_t>(known_size_, uint64_t{next_free_} * block_size_);
+    header_dirty_ = true;
   }
   *block = target;
   return Status::OK();
@@ -139,7 +153,8 @@ Status FptMemoFile::WriteHeader() {
 
 Status FptMemoFile::Flush() {
   if (!writable_) return Status::OK();
-  XBASE_RETURN_IF_ERROR(WriteHeader());
+  if (header_dirty_) XBASE_RETURN_IF_ERROR(WriteHeader());
+  header_dirty_ = false;
   return file_->Sync();
 }
 
@@ -150,6 +165,8 @@ Status FptMemoFile::Clear() {
   XBASE_RETURN_IF_ERROR(
       file_->WriteAt(0, std::string(static_cast<size_t>(next_free_) * block_size_, '\0')));
   XBASE_RETURN_IF_ERROR(WriteHeader());
+  header_dirty_ = false;
+  known_size_ = uint64_t{next_free_} * block_size_;
   return file_->Sync();
 }
 

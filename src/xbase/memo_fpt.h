@@ -17,6 +17,9 @@ class FptMemoFile final : public MemoFile {
   static constexpr size_t kBlockHeaderSize = 4 + 4;  // type, length
   static constexpr uint32_t kTextType = 1;
   static constexpr uint32_t kMaxBlockSize = 0xFFFF;
+  // Reads fetch this much at once, so that short memos take one read.
+  static constexpr size_t kFirstReadSize = 512;
+  static_assert(kFirstReadSize > kBlockHeaderSize);
   static_assert(kBlockSizeOffset + 2 <= kHeaderSize);
 
   static Status Create(Env* env, const std::string& path, uint32_t block_size, LockMode lock,
@@ -38,9 +41,12 @@ class FptMemoFile final : public MemoFile {
   uint32_t FirstDataBlock() const {
     return static_cast<uint32_t>((kHeaderSize + block_size_ - 1) / block_size_);
   }
-  // Reads the type and length of the memo at `block`, checking that the
-  // memo lies inside the file.
-  Status ReadBlockHeader(uint32_t block, uint32_t* length);
+  // Corruption (about `what`) unless the file reaches `end`. Asks the file
+  // for its size only when `end` lies beyond the size last seen.
+  Status CheckInsideFile(uint64_t end, const std::string& what);
+  // Reads the memo at `block`: its length, and into *data (when not null)
+  // its bytes. Checks that the memo lies inside the file.
+  Status ReadMemo(uint32_t block, uint32_t* length, std::string* data);
   Status WriteHeader();
 
   std::string path_;
@@ -48,6 +54,9 @@ class FptMemoFile final : public MemoFile {
   uint32_t block_size_;
   bool writable_;
   uint32_t next_free_ = 0;
+  bool header_dirty_ = false;
+  // The file is at least this long (it only grows, except by Clear).
+  uint64_t known_size_ = 0;
 };
 
 }  // namespace xbase

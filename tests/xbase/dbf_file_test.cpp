@@ -125,7 +125,7 @@ TEST_F(DbfFileTest, InvalidDefinitionsAreRefused) {
 TEST_F(DbfFileTest, ExtremeDefinitionsAreAccepted) {
   auto dbf = CreateTable({{"a_1", 'C', 254}, {"N20_18", 'N', 20, 18}, {"N1", 'N', 1},
                           {"Z234567890", 'L', 0}, {"D", 'D', 0}, {"M", 'M', 0}});
-  const Schema& schema = dbf->schema();
+  const Schema schema = dbf->schema();
   EXPECT_EQ(schema.field(0).name, "A_1");
   EXPECT_EQ(schema.field(3).length, 1);
   EXPECT_EQ(schema.field(4).length, 8);
@@ -147,7 +147,7 @@ TEST_F(DbfFileTest, ExtremeDefinitionsAreAccepted) {
 
 TEST_F(DbfFileTest, RecordsRoundTripThroughCommitAndReopen) {
   auto dbf = CreateTable();
-  const Schema& schema = dbf->schema();
+  const Schema schema = dbf->schema();
   std::string record = dbf->BlankRecord();
   ASSERT_TRUE(DbfFile::StoreText(schema.field(0), "Zo\xEB M\xFCller", record.data()).ok());
   ASSERT_TRUE(DbfFile::StoreText(schema.field(1), "-1234.5", record.data()).ok());
