@@ -1,5 +1,6 @@
 // Field values as text: rendering every field type a DBF may hold, and
 // storing text into the types we write (C, N, F, L, D, M).
+#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -81,23 +82,14 @@ std::string CurrencyText(int64_t value) {
   return buf;
 }
 
+// Independent of the process's locale, which the application may set.
 std::string DoubleText(double value, int decimals) {
-  char buf[400];
-  if (decimals > 0) {
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  } else {
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    // Prefer the shortest form that reads back as the same number.
-    for (int precision = 1; precision < 17; ++precision) {
-      char shorter[400];
-      std::snprintf(shorter, sizeof shorter, "%.*g", precision, value);
-      if (std::strtod(shorter, nullptr) == value) {
-        std::memcpy(buf, shorter, sizeof shorter);
-        break;
-      }
-    }
-  }
-  return buf;
+  // Room for the largest double in fixed notation with 255 decimals.
+  char buf[1024];
+  std::to_chars_result r = decimals > 0 ? std::to_chars(buf, buf + sizeof buf, value,
+                                                        std::chars_format::fixed, decimals)
+                                        : std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, r.ptr);
 }
 
 // A varchar shorter than its field keeps its length in the last byte.

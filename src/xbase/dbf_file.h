@@ -88,13 +88,18 @@ class DbfFile {
   // Field value helpers, operating on a record buffer.
   // The field's bytes as stored.
   static std::string_view RawField(const FieldDef& field, const char* record);
-  // A text rendering of any field type (numbers as stored, dates YYYYMMDD,
-  // logicals T/F/?, binary types converted); memo fields give their block
-  // pointer text. Trailing blanks are kept for C fields.
+  // A text rendering of any field type: N and F as stored without the
+  // surrounding blanks, D as YYYYMMDD ("" when blank), L as T/F/?, I as an
+  // integer, B as a number, Y with 4 decimals, T as "YYYYMMDD HH:MM:SS",
+  // V up to its stored length, types without a text form in hex. Memo
+  // fields give their block number ("" for none). Trailing blanks are kept
+  // for C fields. Safe for any bytes in the record.
   static std::string FieldAsText(const FieldDef& field, const char* record);
-  // Stores `value` into the field, padded or cut to its width; numbers are
-  // right-aligned, formatted to the field's decimals. InvalidArgument when
-  // the text does not fit the type (a non-number into N, say).
+  // Stores `value` into a C, N, F, L, D or memo field, padded or cut to its
+  // width; numbers are right-aligned, rounded (halves away from zero) to
+  // the field's decimals. InvalidArgument, with the record unchanged, when
+  // the text does not suit the type (a non-number into N, say) or a number
+  // does not fit the width; NotSupported for other types.
   static Status StoreText(const FieldDef& field, std::string_view value, char* record);
   // A record with every field blank and no deletion mark.
   std::string BlankRecord() const;

@@ -152,6 +152,10 @@ TEST(DbfFieldTextTest, VisualFoxProBinaryTypes) {
   std::memcpy(&bits, &value, 8);
   EncodeLE64(raw.data(), bits);
   EXPECT_EQ(Text(Field('B', 8), raw), "0.1");
+  value = -1.7976931348623157e308;
+  std::memcpy(&bits, &value, 8);
+  EncodeLE64(raw.data(), bits);
+  EXPECT_EQ(Text(Field('B', 8, 255), raw).size(), 1 + 309 + 1 + 255u);
 
   // 2451545 is 1 January 2000; 13:45:30.250 after midnight.
   EncodeLE32(raw.data(), 2451545);

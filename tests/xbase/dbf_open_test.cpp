@@ -166,6 +166,23 @@ TEST_F(DbfOpenTest, VisualFoxProTable) {
   EXPECT_EQ(dbf->schema().field(6).name, "_NullFlags");
   EXPECT_EQ(Row(dbf.get(), 1), (std::vector<std::string>{"42", "123.4500", "20000101 01:00:00",
                                                          "0.25", "hi", "8", "01"}));
+
+  std::string fpt(512, '\0');
+  EncodeBE32(fpt.data(), 9);
+  EncodeBE16(fpt.data() + 6, 64);
+  fpt += std::string("\0\0\0\x01\0\0\0\x0A", 8) + "VFP memo \xE9";
+  fpt.resize(576, '\0');
+  Put("T.FPT", fpt);
+  std::unique_ptr<MemoFile> memo;
+  ASSERT_TRUE(MemoFile::Open(env_.get(), "T.FPT", MemoFormat::kFpt, false, LockMode::kNone, &memo)
+                  .ok());
+  std::string_view record;
+  ASSERT_TRUE(dbf->RecordView(1, &record).ok());
+  uint32_t block = 0;
+  ASSERT_TRUE(DbfFile::MemoBlock(dbf->schema().field(5), record.data(), &block).ok());
+  std::string text;
+  ASSERT_TRUE(memo->Read(block, &text).ok());
+  EXPECT_EQ(text, "VFP memo \xE9");
 }
 
 TEST_F(DbfOpenTest, HeaderCountBeyondTheFileIsCappedAndNoted) {
