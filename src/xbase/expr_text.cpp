@@ -164,7 +164,9 @@ void FormatNumber(double value, int width, int decimals, char* out) {
       double scale = std::pow(10.0, d);
       double scaled = value * scale;
       scaled = std::round(scaled + std::copysign(std::fabs(scaled) * 1e-14, scaled));
-      double rounded = scaled / scale;
+      // Past 2^53 a double has no fraction left to round, and the scaling
+      // may even overflow.
+      double rounded = std::isfinite(scaled) ? scaled / scale : value;
       if (rounded == 0) rounded = 0;  // no "-0"
       int n = std::snprintf(buf, sizeof buf, "%*.*f", width, d, rounded);
       if (n > 0 && n <= width) {

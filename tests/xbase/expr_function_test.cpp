@@ -138,6 +138,10 @@ TEST_F(FunctionTest, StrFormatsLikeXbase) {
   EXPECT_EQ(Text("STR(1/0, 4)"), "****");
   EXPECT_EQ(Text("STR(10^300*10^300, 3)"), "***");
   EXPECT_EQ(CompileOrDie("STR(AMOUNT, 12, 2)", schema_)->key_length(), 12u);
+  std::string huge = Text("STR(10^100, 255, 200)");  // decimals shrink to fit 101 digits
+  EXPECT_EQ(huge.find_first_not_of("0123456789. "), std::string::npos) << huge;
+  EXPECT_EQ(huge.substr(0, 2), "10");
+  EXPECT_EQ(huge.size(), 255u);
 }
 
 TEST_F(FunctionTest, ValReadsWhatItCan) {

@@ -1,6 +1,7 @@
 // Index key bytes for every result type, the numeric key encoding and the
 // Julian day conversions.
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 #include "expr_test_table.h"
@@ -85,6 +86,38 @@ TEST_F(KeyTest, NumericFieldKeysSortByValue) {
   }
   EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
   EXPECT_EQ(keys[3], keys[4]);  // blank reads as zero
+}
+
+// One compiled expression evaluated from several threads at once gives each
+// the same keys as a single thread does.
+TEST(ExpressionThreadsTest, ConcurrentEvaluationAgrees) {
+  Schema schema = AddressSchema();
+  auto key = CompileOrDie("UPPER(LNAME-FNAME)+STR(AMOUNT, 8, 2)+SUBSTR(CITY, 2, 3)", schema);
+  auto filter = CompileOrDie("'A' $ UPPER(CODES) .AND. UPPER(LNAME) = 'S'", schema);
+  ASSERT_TRUE(key && filter);
+  std::vector<TestRecord> records;
+  for (int i = 0; i < 50; ++i) {
+    TestRecord r(schema);
+    r.Set("LNAME", i % 2 ? "Smith" : "jones").Set("FNAME", std::to_string(i)).Set("CODES", i % 3 ? "xa" : "b")
+        .Set("AMOUNT", std::to_string(i * 1.5)).Set("CITY", "Boston");
+    records.push_back(r);
+  }
+  auto run = [&](std::string* out) {
+    std::string k(key->key_length(), '\0');
+    for (int round = 0; round < 200; ++round) {
+      for (const TestRecord& r : records) {
+        key->EvaluateKey(r.Ref(), k.data());
+        if (round == 0) *out += k + (filter->EvaluateLogical(r.Ref()) ? "T" : "F");
+      }
+    }
+  };
+  std::string expected;
+  run(&expected);
+  std::vector<std::string> got(4);
+  std::vector<std::thread> threads;
+  for (std::string& g : got) threads.emplace_back(run, &g);
+  for (std::thread& t : threads) t.join();
+  for (const std::string& g : got) EXPECT_EQ(g, expected);
 }
 
 }  // namespace

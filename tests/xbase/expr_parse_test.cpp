@@ -84,6 +84,23 @@ TEST_F(ParseTest, ApplicationFiltersCompile) {
   EXPECT_EQ(CompileOrDie("UPPER(descript)", schema_)->key_length(), 40u);
 }
 
+// The address table has a text field called DATE: a name followed by "("
+// is a call, anything else a field.
+TEST_F(ParseTest, FieldNamedLikeAFunction) {
+  Schema schema({{"DATE", 'C', 15, 0}});
+  TestRecord rec(schema);
+  rec.Set("DATE", "spring");
+  auto key = CompileOrDie("UPPER(DATE)", schema);
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->key_length(), 15u);
+  Value v;
+  key->Evaluate(rec.Ref(), &v);
+  EXPECT_EQ(v.text, "SPRING         ");
+  auto today = CompileOrDie("DATE()", schema);
+  ASSERT_TRUE(today);
+  EXPECT_EQ(today->type(), ValueType::kDate);
+}
+
 TEST_F(ParseTest, ErrorsSayWhatAndWhere) {
   EXPECT_EQ(Error("UPPER(LNAM)"), "unknown field \"LNAM\" at column 7");
   EXPECT_EQ(Error("FOO(1)"), "unknown function \"FOO\" at column 1");

@@ -37,8 +37,9 @@ class Expression {
   virtual ~Expression() = default;
 
   // Compiles `text` against `schema`. Names of fields and functions are
-  // matched without regard to case. Errors say what and where, e.g.
-  // `unknown field "LNAM" at column 7`.
+  // matched without regard to case. Errors are InvalidArgument and say what
+  // and where, e.g. `unknown field "LNAM" at column 7`. The language, key
+  // widths and limits are described in docs/expressions.md.
   static Status Compile(std::string_view text, const Schema& schema,
                         std::unique_ptr<Expression>* result);
 
