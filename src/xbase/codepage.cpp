@@ -2,6 +2,8 @@
 // Unicode code points; 0x80..0x9F go through a table.
 #include "xbase/codepage.h"
 
+#include "expr_text.h"
+
 #include <cstdint>
 
 namespace xbase {
@@ -98,6 +100,12 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
     char32_t cp;
     out.push_back(DecodeUtf8(utf8, &pos, &cp) ? Windows1252ByteFor(cp) : '?');
   }
+  return out;
+}
+
+std::string UpperCaseWindows1252(std::string_view bytes) {
+  std::string out(bytes.size(), '\0');
+  expr::MapCase(bytes.data(), bytes.size(), true, out.data());
   return out;
 }
 

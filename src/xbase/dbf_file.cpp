@@ -47,6 +47,20 @@ Status DbfFile::ReadRecord(uint32_t recno, char* buf) {
   return Status::OK();
 }
 
+Status DbfFile::ReadRecords(uint32_t first, uint32_t count, char* buf) const {
+  if (count == 0) return Status::OK();
+  XBASE_RETURN_IF_ERROR(ValidateRecordNumber(first));
+  XBASE_RETURN_IF_ERROR(ValidateRecordNumber(first + count - 1));
+  size_t wanted = static_cast<size_t>(count) * record_length_;
+  size_t read = 0;
+  XBASE_RETURN_IF_ERROR(file_->ReadAt(RecordOffset(first), wanted, buf, &read));
+  if (read != wanted) {
+    return Status::Corruption(path_ + ": records up to " + std::to_string(first + count - 1) +
+                              " lie past the end of the file");
+  }
+  return Status::OK();
+}
+
 Status DbfFile::RecordView(uint32_t recno, std::string_view* record) {
   XBASE_RETURN_IF_ERROR(ValidateRecordNumber(recno));
   uint64_t offset = RecordOffset(recno);

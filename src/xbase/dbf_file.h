@@ -61,6 +61,10 @@ class DbfFile {
   // The record's bytes without copying; valid until the next write. The
   // fast path for scans.
   Status RecordView(uint32_t recno, std::string_view* record);
+  // Reads records first .. first + count - 1 into buf (count *
+  // record_length() bytes). Safe to call from several threads at once while
+  // nothing writes: the fast path for whole-table scans.
+  Status ReadRecords(uint32_t first, uint32_t count, char* buf) const;
   Status WriteRecord(uint32_t recno, std::string_view record);
   // Writes a new record after the last one and the end-of-file mark, in one
   // write; the header's count is updated by Commit. Until then a reopened

@@ -235,8 +235,9 @@ Status Table::Commit() {
   if (impl_->read_only) return Status::OK();
   XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
   if (!impl_->stamp_writing) return Status::OK();
-  XBASE_RETURN_IF_ERROR(impl_->dbf->Commit());
+  // The memo header first, so that a committed record never points past it.
   if (impl_->memo) XBASE_RETURN_IF_ERROR(impl_->memo->Flush());
+  XBASE_RETURN_IF_ERROR(impl_->dbf->Commit());
   if (impl_->temp_cdx) XBASE_RETURN_IF_ERROR(impl_->temp_cdx->Flush());
   return impl_->WriteCleanStamp();
 }

@@ -121,7 +121,5 @@ class Table::Impl {
 // Counts the records that pass deletion hiding and the filter, reading the
 // table in record order (on several threads for large tables).
 Status CountVisibleRecords(Table::Impl& table, uint32_t* count);
-// The table's records as one contiguous run of bytes, record 1 first.
-Status RecordsView(DbfFile* dbf, const char** first);
 
 }  // namespace xbase

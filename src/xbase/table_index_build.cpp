@@ -3,6 +3,7 @@
 // calling thread writes finished tags in order. Also the bulk count of
 // visible records, split the same way.
 #include <algorithm>
+#include <functional>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -24,23 +25,43 @@ size_t WorkerCount(uint32_t records) {
   return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
 }
 
+// Records read per system call during scans.
+constexpr size_t kScanChunkBytes = 1 << 20;
+
+// Calls fn(record, recno) for records first..last, reading them in large
+// chunks (cheaper than faulting in a mapping for a single pass).
+Status ScanRecords(const DbfFile& dbf, uint32_t first, uint32_t last,
+                   const std::function<void(const char*, uint32_t)>& fn) {
+  uint32_t length = dbf.record_length();
+  uint32_t per_chunk = std::max<uint32_t>(1, static_cast<uint32_t>(kScanChunkBytes / length));
+  std::vector<char> buffer(static_cast<size_t>(per_chunk) * length);
+  for (uint32_t at = first; at <= last && at != 0;) {
+    uint32_t n = std::min(per_chunk, last - at + 1);
+    XBASE_RETURN_IF_ERROR(dbf.ReadRecords(at, n, buffer.data()));
+    for (uint32_t i = 0; i < n; ++i) fn(buffer.data() + static_cast<size_t>(i) * length, at + i);
+    if (last - at + 1 == n) break;
+    at += n;
+  }
+  return Status::OK();
+}
+
 struct Pass {
   size_t first_tag = 0;
   size_t end_tag = 0;
   std::vector<KeyBatch> batches;
+  Status status;
   bool ready = false;
 };
 
 // Runs gather passes on worker threads; Take(i) waits for pass i.
 class KeyGatherer {
  public:
-  KeyGatherer(const std::vector<ActiveTag>& tags, const char* records, uint32_t count,
-              uint32_t record_length)
-      : tags_(tags), records_(records), count_(count), record_length_(record_length) {
+  KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf)
+      : tags_(tags), dbf_(dbf) {
     for (size_t first = 0; first < tags.size(); first += kTagsPerPass) {
-      passes_.push_back(Pass{first, std::min(first + kTagsPerPass, tags.size()), {}, false});
+      passes_.push_back(Pass{first, std::min(first + kTagsPerPass, tags.size()), {}, {}, false});
     }
-    size_t workers = std::min(WorkerCount(count), passes_.size());
+    size_t workers = std::min(WorkerCount(dbf.record_count()), passes_.size());
     for (size_t i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
   }
 
@@ -55,7 +76,7 @@ class KeyGatherer {
 
   size_t pass_count() const { return passes_.size(); }
 
-  // Waits for pass i and hands over its sorted batches.
+  // Waits for pass i and hands over its sorted batches (or the read error).
   Pass Take(size_t i) {
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [&] { return passes_[i].ready; });
@@ -77,35 +98,34 @@ class KeyGatherer {
         if (stopping_ || next_ >= passes_.size()) return;
         i = next_++;
       }
-      std::vector<KeyBatch> batches = Gather(passes_[i].first_tag, passes_[i].end_tag);
+      std::vector<KeyBatch> batches;
+      Status status = Gather(passes_[i].first_tag, passes_[i].end_tag, &batches);
       std::lock_guard<std::mutex> lock(mutex_);
       passes_[i].batches = std::move(batches);
+      passes_[i].status = std::move(status);
       passes_[i].ready = true;
       changed_.notify_all();
     }
   }
 
-  std::vector<KeyBatch> Gather(size_t first, size_t end) const {
-    std::vector<KeyBatch> batches;
+  Status Gather(size_t first, size_t end, std::vector<KeyBatch>* batches) const {
     for (size_t t = first; t < end; ++t) {
-      batches.emplace_back(tags_[t].definition.key_length, count_);
+      batches->emplace_back(tags_[t].definition.key_length, dbf_.record_count());
     }
-    for (uint32_t n = 1; n <= count_; ++n) {
-      RecordRef record{records_ + static_cast<size_t>(n - 1) * record_length_, n, false};
+    XBASE_RETURN_IF_ERROR(ScanRecords(dbf_, 1, dbf_.record_count(), [&](const char* data, uint32_t n) {
+      RecordRef record{data, n, false};
       for (size_t t = first; t < end; ++t) {
         const ActiveTag& tag = tags_[t];
         if (tag.condition && !tag.condition->EvaluateLogical(record)) continue;
-        tag.key->EvaluateKey(record, batches[t - first].Append(n));
+        tag.key->EvaluateKey(record, (*batches)[t - first].Append(n));
       }
-    }
-    for (KeyBatch& b : batches) b.Sort();
-    return batches;
+    }));
+    for (KeyBatch& b : *batches) b.Sort();
+    return Status::OK();
   }
 
   const std::vector<ActiveTag>& tags_;
-  const char* records_;
-  uint32_t count_;
-  uint32_t record_length_;
+  const DbfFile& dbf_;
   std::vector<Pass> passes_;
   std::vector<std::thread> threads_;
   std::mutex mutex_;
@@ -141,28 +161,13 @@ Status CompareTag(const ActiveTag& tag, TagCursor* cursor, const KeyBatch& keys)
 
 }  // namespace
 
-Status RecordsView(DbfFile* dbf, const char** first) {
-  *first = nullptr;
-  uint32_t count = dbf->record_count();
-  if (count == 0) return Status::OK();
-  std::string_view one, last;
-  XBASE_RETURN_IF_ERROR(dbf->RecordView(1, &one));
-  XBASE_RETURN_IF_ERROR(dbf->RecordView(count, &last));
-  if (last.data() != one.data() + static_cast<size_t>(count - 1) * dbf->record_length()) {
-    return Status::IOError(dbf->path() + ": records are not mapped contiguously");
-  }
-  *first = one.data();
-  return Status::OK();
-}
-
 Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>& new_tags) {
-  const char* records = nullptr;
-  XBASE_RETURN_IF_ERROR(RecordsView(dbf.get(), &records));
-  KeyGatherer gatherer(new_tags, records, dbf->record_count(), dbf->record_length());
+  KeyGatherer gatherer(new_tags, *dbf);
   ProgressFn report;
   if (progress) report = [this](int percent) { progress(ProgressPhase::kIndexing, percent); };
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
+    XBASE_RETURN_IF_ERROR(pass.status);
     for (size_t t = pass.first_tag; t < pass.end_tag; ++t) {
       if (report) report(0);
       XBASE_RETURN_IF_ERROR(
@@ -174,11 +179,10 @@ Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>
 }
 
 Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
-  const char* records = nullptr;
-  XBASE_RETURN_IF_ERROR(RecordsView(dbf.get(), &records));
-  KeyGatherer gatherer(check_tags, records, dbf->record_count(), dbf->record_length());
+  KeyGatherer gatherer(check_tags, *dbf);
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
+    XBASE_RETURN_IF_ERROR(pass.status);
     for (size_t t = pass.first_tag; t < pass.end_tag; ++t) {
       std::unique_ptr<TagCursor> cursor = index->NewCursor(t);
       XBASE_RETURN_IF_ERROR(
@@ -190,35 +194,34 @@ Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, Compound
 
 Status CountVisibleRecords(Table::Impl& table, uint32_t* count) {
   *count = 0;
-  const char* records = nullptr;
-  XBASE_RETURN_IF_ERROR(RecordsView(table.dbf.get(), &records));
-  uint32_t total = table.dbf->record_count();
-  uint32_t length = table.dbf->record_length();
+  const DbfFile& dbf = *table.dbf;
+  uint32_t total = dbf.record_count();
   const Expression* filter = table.filter.get();
   bool hide_deleted = table.hide_deleted;
   bool exact = table.exact;
-  auto count_range = [&](uint32_t from, uint32_t to) {
-    uint32_t visible = 0;
-    for (uint32_t n = from; n <= to; ++n) {
-      const char* record = records + static_cast<size_t>(n - 1) * length;
-      if (hide_deleted && record[0] == '*') continue;
-      if (filter && !filter->EvaluateLogical(RecordRef{record, n, exact})) continue;
-      ++visible;
-    }
-    return visible;
-  };
   size_t workers = WorkerCount(total);
   std::vector<uint32_t> partial(workers, 0);
-  std::vector<std::thread> threads;
+  std::vector<Status> statuses(workers);
+  auto count_range = [&](size_t w, uint32_t from, uint32_t to) {
+    statuses[w] = ScanRecords(dbf, from, to, [&](const char* record, uint32_t n) {
+      if (hide_deleted && record[0] == '*') return;
+      if (filter && !filter->EvaluateLogical(RecordRef{record, n, exact})) return;
+      ++partial[w];
+    });
+  };
   uint32_t share = total / static_cast<uint32_t>(workers);
+  std::vector<std::thread> threads;
   for (size_t w = 1; w < workers; ++w) {
     uint32_t from = static_cast<uint32_t>(w) * share + 1;
     uint32_t to = w + 1 == workers ? total : from + share - 1;
-    threads.emplace_back([&, w, from, to] { partial[w] = count_range(from, to); });
+    threads.emplace_back(count_range, w, from, to);
   }
-  partial[0] = count_range(1, workers == 1 ? total : share);
+  count_range(0, 1, workers == 1 ? total : share);
   for (std::thread& t : threads) t.join();
-  for (uint32_t p : partial) *count += p;
+  for (size_t w = 0; w < workers; ++w) {
+    XBASE_RETURN_IF_ERROR(statuses[w]);
+    *count += partial[w];
+  }
   return Status::OK();
 }
 

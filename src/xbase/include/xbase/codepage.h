@@ -18,4 +18,8 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // truncated sequences).
 std::string Utf8ToWindows1252(std::string_view utf8);
 
+// Upper case of Windows-1252 text, byte for byte, exactly as the
+// expression function UPPER() makes it.
+std::string UpperCaseWindows1252(std::string_view bytes);
+
 }  // namespace xbase
