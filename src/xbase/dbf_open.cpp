@@ -85,7 +85,7 @@ Status DbfFile::Open(Env* env, const std::string& path, bool writable, LockMode 
   XBASE_RETURN_IF_ERROR(file->ReadAt(0, kDbfHeaderSize, header_bytes, &read));
   if (read != kDbfHeaderSize) return corrupt("header cut short");
   DbfHeader header = DbfHeader::DecodeFrom(header_bytes);
-  DbfDialect dialect;
+  DbfDialect dialect = DbfDialect::kFoxPro;
   Status s = DialectOf(header, &dialect);
   if (!s.ok()) return s.WithContext(path);
 

@@ -80,16 +80,17 @@ class PosixFile final : public File {
   Status View(std::string_view* view) override {
     uint64_t size = 0;
     XBASE_RETURN_IF_ERROR(Size(&size));
-    if (size != map_size_) {
+    if (size > map_capacity_) {
+      // Mapping beyond the end lets a growing file be viewed without a new
+      // mapping per append; the view itself never reaches past the end.
       Unmap();
-      if (size > 0) {
-        void* p = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
-        if (p == MAP_FAILED) return PosixError(path_, errno);
-        map_ = static_cast<char*>(p);
-        map_size_ = size;
-      }
+      uint64_t capacity = size + size / 2 + kMapSlack;
+      void* p = ::mmap(nullptr, capacity, PROT_READ, MAP_SHARED, fd_, 0);
+      if (p == MAP_FAILED) return PosixError(path_, errno);
+      map_ = static_cast<char*>(p);
+      map_capacity_ = capacity;
     }
-    *view = std::string_view(map_, map_size_);
+    *view = std::string_view(map_, size);
     return Status::OK();
   }
 
@@ -102,16 +103,18 @@ class PosixFile final : public File {
   }
 
  private:
+  static constexpr uint64_t kMapSlack = 16u << 20;
+
   void Unmap() {
-    if (map_ != nullptr) ::munmap(map_, map_size_);
+    if (map_ != nullptr) ::munmap(map_, map_capacity_);
     map_ = nullptr;
-    map_size_ = 0;
+    map_capacity_ = 0;
   }
 
   std::string path_;
   int fd_;
   char* map_ = nullptr;
-  uint64_t map_size_ = 0;
+  uint64_t map_capacity_ = 0;
 };
 
 Status TakeLock(const std::string& path, int fd, LockMode lock) {
