@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cdx_allocator.h"
 #include "xbase/env.h"
 #include "xbase/status.h"
 
@@ -28,14 +29,16 @@ struct TagDefinition {
 };
 
 // Keys gathered for building a tag in one pass. Entries are stored flat,
-// key_length bytes of key followed by the record number.
+// key_length bytes of key followed by the record number, in the order
+// appended; Sort computes the order in which key(i) and recno(i) list them.
 class KeyBatch {
  public:
   KeyBatch(uint16_t key_length, size_t expected_count);
 
   uint16_t key_length() const { return key_length_; }
   size_t size() const;
-  // Adds an entry and returns its key_length bytes for the caller to fill.
+  // Adds an entry (after the sorted ones, if Sort ran) and returns its
+  // key_length bytes for the caller to fill.
   char* Append(uint32_t recno);
   // Orders the entries by key bytes, then record number.
   void Sort();
@@ -44,8 +47,13 @@ class KeyBatch {
   uint32_t recno(size_t i) const;
 
  private:
+  const char* entry(size_t i) const {
+    return entries_.data() + (order_.empty() ? i : order_[i]) * (key_length_ + 4u);
+  }
+
   uint16_t key_length_;
-  std::vector<char> entries_;
+  std::vector<char, cdx::PopulatedAllocator<char>> entries_;
+  std::vector<uint32_t, cdx::PopulatedAllocator<uint32_t>> order_;  // empty until sorted
 };
 
 // Receives progress as a percentage (0 to 100) of the current tag.

@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "cdx_node.h"
@@ -53,11 +52,15 @@ class Pager {
 
  private:
   void EvictCleanNodes();
+  // The cache slot of the page at `offset`. REQUIRES: offset < end_.
+  std::shared_ptr<Node>& Slot(uint32_t offset);
 
   File* file_;
   uint64_t end_;
-  std::unordered_map<uint32_t, std::shared_ptr<Node>> cache_;
+  // Indexed by page number: a lookup is one array access.
+  std::vector<std::shared_ptr<Node>> cache_;
   size_t cache_bytes_ = 0;
+  size_t evict_from_ = 0;  // where the next eviction sweep starts
   std::vector<std::shared_ptr<Node>> dirty_;
   std::map<uint32_t, std::string> raw_;
   size_t raw_bytes_ = 0;

@@ -23,6 +23,7 @@ size_t PartitionPoint(const Node& node, const Below& below) {
 // Copies entries [from, to) of `source` to the end of `target`.
 void AppendRange(const Node& source, size_t from, size_t to, Node* target) {
   const size_t length = source.key_length;
+  target->packed_bytes = Node::kUnmeasured;
   target->keys.append(source.keys, from * length, (to - from) * length);
   target->recnos.insert(target->recnos.end(), source.recnos.begin() + static_cast<ptrdiff_t>(from),
                         source.recnos.begin() + static_cast<ptrdiff_t>(to));
