@@ -51,7 +51,9 @@ struct Node {
   void Erase(size_t i);
   // Moves entries [from, count()) to the end of `other`.
   void MoveTail(size_t from, Node* other);
-  size_t MemoryUsage() const { return sizeof(Node) + keys.capacity() + recnos.capacity() * 8; }
+  size_t MemoryUsage() const {
+    return sizeof(Node) + keys.capacity() + (recnos.capacity() + children.capacity()) * sizeof(uint32_t);
+  }
 };
 
 // Space a compact leaf needs, added up one entry at a time in key order.

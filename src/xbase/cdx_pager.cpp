@@ -9,8 +9,10 @@
 namespace xbase::cdx {
 namespace {
 
-// Decoded nodes beyond this are dropped, clean ones first.
-constexpr size_t kCacheLimitBytes = 64u << 20;
+// Past this much decoded memory, clean nodes are dropped. Decoded keys take
+// their full length, so a tag of a million 60-byte keys needs about 75 MiB
+// to stay warm.
+constexpr size_t kCacheLimitBytes = 128u << 20;
 // Queued raw pages beyond this are written at once.
 constexpr size_t kRawLimitBytes = 4u << 20;
 
@@ -129,9 +131,7 @@ Status Pager::Flush() {
     nodes.push_back({node->offset, encoded.size()});
     encoded.resize(encoded.size() + kPageSize);
     EncodeNode(*node, encoded.data() + nodes.back().second);
-    node->dirty = false;
   }
-  dirty_.clear();
   std::vector<std::pair<uint32_t, std::string_view>> pages;
   pages.reserve(nodes.size() + raw_.size());
   for (const auto& [offset, at] : nodes) pages.push_back({offset, std::string_view(encoded).substr(at, kPageSize)});
@@ -153,6 +153,9 @@ Status Pager::Flush() {
       run.clear();
     }
   }
+  // Only now is everything on disk; a failed write leaves it all queued.
+  for (const auto& node : dirty_) node->dirty = false;
+  dirty_.clear();
   raw_.clear();
   raw_bytes_ = 0;
   return Status::OK();
