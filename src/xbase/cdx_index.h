@@ -95,11 +95,14 @@ class CompoundIndex {
   virtual Status DropTag(std::string_view name) = 0;
 
   // Maintenance of one tag; `key` is exactly the tag's key_length bytes.
+  // Inserting an entry already present changes nothing. Unique tags are not
+  // policed here: the table decides which record a unique key keeps.
   virtual Status Insert(size_t tag, std::string_view key, uint32_t recno) = 0;
   // NotFound when the entry is absent.
   virtual Status Delete(size_t tag, std::string_view key, uint32_t recno) = 0;
 
-  // Writes every changed page to the file.
+  // Writes every changed page to the file, in offset order. After a failed
+  // Flush the changes stay queued for the next one.
   virtual Status Flush() = 0;
 
   virtual Status ReadStamp(SyncStamp* stamp) = 0;
@@ -110,6 +113,8 @@ class CompoundIndex {
   // sibling links; Corruption names the first fault.
   virtual Status CheckStructure() = 0;
 
+  // REQUIRES: tag < tag_count(). The cursor must not outlive the tag
+  // (DropTag, or CreateTag replacing it).
   virtual std::unique_ptr<TagCursor> NewCursor(size_t tag) = 0;
 };
 
@@ -124,9 +129,12 @@ class TagCursor {
   virtual Status Last() = 0;
   // Positions at the first entry whose key, compared over key.size() bytes,
   // is not below `key` (a shorter key seeks a prefix). Valid() is false past the end.
+  // On a descending tag: the first entry, walking down, that is not above `key`.
   virtual Status Seek(std::string_view key) = 0;
   // Positions at exactly this entry; NotFound (and not Valid) when it is absent.
   virtual Status SeekEntry(std::string_view key, uint32_t recno) = 0;
+  // InvalidArgument when the cursor is not positioned. A failed move leaves
+  // it unpositioned.
   virtual Status Next() = 0;
   virtual Status Prev() = 0;
 
