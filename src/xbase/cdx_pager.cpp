@@ -124,20 +124,22 @@ Status Pager::WriteRaw(uint32_t offset, std::string bytes) {
 Status Pager::Flush() {
   // Dirty nodes are encoded side by side in one buffer, then everything
   // goes out in offset order, adjacent pages in one write.
-  std::string encoded;
-  std::vector<std::pair<uint32_t, size_t>> nodes;  // offset, position in `encoded`
+  // The buffers live on between flushes: a commit allocates nothing.
+  std::string& encoded = flush_encoded_;
+  std::vector<std::pair<uint32_t, std::string_view>>& pages = flush_pages_;
+  encoded.resize(dirty_.size() * kPageSize);
+  pages.clear();
+  size_t used = 0;
   for (const auto& node : dirty_) {
     if (node->freed || !node->dirty) continue;
-    nodes.push_back({node->offset, encoded.size()});
-    encoded.resize(encoded.size() + kPageSize);
-    EncodeNode(*node, encoded.data() + nodes.back().second);
+    EncodeNode(*node, encoded.data() + used);
+    pages.push_back({node->offset, std::string_view(encoded).substr(used, kPageSize)});
+    used += kPageSize;
   }
-  std::vector<std::pair<uint32_t, std::string_view>> pages;
-  pages.reserve(nodes.size() + raw_.size());
-  for (const auto& [offset, at] : nodes) pages.push_back({offset, std::string_view(encoded).substr(at, kPageSize)});
   for (const auto& [offset, bytes] : raw_) pages.push_back({offset, bytes});
   std::sort(pages.begin(), pages.end());
-  std::string run;
+  std::string& run = flush_run_;
+  run.clear();
   uint64_t run_start = 0;
   for (size_t i = 0; i < pages.size(); ++i) {
     const auto& [offset, bytes] = pages[i];

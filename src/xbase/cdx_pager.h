@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cdx_node.h"
@@ -66,6 +68,10 @@ class Pager {
   size_t raw_bytes_ = 0;
   // Free pages, the list head last; each page links to the one before it.
   std::vector<uint32_t> free_;
+  // Scratch space of Flush.
+  std::string flush_encoded_;
+  std::string flush_run_;
+  std::vector<std::pair<uint32_t, std::string_view>> flush_pages_;
 };
 
 }  // namespace xbase::cdx
