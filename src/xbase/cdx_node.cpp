@@ -220,6 +220,11 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
   node->dirty = false;
   node->freed = false;
   node->packed_bytes = Node::kUnmeasured;
+  // A little room to grow, so that the first inserts into a page read
+  // from disk do not reallocate.
+  const size_t room = count + count / 8 + 2;
+  node->keys.reserve(room * key_length);
+  node->recnos.reserve(room);
   node->keys.assign(count * key_length, '\0');
   node->recnos.resize(count);
   node->children.clear();
