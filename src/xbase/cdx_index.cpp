@@ -186,20 +186,25 @@ class CdxIndex final : public CompoundIndex {
 
   Status Flush() override {
     if (!writable_) return Status::OK();
-    bool changed = pager_.HasChanges() || directory_changed_;
+    // Headers are rewritten only when the tree shapes or the free list
+    // changed; plain key changes touch nothing but their pages.
+    bool structure_changed = directory_changed_ ||
+                             DecodeLE32(file_header_.data() + cdx::kRootField) != directory_->root() ||
+                             DecodeLE32(file_header_.data() + cdx::kFreeListField) != pager_.free_list_head();
     for (auto& tag : tags_) {
       if (DecodeLE32(tag->header.data() + cdx::kRootField) == tag->tree->root()) continue;
       EncodeLE32(tag->header.data() + cdx::kRootField, tag->tree->root());
       XBASE_RETURN_IF_ERROR(pager_.WriteRaw(tag->header_offset, tag->header));
-      changed = true;
+      structure_changed = true;
     }
-    if (!changed) return Status::OK();
-    // Other programs watch the version number to notice changes.
-    EncodeLE32(file_header_.data() + cdx::kRootField, directory_->root());
-    EncodeLE32(file_header_.data() + cdx::kFreeListField, pager_.free_list_head());
-    EncodeLE32(file_header_.data() + cdx::kVersionField, DecodeLE32(file_header_.data() + cdx::kVersionField) + 1);
-    XBASE_RETURN_IF_ERROR(pager_.WriteRaw(0, file_header_));
-    directory_changed_ = false;
+    if (structure_changed) {
+      // Other programs watch the version number to notice changes.
+      EncodeLE32(file_header_.data() + cdx::kRootField, directory_->root());
+      EncodeLE32(file_header_.data() + cdx::kFreeListField, pager_.free_list_head());
+      EncodeLE32(file_header_.data() + cdx::kVersionField, DecodeLE32(file_header_.data() + cdx::kVersionField) + 1);
+      XBASE_RETURN_IF_ERROR(pager_.WriteRaw(0, file_header_));
+      directory_changed_ = false;
+    }
     return pager_.Flush();
   }
 

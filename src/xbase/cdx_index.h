@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cdx_allocator.h"
 #include "xbase/env.h"
 #include "xbase/status.h"
 
@@ -28,14 +29,16 @@ struct TagDefinition {
 };
 
 // Keys gathered for building a tag in one pass. Entries are stored flat,
-// key_length bytes of key followed by the record number.
+// key_length bytes of key followed by the record number, in the order
+// appended; Sort computes the order in which key(i) and recno(i) list them.
 class KeyBatch {
  public:
   KeyBatch(uint16_t key_length, size_t expected_count);
 
   uint16_t key_length() const { return key_length_; }
   size_t size() const;
-  // Adds an entry and returns its key_length bytes for the caller to fill.
+  // Adds an entry (after the sorted ones, if Sort ran) and returns its
+  // key_length bytes for the caller to fill.
   char* Append(uint32_t recno);
   // Orders the entries by key bytes, then record number.
   void Sort();
@@ -44,8 +47,13 @@ class KeyBatch {
   uint32_t recno(size_t i) const;
 
  private:
+  const char* entry(size_t i) const {
+    return entries_.data() + (order_.empty() ? i : order_[i]) * (key_length_ + 4u);
+  }
+
   uint16_t key_length_;
-  std::vector<char> entries_;
+  std::vector<char, cdx::PopulatedAllocator<char>> entries_;
+  std::vector<uint32_t, cdx::PopulatedAllocator<uint32_t>> order_;  // empty until sorted
 };
 
 // Receives progress as a percentage (0 to 100) of the current tag.
@@ -87,11 +95,14 @@ class CompoundIndex {
   virtual Status DropTag(std::string_view name) = 0;
 
   // Maintenance of one tag; `key` is exactly the tag's key_length bytes.
+  // Inserting an entry already present changes nothing. Unique tags are not
+  // policed here: the table decides which record a unique key keeps.
   virtual Status Insert(size_t tag, std::string_view key, uint32_t recno) = 0;
   // NotFound when the entry is absent.
   virtual Status Delete(size_t tag, std::string_view key, uint32_t recno) = 0;
 
-  // Writes every changed page to the file.
+  // Writes every changed page to the file, in offset order. After a failed
+  // Flush the changes stay queued for the next one.
   virtual Status Flush() = 0;
 
   virtual Status ReadStamp(SyncStamp* stamp) = 0;
@@ -102,6 +113,8 @@ class CompoundIndex {
   // sibling links; Corruption names the first fault.
   virtual Status CheckStructure() = 0;
 
+  // REQUIRES: tag < tag_count(). The cursor must not outlive the tag
+  // (DropTag, or CreateTag replacing it).
   virtual std::unique_ptr<TagCursor> NewCursor(size_t tag) = 0;
 };
 
@@ -116,9 +129,12 @@ class TagCursor {
   virtual Status Last() = 0;
   // Positions at the first entry whose key, compared over key.size() bytes,
   // is not below `key` (a shorter key seeks a prefix). Valid() is false past the end.
+  // On a descending tag: the first entry, walking down, that is not above `key`.
   virtual Status Seek(std::string_view key) = 0;
   // Positions at exactly this entry; NotFound (and not Valid) when it is absent.
   virtual Status SeekEntry(std::string_view key, uint32_t recno) = 0;
+  // InvalidArgument when the cursor is not positioned. A failed move leaves
+  // it unpositioned.
   virtual Status Next() = 0;
   virtual Status Prev() = 0;
 

@@ -22,24 +22,29 @@ uint64_t KeyPrefix(const char* key, size_t length) {
   return prefix << (8 * (8 - n));
 }
 
-// Stable LSD radix sort on the prefix, 16 bits a pass; passes over digits
-// that every item shares are skipped.
-void RadixSortByPrefix(std::vector<SortItem>* items) {
-  constexpr int kDigitBits = 16;
-  constexpr size_t kBuckets = size_t{1} << kDigitBits;
-  std::vector<SortItem> scratch(items->size());
-  std::vector<uint32_t> counts(kBuckets);
-  for (int shift = 0; shift < 64; shift += kDigitBits) {
-    std::fill(counts.begin(), counts.end(), 0);
-    for (const SortItem& item : *items) ++counts[(item.prefix >> shift) & (kBuckets - 1)];
-    if (std::find(counts.begin(), counts.end(), items->size()) != counts.end()) continue;
+// Stable LSD radix sort on the prefix, a byte a pass: 256 buckets keep the
+// scatter inside the cache. All histograms come from one read of the items,
+// and passes over bytes that every item shares are skipped.
+using SortItems = std::vector<SortItem, cdx::PopulatedAllocator<SortItem>>;
+
+void RadixSortByPrefix(SortItems* items) {
+  constexpr size_t kBuckets = 256;
+  std::vector<uint32_t> counts(8 * kBuckets);
+  for (const SortItem& item : *items) {
+    for (int b = 0; b < 8; ++b) ++counts[b * kBuckets + ((item.prefix >> (8 * b)) & 0xFF)];
+  }
+  SortItems scratch(items->size());
+  for (int b = 0; b < 8; ++b) {
+    uint32_t* count = counts.data() + b * kBuckets;
+    if (std::find(count, count + kBuckets, items->size()) != count + kBuckets) continue;
     uint32_t sum = 0;
-    for (uint32_t& c : counts) {
-      uint32_t n = c;
-      c = sum;
+    for (size_t i = 0; i < kBuckets; ++i) {
+      uint32_t n = count[i];
+      count[i] = sum;
       sum += n;
     }
-    for (const SortItem& item : *items) scratch[counts[(item.prefix >> shift) & (kBuckets - 1)]++] = item;
+    const int shift = 8 * b;
+    for (const SortItem& item : *items) scratch[count[(item.prefix >> shift) & 0xFF]++] = item;
     items->swap(scratch);
   }
 }
@@ -54,23 +59,20 @@ size_t KeyBatch::size() const { return entries_.size() / (key_length_ + 4u); }
 
 char* KeyBatch::Append(uint32_t recno) {
   const size_t at = entries_.size();
+  if (!order_.empty()) order_.push_back(static_cast<uint32_t>(size()));
   entries_.resize(at + key_length_ + 4u);
   EncodeLE32(entries_.data() + at + key_length_, recno);
   return entries_.data() + at;
 }
 
-std::string_view KeyBatch::key(size_t i) const {
-  return {entries_.data() + i * (key_length_ + 4u), key_length_};
-}
+std::string_view KeyBatch::key(size_t i) const { return {entry(i), key_length_}; }
 
-uint32_t KeyBatch::recno(size_t i) const {
-  return DecodeLE32(entries_.data() + i * (key_length_ + 4u) + key_length_);
-}
+uint32_t KeyBatch::recno(size_t i) const { return DecodeLE32(entry(i) + key_length_); }
 
 void KeyBatch::Sort() {
   const size_t n = size();
   const size_t stride = key_length_ + 4u;
-  std::vector<SortItem> items(n);
+  SortItems items(n);
   for (size_t i = 0; i < n; ++i) items[i] = {KeyPrefix(entries_.data() + i * stride, key_length_), static_cast<uint32_t>(i)};
   RadixSortByPrefix(&items);
   // Runs of equal prefixes are ordered by the rest of the key, then record number.
@@ -89,9 +91,8 @@ void KeyBatch::Sort() {
     if (end - begin > 1) std::sort(items.begin() + static_cast<ptrdiff_t>(begin), items.begin() + static_cast<ptrdiff_t>(end), tail_less);
     begin = end;
   }
-  std::vector<char> sorted(entries_.size());
-  for (size_t i = 0; i < n; ++i) std::memcpy(sorted.data() + i * stride, entries_.data() + items[i].index * stride, stride);
-  entries_.swap(sorted);
+  order_.resize(n);
+  for (size_t i = 0; i < n; ++i) order_[i] = items[i].index;
 }
 
 }  // namespace xbase

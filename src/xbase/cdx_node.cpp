@@ -44,13 +44,23 @@ LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length) {
 }
 
 size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
+  const uint64_t pads = 0x0101010101010101ull * static_cast<uint8_t>(pad);
   size_t n = 0;
+  for (uint64_t word; n + 8 <= key_length; n += 8) {
+    std::memcpy(&word, key + key_length - n - 8, 8);
+    if (word != pads) break;
+  }
   while (n < key_length && key[key_length - 1 - n] == pad) ++n;
   return n;
 }
 
 size_t CommonPrefix(const char* a, const char* b, size_t limit) {
   size_t n = 0;
+  for (uint64_t x, y; n + 8 <= limit; n += 8) {
+    std::memcpy(&x, a + n, 8);
+    std::memcpy(&y, b + n, 8);
+    if (x != y) break;
+  }
   while (n < limit && a[n] == b[n]) ++n;
   return n;
 }
@@ -76,18 +86,40 @@ uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
 }  // namespace
 
 void Node::Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child) {
+  if (leaf && packed_bytes != kUnmeasured) {
+    const char* previous = i > 0 ? keys.data() + (i - 1) * key_length : nullptr;
+    packed_bytes += Pack(previous, key.data(), key_length, pad).stored;
+    if (i < count()) {
+      const char* next = keys.data() + i * key_length;
+      packed_bytes += Pack(key.data(), next, key_length, pad).stored;
+      packed_bytes -= Pack(previous, next, key_length, pad).stored;
+    }
+    max_recno = std::max(max_recno, recno);
+  }
   keys.insert(i * key_length, key.data(), key_length);
   recnos.insert(recnos.begin() + static_cast<ptrdiff_t>(i), recno);
   if (!leaf) children.insert(children.begin() + static_cast<ptrdiff_t>(i), child);
 }
 
 void Node::Erase(size_t i) {
+  if (leaf && packed_bytes != kUnmeasured) {
+    const char* previous = i > 0 ? keys.data() + (i - 1) * key_length : nullptr;
+    const char* erased = keys.data() + i * key_length;
+    packed_bytes -= Pack(previous, erased, key_length, pad).stored;
+    if (i + 1 < count()) {
+      const char* next = erased + key_length;
+      packed_bytes -= Pack(erased, next, key_length, pad).stored;
+      packed_bytes += Pack(previous, next, key_length, pad).stored;
+    }
+    if (recnos[i] == max_recno) packed_bytes = kUnmeasured;  // the new largest is unknown
+  }
   keys.erase(i * key_length, key_length);
   recnos.erase(recnos.begin() + static_cast<ptrdiff_t>(i));
   if (!leaf) children.erase(children.begin() + static_cast<ptrdiff_t>(i));
 }
 
 void Node::MoveTail(size_t from, Node* other) {
+  packed_bytes = other->packed_bytes = kUnmeasured;
   other->keys.append(keys, from * key_length, std::string::npos);
   other->recnos.insert(other->recnos.end(), recnos.begin() + static_cast<ptrdiff_t>(from), recnos.end());
   if (!leaf) {
@@ -112,9 +144,18 @@ size_t LeafSizer::bytes() const {
 
 bool NodeFits(const Node& node) {
   if (!node.leaf) return node.count() <= InteriorCapacity(node.key_length);
-  LeafSizer sizer(node.key_length, node.pad);
-  for (size_t i = 0; i < node.count(); ++i) sizer.Add(node.keys.data() + i * node.key_length, node.recnos[i]);
-  return sizer.fits();
+  if (node.packed_bytes == Node::kUnmeasured) {
+    node.packed_bytes = 0;
+    node.max_recno = 0;
+    const char* previous = nullptr;
+    for (size_t i = 0; i < node.count(); ++i) {
+      const char* key = node.keys.data() + i * node.key_length;
+      node.packed_bytes += Pack(previous, key, node.key_length, node.pad).stored;
+      node.max_recno = std::max(node.max_recno, node.recnos[i]);
+      previous = key;
+    }
+  }
+  return node.count() * ChooseLayout(node.max_recno, node.key_length).entry_bytes + node.packed_bytes <= kLeafSpace;
 }
 
 void EncodeNode(const Node& node, char* page) {
@@ -178,6 +219,12 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
   node->pad = pad;
   node->dirty = false;
   node->freed = false;
+  node->packed_bytes = Node::kUnmeasured;
+  // A little room to grow, so that the first inserts into a page read
+  // from disk do not reallocate.
+  const size_t room = count + count / 8 + 2;
+  node->keys.reserve(room * key_length);
+  node->recnos.reserve(room);
   node->keys.assign(count * key_length, '\0');
   node->recnos.resize(count);
   node->children.clear();

@@ -32,6 +32,12 @@ struct Node {
   std::vector<uint32_t> children;  // interior nodes only
   bool dirty = false;
   bool freed = false;
+  // A leaf's packed key bytes and largest record number, kept up to date by
+  // Insert and Erase once measured (kUnmeasured until then), so that a
+  // single change re-checks the page fit in constant time.
+  static constexpr size_t kUnmeasured = ~size_t{0};
+  mutable size_t packed_bytes = kUnmeasured;
+  mutable uint32_t max_recno = 0;
 
   size_t count() const { return recnos.size(); }
   std::string_view key(size_t i) const { return {keys.data() + i * key_length, key_length}; }
@@ -45,7 +51,9 @@ struct Node {
   void Erase(size_t i);
   // Moves entries [from, count()) to the end of `other`.
   void MoveTail(size_t from, Node* other);
-  size_t MemoryUsage() const { return sizeof(Node) + keys.capacity() + recnos.capacity() * 8; }
+  size_t MemoryUsage() const {
+    return sizeof(Node) + keys.capacity() + (recnos.capacity() + children.capacity()) * sizeof(uint32_t);
+  }
 };
 
 // Space a compact leaf needs, added up one entry at a time in key order.

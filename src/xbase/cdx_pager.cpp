@@ -9,8 +9,10 @@
 namespace xbase::cdx {
 namespace {
 
-// Decoded nodes beyond this are dropped, clean ones first.
-constexpr size_t kCacheLimitBytes = 64u << 20;
+// Past this much decoded memory, clean nodes are dropped. Decoded keys take
+// their full length, so a tag of a million 60-byte keys needs about 75 MiB
+// to stay warm.
+constexpr size_t kCacheLimitBytes = 128u << 20;
 // Queued raw pages beyond this are written at once.
 constexpr size_t kRawLimitBytes = 4u << 20;
 
@@ -19,17 +21,23 @@ constexpr size_t kRawLimitBytes = 4u << 20;
 Pager::Pager(File* file, uint64_t file_end)
     : file_(file), end_((file_end + kPageSize - 1) / kPageSize * kPageSize) {}
 
+std::shared_ptr<Node>& Pager::Slot(uint32_t offset) {
+  const size_t page = offset / kPageSize;
+  if (page >= cache_.size()) cache_.resize(std::max<size_t>(end_ / kPageSize, page + 1));
+  return cache_[page];
+}
+
 Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
-  auto it = cache_.find(offset);
-  if (it != cache_.end()) {
-    if (it->second->key_length != key_length || it->second->pad != pad || it->second->freed) {
-      return Status::Corruption("index page " + Hex(offset) + " is used by two tags");
-    }
-    *node = it->second;
-    return Status::OK();
-  }
   if (!IsNodeOffset(offset, end_)) {
     return Status::Corruption("index page offset " + Hex(offset) + " is outside the file");
+  }
+  std::shared_ptr<Node>& slot = Slot(offset);
+  if (slot) {
+    if (slot->key_length != key_length || slot->pad != pad) {
+      return Status::Corruption("index page " + Hex(offset) + " is used by two tags");
+    }
+    *node = slot;
+    return Status::OK();
   }
   char page[kPageSize];
   size_t read = 0;
@@ -39,19 +47,19 @@ Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_p
   XBASE_RETURN_IF_ERROR(DecodeNode(page, offset, key_length, pad, fresh.get()));
   if (cache_bytes_ > kCacheLimitBytes) EvictCleanNodes();
   cache_bytes_ += fresh->MemoryUsage();
-  cache_[offset] = fresh;
+  Slot(offset) = fresh;
   *node = std::move(fresh);
   return Status::OK();
 }
 
 void Pager::EvictCleanNodes() {
-  for (auto it = cache_.begin(); it != cache_.end() && cache_bytes_ > kCacheLimitBytes / 2;) {
-    if (it->second->dirty) {
-      ++it;
-      continue;
-    }
-    cache_bytes_ -= std::min(cache_bytes_, it->second->MemoryUsage());
-    it = cache_.erase(it);
+  // Sweeps on from where the last sweep stopped, so every region takes its turn.
+  for (size_t visited = 0; visited < cache_.size() && cache_bytes_ > kCacheLimitBytes * 3 / 4; ++visited) {
+    if (evict_from_ >= cache_.size()) evict_from_ = 0;
+    std::shared_ptr<Node>& slot = cache_[evict_from_++];
+    if (!slot || slot->dirty) continue;
+    cache_bytes_ -= std::min(cache_bytes_, slot->MemoryUsage());
+    slot.reset();
   }
 }
 
@@ -68,18 +76,18 @@ Status Pager::NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<
 }
 
 void Pager::MarkDirty(const std::shared_ptr<Node>& node) {
-  cache_[node->offset] = node;  // back in, should it have been evicted while clean
+  Slot(node->offset) = node;  // back in, should it have been evicted while clean
   if (node->dirty) return;
   node->dirty = true;
   dirty_.push_back(node);
 }
 
 void Pager::Free(uint32_t offset) {
-  auto it = cache_.find(offset);
-  if (it != cache_.end()) {
-    it->second->freed = true;
-    cache_bytes_ -= std::min(cache_bytes_, it->second->MemoryUsage());
-    cache_.erase(it);
+  std::shared_ptr<Node>& slot = Slot(offset);
+  if (slot) {
+    slot->freed = true;
+    cache_bytes_ -= std::min(cache_bytes_, slot->MemoryUsage());
+    slot.reset();
   }
   std::string page(kPageSize, '\0');
   EncodeLE32(page.data(), free_list_head());
@@ -114,26 +122,42 @@ Status Pager::WriteRaw(uint32_t offset, std::string bytes) {
 }
 
 Status Pager::Flush() {
+  // Dirty nodes are encoded side by side in one buffer, then everything
+  // goes out in offset order, adjacent pages in one write.
+  // The buffers live on between flushes: a commit allocates nothing.
+  std::string& encoded = flush_encoded_;
+  std::vector<std::pair<uint32_t, std::string_view>>& pages = flush_pages_;
+  encoded.resize(dirty_.size() * kPageSize);
+  pages.clear();
+  size_t used = 0;
   for (const auto& node : dirty_) {
     if (node->freed || !node->dirty) continue;
-    std::string page(kPageSize, '\0');
-    EncodeNode(*node, page.data());
-    raw_[node->offset] = std::move(page);
-    node->dirty = false;
+    EncodeNode(*node, encoded.data() + used);
+    pages.push_back({node->offset, std::string_view(encoded).substr(used, kPageSize)});
+    used += kPageSize;
   }
-  dirty_.clear();
-  // raw_ is ordered by offset: runs of adjacent pages go out as one write.
-  std::string run;
+  for (const auto& [offset, bytes] : raw_) pages.push_back({offset, bytes});
+  std::sort(pages.begin(), pages.end());
+  std::string& run = flush_run_;
+  run.clear();
   uint64_t run_start = 0;
-  for (auto& [offset, bytes] : raw_) {
-    if (!run.empty() && run_start + run.size() != offset) {
-      XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
-      run.clear();
+  for (size_t i = 0; i < pages.size(); ++i) {
+    const auto& [offset, bytes] = pages[i];
+    const bool joins_next = i + 1 < pages.size() && offset + bytes.size() == pages[i + 1].first;
+    if (run.empty() && !joins_next) {
+      XBASE_RETURN_IF_ERROR(file_->WriteAt(offset, bytes));
+      continue;
     }
     if (run.empty()) run_start = offset;
     run += bytes;
+    if (!joins_next) {
+      XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
+      run.clear();
+    }
   }
-  if (!run.empty()) XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
+  // Only now is everything on disk; a failed write leaves it all queued.
+  for (const auto& node : dirty_) node->dirty = false;
+  dirty_.clear();
   raw_.clear();
   raw_bytes_ = 0;
   return Status::OK();

@@ -6,7 +6,8 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cdx_node.h"
@@ -53,16 +54,24 @@ class Pager {
 
  private:
   void EvictCleanNodes();
+  // The cache slot of the page at `offset`. REQUIRES: offset < end_.
+  std::shared_ptr<Node>& Slot(uint32_t offset);
 
   File* file_;
   uint64_t end_;
-  std::unordered_map<uint32_t, std::shared_ptr<Node>> cache_;
+  // Indexed by page number: a lookup is one array access.
+  std::vector<std::shared_ptr<Node>> cache_;
   size_t cache_bytes_ = 0;
+  size_t evict_from_ = 0;  // where the next eviction sweep starts
   std::vector<std::shared_ptr<Node>> dirty_;
   std::map<uint32_t, std::string> raw_;
   size_t raw_bytes_ = 0;
   // Free pages, the list head last; each page links to the one before it.
   std::vector<uint32_t> free_;
+  // Scratch space of Flush.
+  std::string flush_encoded_;
+  std::string flush_run_;
+  std::vector<std::pair<uint32_t, std::string_view>> flush_pages_;
 };
 
 }  // namespace xbase::cdx

@@ -23,6 +23,7 @@ size_t PartitionPoint(const Node& node, const Below& below) {
 // Copies entries [from, to) of `source` to the end of `target`.
 void AppendRange(const Node& source, size_t from, size_t to, Node* target) {
   const size_t length = source.key_length;
+  target->packed_bytes = Node::kUnmeasured;
   target->keys.append(source.keys, from * length, (to - from) * length);
   target->recnos.insert(target->recnos.end(), source.recnos.begin() + static_cast<ptrdiff_t>(from),
                         source.recnos.begin() + static_cast<ptrdiff_t>(to));
@@ -189,6 +190,18 @@ Status Tree::Delete(std::string_view key, uint32_t recno) {
     return Status::NotFound("index entry for record " + std::to_string(recno) + " not found");
   }
   std::shared_ptr<Node> node = pos.leaf;
+  // Nodes left empty are unlinked from their siblings; those are read
+  // before anything changes, so a read error leaves the tree as it was.
+  std::vector<std::shared_ptr<Node>> neighbours;
+  for (size_t level = path.size(); node->count() == 1 && level > 0;) {
+    for (uint32_t sibling : {node->left, node->right}) {
+      if (sibling == kNoPage) continue;
+      neighbours.emplace_back();
+      XBASE_RETURN_IF_ERROR(LoadNode(sibling, &neighbours.back()));
+    }
+    node = path[--level].node;
+  }
+  node = pos.leaf;
   node->Erase(pos.index);
   pager_->MarkDirty(node);
   if (node->count() > 0) {
@@ -228,6 +241,10 @@ Status Tree::FixSeparators(std::vector<Step>& path, std::shared_ptr<Node> child)
 }
 
 Status Tree::SplitNode(const std::shared_ptr<Node>& node, std::vector<std::shared_ptr<Node>>* parts) {
+  // The right neighbour is read before anything changes, so a read error
+  // leaves the tree as it was.
+  std::shared_ptr<Node> right;
+  if (node->right != kNoPage) XBASE_RETURN_IF_ERROR(LoadNode(node->right, &right));
   std::vector<size_t> starts = SplitPoints(*node);
   Node tail;
   tail.leaf = node->leaf;
@@ -246,9 +263,7 @@ Status Tree::SplitNode(const std::shared_ptr<Node>& node, std::vector<std::share
     parts->push_back(part);
   }
   parts->back()->right = old_right;
-  if (old_right != kNoPage) {
-    std::shared_ptr<Node> right;
-    XBASE_RETURN_IF_ERROR(LoadNode(old_right, &right));
+  if (right) {
     right->left = parts->back()->offset;
     pager_->MarkDirty(right);
   }
