@@ -104,10 +104,10 @@ Status DbfFile::AppendRecord(std::string_view record, uint32_t* recno) {
   return Status::OK();
 }
 
-Status DbfFile::Commit() {
+Status DbfFile::Commit(bool durable) {
   XBASE_RETURN_IF_ERROR(RequireWritable());
   // The records must be on stable storage before a count covers them.
-  if (record_count_ != committed_count_) XBASE_RETURN_IF_ERROR(file_->Sync());
+  if (durable && record_count_ != committed_count_) XBASE_RETURN_IF_ERROR(file_->Sync());
   DbfHeader header;
   header.SetDateToToday();
   header.record_count = record_count_;
@@ -119,7 +119,7 @@ Status DbfFile::Commit() {
       DbfHeader::kDateOffset,
       std::string_view(bytes + DbfHeader::kDateOffset,
                        DbfHeader::kHeaderLengthOffset - DbfHeader::kDateOffset)));
-  XBASE_RETURN_IF_ERROR(file_->Sync());
+  if (durable) XBASE_RETURN_IF_ERROR(file_->Sync());
   committed_count_ = record_count_;
   return file_->ChangeStamp(&change_stamp_);
 }

@@ -73,7 +73,10 @@ class DbfFile {
   // Makes appended records part of the table: syncs them to stable storage,
   // then writes and syncs the header (record count, date of last update),
   // then records the file's change stamp.
-  Status Commit();
+  // With `durable`, the records and then the header are also handed to
+  // stable storage, so that the commit survives a crash of the system too;
+  // without, it survives the process being killed at any instant.
+  Status Commit(bool durable = true);
   // The table file's change stamp after our last Commit.
   uint64_t change_stamp() const { return change_stamp_; }
 

@@ -25,7 +25,7 @@ class DbtMemoFile final : public MemoFile {
   uint32_t block_size() const override { return block_size_; }
   Status Read(uint32_t block, std::string* data) override;
   Status Write(std::string_view data, uint32_t* block) override;
-  Status Flush() override { return Status::OK(); }
+  Status Flush(bool) override { return Status::OK(); }
   Status Clear() override;
 
  private:

@@ -38,11 +38,12 @@ class MemoFile {
   // file. Empty data sets *block to 0. Corruption, with nothing written,
   // when the old memo does not lie inside the file.
   virtual Status Write(std::string_view data, uint32_t* block) = 0;
-  // Writes the header (next free block) and syncs the file. Call it before
+  // Writes the header (next free block) and, when `durable`, hands the file
+  // to stable storage. Call it before
   // committing records that point at new memos, so that other programs
   // find them covered by the header. (We ourselves place new memos after the
   // file's end, whatever the header says.)
-  virtual Status Flush() = 0;
+  virtual Status Flush(bool durable) = 0;
   // Empties the file (for zap).
   virtual Status Clear() = 0;
 };

@@ -151,11 +151,11 @@ Status FptMemoFile::WriteHeader() {
   return file_->WriteAt(0, std::string_view(bytes, sizeof bytes));
 }
 
-Status FptMemoFile::Flush() {
+Status FptMemoFile::Flush(bool durable) {
   if (!writable_) return Status::OK();
   if (header_dirty_) XBASE_RETURN_IF_ERROR(WriteHeader());
   header_dirty_ = false;
-  return file_->Sync();
+  return durable ? file_->Sync() : Status::OK();
 }
 
 Status FptMemoFile::Clear() {

@@ -31,7 +31,7 @@ class FptMemoFile final : public MemoFile {
   uint32_t block_size() const override { return block_size_; }
   Status Read(uint32_t block, std::string* data) override;
   Status Write(std::string_view data, uint32_t* block) override;
-  Status Flush() override;
+  Status Flush(bool durable) override;
   Status Clear() override;
 
  private:

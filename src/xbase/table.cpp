@@ -65,6 +65,7 @@ Status Table::Open(const std::string& path, const OpenOptions& options,
   impl->path = path;
   impl->read_only = options.read_only || !options.exclusive;
   impl->lock = options.exclusive ? LockMode::kExclusive : LockMode::kShared;
+  impl->durable_commits = options.durable_commits;
   XBASE_RETURN_IF_ERROR(
       DbfFile::Open(impl->env, path, !impl->read_only, impl->lock, &impl->dbf));
   XBASE_RETURN_IF_ERROR(
@@ -78,7 +79,12 @@ Status Table::Open(const std::string& path, const OpenOptions& options,
 
 Status Table::Close() {
   if (!impl_->dbf) return Status::OK();
-  Status s = impl_->read_only ? Status::OK() : Commit();
+  Status s = Status::OK();
+  if (!impl_->read_only) {
+    impl_->durable_commits = true;
+    if (impl_->unsynced) s = impl_->MarkWriting();  // makes Commit write and sync
+    if (s.ok()) s = Commit();
+  }
   Status t = CloseIndexes();
   impl_->memo.reset();
   impl_->dbf.reset();
@@ -236,8 +242,9 @@ Status Table::Commit() {
   XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
   if (!impl_->stamp_writing) return Status::OK();
   // The memo header first, so that a committed record never points past it.
-  if (impl_->memo) XBASE_RETURN_IF_ERROR(impl_->memo->Flush());
-  XBASE_RETURN_IF_ERROR(impl_->dbf->Commit());
+  if (impl_->memo) XBASE_RETURN_IF_ERROR(impl_->memo->Flush(impl_->durable_commits));
+  XBASE_RETURN_IF_ERROR(impl_->dbf->Commit(impl_->durable_commits));
+  impl_->unsynced = !impl_->durable_commits;
   if (impl_->temp_cdx) XBASE_RETURN_IF_ERROR(impl_->temp_cdx->Flush());
   return impl_->WriteCleanStamp();
 }

@@ -43,6 +43,7 @@ class Table::Impl {
   Env* env = nullptr;
   std::string path;
   bool read_only = false;
+  bool durable_commits = true;
   LockMode lock = LockMode::kExclusive;
   std::unique_ptr<DbfFile> dbf;
   std::unique_ptr<MemoFile> memo;
@@ -82,6 +83,8 @@ class Table::Impl {
   // Set once files have been written since the index's stamp was last made
   // clean; see WriteCleanStamp.
   bool stamp_writing = false;
+  // Committed without being handed to stable storage.
+  bool unsynced = false;
 
   // ---- table.cpp
   RecordRef Ref(const std::string& record, uint32_t number) const {

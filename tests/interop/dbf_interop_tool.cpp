@@ -91,7 +91,7 @@ Status Write(const std::string& path, const std::string& input_path) {
     uint32_t recno;
     XBASE_RETURN_IF_ERROR(dbf->AppendRecord(record, &recno));
   }
-  if (memo) XBASE_RETURN_IF_ERROR(memo->Flush());
+  if (memo) XBASE_RETURN_IF_ERROR(memo->Flush(true));
   return dbf->Commit();
 }
 

@@ -59,7 +59,7 @@ TEST_F(MemoFptTest, LayoutOfANewFileAndAMemo) {
   uint32_t block = 0;
   ASSERT_TRUE(memo_->Write("Hello, w\xF6rld", &block).ok());
   EXPECT_EQ(block, 8u);
-  ASSERT_TRUE(memo_->Flush().ok());
+  ASSERT_TRUE(memo_->Flush(true).ok());
   bytes = Bytes();
   ASSERT_EQ(bytes.size(), 512u + 64);
   EXPECT_EQ(DecodeBE32(bytes.data()), 9u);
@@ -79,7 +79,7 @@ TEST_F(MemoFptTest, TextsRoundTripAcrossReopen) {
   }
   // 1 + 1 + 2 + 1563 blocks: each memo takes whole blocks after the last.
   EXPECT_EQ(blocks, (std::vector<uint32_t>{8, 9, 10, 12, 1575}));
-  ASSERT_TRUE(memo_->Flush().ok());
+  ASSERT_TRUE(memo_->Flush(true).ok());
   auto memo = Reopen(false);
   for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(ReadBack(memo.get(), blocks[i]), texts[i]);
   EXPECT_EQ(ReadBack(memo.get(), 0), "");

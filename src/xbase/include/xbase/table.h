@@ -34,6 +34,10 @@ struct OpenOptions {
   // read-only.
   bool exclusive = true;
   bool read_only = false;
+  // Commit hands the files to stable storage (fsync), so that committed
+  // records survive a crash of the system, not only of the process. Bulk
+  // work that commits often may turn this off; Close() then syncs once.
+  bool durable_commits = true;
 };
 
 struct CreateOptions {
