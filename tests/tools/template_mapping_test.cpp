@@ -152,6 +152,13 @@ TEST(TemplateMapping, OddCountsPutTheGapAfterTheFirstHalf) {
   EXPECT_NEAR(grid.middle_extra_x, 0.5, 1e-9);
 }
 
+TEST(TemplateMapping, AbsurdLayoutsAreRefusedNotLaidOut) {
+  SheetGrid grid;
+  EXPECT_TRUE(FitSheetGrid({{20, 1, 0, 0, 1e308, 0}}, 1, 1, &grid).IsNotSupported());
+  EXPECT_TRUE(FitSheetGrid({{1000000, 1000000, 0, 0, 1, 1}}, 1, 1, &grid).IsNotSupported());
+  EXPECT_TRUE(FitSheetGrid({}, 1, 1, &grid).IsNotSupported());
+}
+
 TEST(TemplateMapping, LayoutsThatNoGridDescribesAreSkipped) {
   StockCatalogue c = Catalogue(R"(
     <Template brand="Acme" part="STAGGER" size="US-Letter">

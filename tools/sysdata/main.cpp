@@ -48,6 +48,7 @@ xbase::Status Csz(const std::string& ranges_csv, const std::string& out) {
   std::vector<sysdata::PostalRange> ranges;
   xbase::Status s = sysdata::ParseRangesCsv(text, &ranges);
   if (!s.ok()) return s.WithContext(ranges_csv);
+  if (ranges.empty()) return xbase::Status::InvalidArgument(ranges_csv + ": no ranges");
   XBASE_RETURN_IF_ERROR(sysdata::WriteCszTable(env(), out, ranges));
   std::cout << out << ": " << ranges.size() << " ranges\n";
   return xbase::Status::OK();

@@ -105,6 +105,9 @@ xbase::Status FitSheetGrid(const std::vector<GridLayout>& all_layouts, double la
   if (cells.empty()) return xbase::Status::NotSupported("no layout");
   std::vector<double> xs, ys;
   for (const auto& [x, y] : cells) {
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+      return xbase::Status::NotSupported("a label position out of range");
+    }
     xs.push_back(x);
     ys.push_back(y);
   }
