@@ -15,6 +15,10 @@ const std::vector<Command>& AllCommands() {
       {"append", "TABLE CSVFILE", "append the rows of a CSV whose header names fields", AppendCommand},
       {"check", "TABLE", "verify every tag against the table", CheckCommand},
       {"pack", "TABLE", "remove deleted records and rebuild the tags", PackCommand},
+      {"create", "PATH [--home DIR]",
+       "create an address database with its 26 tags (field widths from the settings)",
+       CreateCommand},
+      {"rebuild", "PATH", "pack an address database and recreate its 26 tags", RebuildCommand},
   };
   return commands;
 }

@@ -30,5 +30,7 @@ int SeekCommand(const Words& args, std::ostream& out, std::ostream& err);
 int AppendCommand(const Words& args, std::ostream& out, std::ostream& err);
 int CheckCommand(const Words& args, std::ostream& out, std::ostream& err);
 int PackCommand(const Words& args, std::ostream& out, std::ostream& err);
+int CreateCommand(const Words& args, std::ostream& out, std::ostream& err);
+int RebuildCommand(const Words& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

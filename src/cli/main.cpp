@@ -1,4 +1,5 @@
 // vellumo-cli: command-line access to Vellumo's tables.
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 
@@ -20,6 +21,7 @@ void PrintHelp(std::ostream& out) {
 }  // namespace cli
 
 int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);  // the application home is found from the executable
   std::ios::sync_with_stdio(false);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

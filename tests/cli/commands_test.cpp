@@ -136,3 +136,41 @@ TEST_F(CommandsTest, CheckReportsAStaleIndex) {
 
 }  // namespace
 }  // namespace cli
+
+namespace cli {
+namespace {
+
+TEST_F(CommandsTest, CreateAndRebuildAnAddressDatabase) {
+  WriteText("VELLUMO.ini", "[NewFileFieldLengths]\r\nFieldCITY=3\r\nFieldZIP=5\r\n");
+  std::string db = dir_ + "/add0002.DBF";
+  ASSERT_EQ(Run(CreateCommand, {db, "--home", dir_}), 0) << err_.str();
+  EXPECT_EQ(out_.str(), "created " + db + " with 26 tags\n");
+  EXPECT_EQ(Run(CreateCommand, {db, "--home", dir_}), 2);
+  EXPECT_NE(err_.str().find("already exists"), std::string::npos);
+  {
+    std::unique_ptr<xbase::Table> t;
+    ASSERT_TRUE(xbase::Table::Open(db, {}, &t).ok());
+    EXPECT_EQ(t->TagCount(), 26u);
+    EXPECT_EQ(t->schema().field(static_cast<size_t>(t->FieldIndex("CITY"))).length, 30);
+    EXPECT_EQ(t->schema().field(static_cast<size_t>(t->FieldIndex("ZIP"))).length, 5);
+    for (const char* name : {"Ames", "Brown", "Cole"}) {
+      ASSERT_TRUE(t->AppendBlank().ok());
+      ASSERT_TRUE(t->Replace("LNAME", name).ok());
+    }
+    for (uint32_t recno : {1u, 2u}) {
+      ASSERT_TRUE(t->Go(recno).ok());
+      ASSERT_TRUE(t->ReplaceLogical("ISDEL", true).ok());
+      ASSERT_TRUE(t->Delete().ok());
+    }
+  }
+  std::filesystem::remove(dir_ + "/add0002.CDX");
+  ASSERT_EQ(Run(RebuildCommand, {db}), 0) << err_.str();
+  EXPECT_EQ(out_.str(), "rebuilt " + db + ": 2 deleted records removed, 1 remain, 26 tags\n");
+  ASSERT_EQ(Run(CheckCommand, {db}), 0) << err_.str();
+  EXPECT_EQ(out_.str(), "26 tags match 1 records\n");
+  EXPECT_EQ(Run(RebuildCommand, {table_}), 2);  // not an address database
+  EXPECT_NE(err_.str().find("has no field FNAME"), std::string::npos) << err_.str();
+}
+
+}  // namespace
+}  // namespace cli
