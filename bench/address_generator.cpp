@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/address_layout.h"
+
 namespace bench {
 namespace {
 
@@ -73,40 +75,6 @@ std::string Phone(uint64_t* state) {
 
 }  // namespace
 
-std::vector<xbase::FieldDef> AddressFields() {
-  auto c = [](const char* name, uint16_t width) {
-    return xbase::FieldDef{name, xbase::field_type::kCharacter, width, 0, 0, 0};
-  };
-  return {c("LNAME", 30),   c("FNAME", 30),   c("MIDDLE", 1),   c("PREFIX", 12),
-          c("TITLE", 30),   c("ORG", 30),     c("STREET", 40),  c("STREET2", 40),
-          c("CITY", 30),    c("STATE", 20),   c("ZIP", 10),     c("COUNTRY", 30),
-          c("DATE", 15),    c("PHONE", 30),   c("PHONE2", 30),  c("FAX", 40),
-          c("EMAIL", 40),   c("CODES", 30),   c("USER1", 40),   c("USER2", 40),
-          xbase::FieldDef{"ISDEL", xbase::field_type::kLogical, 1, 0, 0, 0},
-          c("TAG", 8),
-          xbase::FieldDef{"MEMO", xbase::field_type::kMemo, 10, 0, 0, 0}};
-}
-
-std::vector<xbase::TagSpec> AddressTags() {
-  const char* tags[][2] = {
-      {"NAME", "UPPER(LNAME-FNAME)"}, {"LNAME", "UPPER(LNAME)+UPPER(FNAME)"},
-      {"FNAME", "UPPER(FNAME)"},      {"TITLE", "UPPER(TITLE)"},
-      {"ORG", "UPPER(ORG)"},          {"STREET", "UPPER(STREET)"},
-      {"STREET2", "UPPER(STREET2)"},  {"CITY", "UPPER(CITY+STATE)"},
-      {"STATE", "UPPER(STATE)"},      {"ZIP", "UPPER(ZIP)"},
-      {"COUNTRY", "UPPER(COUNTRY)"},  {"PHONE", "UPPER(PHONE)"},
-      {"PHONE2", "UPPER(PHONE2)"},    {"EMAIL", "UPPER(EMAIL)"},
-      {"FAX", "UPPER(FAX)"},          {"USER1", "UPPER(USER1)"},
-      {"USER2", "UPPER(USER2)"},      {"DATE", "UPPER(DATE)"},
-      {"TAG", "UPPER(TAG)"},          {"CODES", "UPPER(CODES)"},
-      {"PREFIX", "UPPER(PREFIX)"},    {"MIDDLE", "UPPER(MIDDLE)"},
-      {"DELETED", "DELETED()"},       {"STATEZIP", "UPPER(STATE-ZIP)"},
-      {"ISDEL", "ISDEL"},             {"NOTISDEL", "!ISDEL"}};
-  std::vector<xbase::TagSpec> specs;
-  for (const auto& t : tags) specs.push_back(xbase::TagSpec{t[0], t[1], "", false});
-  return specs;
-}
-
 AddressValues RandomAddress(uint64_t* state) {
   const Place& place = kPlaces[Next(state) % kPlaces.size()];
   char zip[16];
@@ -143,7 +111,8 @@ AddressValues RandomAddress(uint64_t* state) {
 }
 
 xbase::Status GenerateAddressTable(const std::string& path, uint32_t count, uint32_t seed) {
-  XBASE_RETURN_IF_ERROR(xbase::Table::Create(path, AddressFields()));
+  XBASE_RETURN_IF_ERROR(
+      xbase::Table::Create(path, vellumo::AddressFieldDefs(vellumo::FieldLengths::Defaults())));
   std::unique_ptr<xbase::Table> table;
   XBASE_RETURN_IF_ERROR(xbase::Table::Open(path, {}, &table));
   uint64_t state = seed;

@@ -1,6 +1,6 @@
 // Generated address tables for the benchmarks: the address-book record
-// layout with its 26 tags, filled with realistic names, streets, cities and
-// ZIP codes from a seeded generator.
+// layout (core/address_layout.h), filled with realistic names, streets,
+// cities and ZIP codes from a seeded generator.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +12,6 @@
 #include "xbase/table.h"
 
 namespace bench {
-
-std::vector<xbase::FieldDef> AddressFields();
-std::vector<xbase::TagSpec> AddressTags();
 
 // Fills a new table at `path` with `count` records; every 50th is deleted.
 xbase::Status GenerateAddressTable(const std::string& path, uint32_t count, uint32_t seed);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "address_generator.h"
+#include "core/address_layout.h"
 #include "xbase/table.h"
 
 namespace {
@@ -52,7 +53,7 @@ void RunAt(uint32_t records, const std::string& dir) {
 
   auto table = Open(path);
   start = Clock::now();
-  Check(table->IndexTags(bench::AddressTags()), "index");
+  Check(table->IndexTags(vellumo::AddressTags()), "index");
   std::printf("build all 26 tags               %8.3f s\n", SecondsSince(start));
   Check(table->Close(), "close");
   std::printf("CDX size                        %8.1f MiB\n",

@@ -106,6 +106,7 @@ class Table::Impl {
   Status OrderFirst(uint32_t* number);
   Status OrderLast(uint32_t* number);
   Status OrderStep(bool forward, uint32_t* number);
+  Status GoToEnd(bool top);
 
   // ---- table_index.cpp
   Status OpenStructuralIndex();

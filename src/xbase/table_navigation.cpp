@@ -102,51 +102,31 @@ Status Table::Impl::OrderStep(bool forward, uint32_t* number) {
   return Status::OK();
 }
 
-Status Table::GoTop() {
-  Impl& t = *impl_;
-  XBASE_RETURN_IF_ERROR(t.FlushRecord());
+// Moves to the first (or last) visible record of the current order.
+Status Table::Impl::GoToEnd(bool top) {
+  XBASE_RETURN_IF_ERROR(FlushRecord());
   uint32_t number = 0;
-  XBASE_RETURN_IF_ERROR(t.OrderFirst(&number));
+  XBASE_RETURN_IF_ERROR(top ? OrderFirst(&number) : OrderLast(&number));
   bool visible = false;
   while (number != 0) {
-    XBASE_RETURN_IF_ERROR(t.Visible(number, &visible));
+    XBASE_RETURN_IF_ERROR(Visible(number, &visible));
     if (visible) break;
-    t.recno = number;
-    XBASE_RETURN_IF_ERROR(t.OrderStep(true, &number));
+    recno = number;
+    XBASE_RETURN_IF_ERROR(OrderStep(top, &number));
   }
-  t.bof = false;
+  bof = false;
   if (number == 0) {
-    t.SetEof();
-    t.bof = true;
+    SetEof();
+    bof = true;
     return Status::OK();
   }
-  XBASE_RETURN_IF_ERROR(t.LoadRecord(number));
-  t.cursor_on_record = t.order != 0;
+  XBASE_RETURN_IF_ERROR(LoadRecord(number));
+  cursor_on_record = order != 0;
   return Status::OK();
 }
 
-Status Table::GoBottom() {
-  Impl& t = *impl_;
-  XBASE_RETURN_IF_ERROR(t.FlushRecord());
-  uint32_t number = 0;
-  XBASE_RETURN_IF_ERROR(t.OrderLast(&number));
-  bool visible = false;
-  while (number != 0) {
-    XBASE_RETURN_IF_ERROR(t.Visible(number, &visible));
-    if (visible) break;
-    t.recno = number;
-    XBASE_RETURN_IF_ERROR(t.OrderStep(false, &number));
-  }
-  t.bof = false;
-  if (number == 0) {
-    t.SetEof();
-    t.bof = true;
-    return Status::OK();
-  }
-  XBASE_RETURN_IF_ERROR(t.LoadRecord(number));
-  t.cursor_on_record = t.order != 0;
-  return Status::OK();
-}
+Status Table::GoTop() { return impl_->GoToEnd(true); }
+Status Table::GoBottom() { return impl_->GoToEnd(false); }
 
 Status Table::Skip(int64_t n) {
   Impl& t = *impl_;
