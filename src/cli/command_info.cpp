@@ -31,7 +31,8 @@ int InfoCommand(const Words& args, std::ostream& out, std::ostream& err) {
   } else if (table->IndexName().empty()) {
     out << "Index:   none\n";
   } else {
-    out << "Index:   " << table->IndexName() << ", " << table->TagCount() << " tags\n";
+    out << "Index:   " << table->IndexName() << ", " << table->TagCount()
+        << (table->TagCount() == 1 ? " tag\n" : " tags\n");
     for (size_t area = 1; area <= table->TagCount(); ++area) {
       xbase::TagInfo tag = table->Tag(area);
       out << "  " << std::left << std::setw(11) << tag.name
@@ -59,7 +60,8 @@ int CheckCommand(const Words& args, std::ostream& out, std::ostream& err) {
     err << "vellumo-cli: " << s.message() << "\n";
     return kExitFault;
   }
-  out << table->TagCount() << " tags match " << table->RecCount() << " records\n";
+  out << table->TagCount() << (table->TagCount() == 1 ? " tag matches " : " tags match ")
+      << table->RecCount() << " records\n";
   return kExitOk;
 }
 
