@@ -98,3 +98,33 @@ TEST_F(SettingsTest, PlacementPerResolutionAndFittedToScreen) {
 
 }  // namespace
 }  // namespace vellumo
+
+#include "core/preferences.h"
+
+namespace vellumo {
+namespace {
+
+TEST_F(SettingsTest, PreferenceGroupsRoundTripWithExactKeys) {
+  AddingPreferences p = ReadAddingPreferences();
+  EXPECT_EQ(p, AddingPreferences{});
+  p.SetFlag("SkipfirstName", true);
+  p.SetFlag("CarryZip", true);
+  p.default_country = "USA";
+  WriteAddingPreferences(p);
+  EXPECT_EQ(ReadAddingPreferences(), p);
+  QString text = FileText();
+  for (const char* key : {"SkipfirstName=1", "Skiptitle=0", "Skipcomments2=0", "CarryZip=1",
+                          "DefaultCountry=USA", "SkipMiddleInitial=0"}) {
+    EXPECT_TRUE(text.contains(QString::fromLatin1(key) + "\r\n")) << key;
+  }
+  EXPECT_FALSE(ReadGettingStartedSuppressed());
+  WriteGettingStartedSuppressed(true);
+  EXPECT_TRUE(ReadGettingStartedSuppressed());
+  DialingSettings d{"9,", "ATZ", "/dev/ttyS0", 1, true};
+  WriteDialingSettings(d);
+  EXPECT_EQ(ReadDialingSettings(), d);
+  EXPECT_TRUE(FileText().contains("[Dialing]\r\nPrefix=9,\r\nInit=ATZ\r\nPort=/dev/ttyS0\r\nMethod=1\r\nUseTAPI=1\r\n"));
+}
+
+}  // namespace
+}  // namespace vellumo
