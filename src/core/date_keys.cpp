@@ -1,6 +1,8 @@
 // Date-key checks and conversions.
 #include "core/date_keys.h"
 
+#include <QLocale>
+
 namespace vellumo {
 namespace {
 
@@ -36,8 +38,16 @@ QString DateKey(const QDate& date) {
 
 QString ShortDateFormat() {
   if (short_date_format.isEmpty()) {
-    QString configured = qEnvironmentVariable("VELLUMO_SHORT_DATE");
-    short_date_format = configured.isEmpty() ? QString::fromLatin1(kProgramShortDateFormat) : configured;
+    short_date_format = qEnvironmentVariable("VELLUMO_SHORT_DATE");
+    QLocale locale = QLocale::system();
+    if (short_date_format.isEmpty() && locale.language() != QLocale::C) {
+      short_date_format = locale.dateFormat(QLocale::ShortFormat);
+      // Years are always shown with their century.
+      if (!short_date_format.contains(QStringLiteral("yyyy"))) {
+        short_date_format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+      }
+    }
+    if (short_date_format.isEmpty()) short_date_format = QString::fromLatin1(kProgramShortDateFormat);
   }
   return short_date_format;
 }

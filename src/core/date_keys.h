@@ -17,7 +17,8 @@ QDate DateFromKey(const QString& key);  // invalid when not a date key
 QString DateKey(const QDate& date);     // "" for an invalid date
 
 // The short-date display format, read once: $VELLUMO_SHORT_DATE when set,
-// else the program's format "MM/dd/yyyy".
+// else the locale's short format with four-digit years, else (in the C
+// locale) the program's format "MM/dd/yyyy".
 QString ShortDateFormat();
 // For tests: force the display format ("" goes back to the default).
 void SetShortDateFormat(const QString& format);

@@ -11,7 +11,7 @@ namespace vellumo {
 namespace {
 
 TEST(DateKeysTest, ValidKeysAndDisplay) {
-  SetShortDateFormat("");
+  SetShortDateFormat(kProgramShortDateFormat);
   EXPECT_TRUE(IsDateKey("19970428"));
   EXPECT_TRUE(IsDateKey("19970428 and more"));
   EXPECT_FALSE(IsDateKey("19970230"));
@@ -23,11 +23,11 @@ TEST(DateKeysTest, ValidKeysAndDisplay) {
   EXPECT_EQ(DisplayDateKey(""), "");
   SetShortDateFormat("dd.MM.yyyy");
   EXPECT_EQ(DisplayDateKey("19970428"), "28.04.1997");
-  SetShortDateFormat("");
+  SetShortDateFormat(kProgramShortDateFormat);
 }
 
 TEST(DateKeysTest, Normalising) {
-  SetShortDateFormat("");
+  SetShortDateFormat(kProgramShortDateFormat);
   EXPECT_EQ(NormaliseDateKey("19970428"), "19970428");
   EXPECT_EQ(NormaliseDateKey("04/28/1997"), "19970428");
   EXPECT_EQ(NormaliseDateKey("4/8/1997"), "19970408");
