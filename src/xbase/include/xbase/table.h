@@ -69,7 +69,9 @@ using ProgressHook = std::function<void(ProgressPhase phase, int percent)>;
 class Table {
  public:
   // Creates a table with these fields (types C, N, L, D, M; field order
-  // kept) and, when it has memo fields, its memo file. Leaves it closed.
+  // kept) and, when it has memo fields, its memo file. Leaves it closed. A
+  // table already at `path` is replaced (callers ask the user first); one
+  // that is open elsewhere gives Status::Locked and stays as it is.
   static Status Create(const std::string& path, const std::vector<FieldDef>& fields,
                        const CreateOptions& options = {});
   static Status Open(const std::string& path, const OpenOptions& options,
@@ -145,6 +147,7 @@ class Table {
   int TagArea(std::string_view name) const;
   // 0 selects the natural (record-number) order. Keeps the current record.
   Status SetOrder(int area);
+  // The current order: 0 natural, a tag's area, or -1 for the temporary index.
   int IndexOrd() const;
   // Path of the structural index file, "" when none is open.
   std::string IndexName() const;
