@@ -60,6 +60,15 @@ TEST_F(LifecycleTest, MissingRecentFileLeavesNoDatabaseAndTheListAlone) {
   EXPECT_TRUE(book_.FilterStatus().isEmpty());
 }
 
+TEST_F(LifecycleTest, ATableWithoutTheAddressFieldsIsNotOpened) {
+  ASSERT_TRUE(xbase::Table::Create(DataPath("OTHER.DBF").toStdString(), {{"NAME", 'C', 20}}).ok());
+  EXPECT_FALSE(book_.Open(DataPath("OTHER.DBF")));
+  EXPECT_FALSE(book_.is_open());
+  ASSERT_EQ(messenger_.said.size(), 1);
+  EXPECT_TRUE(messenger_.said[0].startsWith("Unable to open " + DataPath("OTHER.DBF")));
+  EXPECT_TRUE(ReadRecentFiles().isEmpty());
+}
+
 TEST_F(LifecycleTest, RecentFilesKeepEachPathOnceAndAtMostFour) {
   QStringList paths;
   for (const char* name : {"A", "B", "C", "D", "E"}) {
