@@ -1,0 +1,111 @@
+// The open database and its lifecycle: start-up, opening with the index
+// check, creating new databases, closing.
+#include "addressbook/address_book.h"
+
+#include <QFileInfo>
+
+#include "addressbook/database_names.h"
+#include "core/address_database.h"
+#include "core/messages.h"
+#include "core/recent_files.h"
+#include "core/tag_id.h"
+
+namespace vellumo {
+
+AddressBook::AddressBook()
+    : rebuilder_([](xbase::Table& table) {
+        return RebuildAddressDatabase(table, [](const QString&) {}, [](int) {});
+      }) {}
+
+AddressBook::~AddressBook() { Close(); }
+
+void AddressBook::LoadPreferences() { prefs_ = AddingPreferences::Load(); }
+
+bool AddressBook::Start() {
+  conditions_.Clear();
+  LoadPreferences();
+  tag_id_ = CurrentTagId();
+  const QStringList recent = ReadRecentFiles();
+  if (!recent.isEmpty()) return Open(recent.first());
+  const QString first = FirstDatabasePath();
+  if (!QFileInfo::exists(first) && !CreateAddressDatabase(first, ReadFieldLengths())) return false;
+  return Open(first);
+}
+
+bool AddressBook::OpenTable(const QString& path) {
+  if (!OpenTableFile(path, &table_, AddressFieldNames())) {
+    ShowInformation(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+                    QStringLiteral(" * May not be ") + QStringLiteral("a Vellumo") + QStringLiteral(" file.") +
+                    QStringLiteral("\r\n") + QStringLiteral(" * May be in use by another program or user"));
+    return false;
+  }
+  if (IsValidAddressIndex(*table_)) return true;
+  if (AskYesNo(QStringLiteral("The index file for ") + path + QStringLiteral("\r") + QStringLiteral("\n") +
+                   QStringLiteral("is missing or invalid. Rebuild now?"),
+               QStringLiteral("Warning")) &&
+      rebuilder_(*table_) && IsValidAddressIndex(*table_)) {
+    return true;
+  }
+  Close();
+  return false;
+}
+
+bool AddressBook::Open(const QString& path) {
+  if (path.isEmpty()) return false;
+  Close();
+  const bool opened = OpenTable(path);
+  if (opened) {
+    SetOrderTo(QStringLiteral("Last Name"));
+    ApplyFilter();
+    First();
+    RecordRecentFile(path);
+    path_ = path;
+  } else {
+    order_tag_.clear();
+    path_.clear();
+  }
+  caption_ = QStringLiteral("Vellumo - ") + path;
+  memo_found_ = false;
+  return opened;
+}
+
+bool AddressBook::OpenChosenFile(const QString& path) {
+  if (!IsDbfFileName(path)) {
+    ShowInformation(QStringLiteral("Must be a DBF file"));
+    return false;
+  }
+  return Open(path);
+}
+
+bool AddressBook::OpenRecentFile(const QString& path) {
+  const QString previous = path_;
+  if (Open(path)) return true;
+  if (!previous.isEmpty()) Open(previous);
+  return false;
+}
+
+bool AddressBook::CreateNew(const QString& name, const FieldLengths& lengths) {
+  const QString path = DatabasePathForName(name);
+  if (QFileInfo::exists(path)) {
+    ShowInformation(QStringLiteral("That file already exists.Please select another name"));
+    return false;
+  }
+  if (!CreateAddressDatabase(path, lengths)) return false;
+  return Open(path);
+}
+
+void AddressBook::Close() {
+  if (!table_) return;
+  Cancel();
+  xbase::Status s = table_->Close();
+  table_.reset();
+  if (!s.ok()) ShowInformation(QString::fromStdString(s.message()));
+}
+
+bool AddressBook::Check(const xbase::Status& status) {
+  if (status.ok()) return true;
+  ShowInformation(QString::fromStdString(status.message()));
+  return false;
+}
+
+}  // namespace vellumo
