@@ -1,30 +1,10 @@
-// Settings groups of the settings file beyond paths and placement: the
-// adding preferences (section Adding), start-up and tag settings (Misc) and
-// the dialer's (Dialing). Keys are written exactly as older files spell
-// them, irregular capitals included.
+// Settings groups of the settings file beyond paths, placement and the
+// adding preferences: start-up settings (Misc) and the dialer's (Dialing).
 #pragma once
 
 #include <QString>
-#include <array>
 
 namespace vellumo {
-
-struct AddingPreferences {
-  // The boolean keys of section Adding, in the order of this array.
-  static constexpr int kFlagCount = 28;
-  static const std::array<const char*, kFlagCount>& FlagKeys();
-
-  std::array<bool, kFlagCount> flags{};
-  QString default_country;
-
-  // The flag of `key` (e.g. "CarryZip"); false for an unknown key.
-  bool Flag(const QString& key) const;
-  void SetFlag(const QString& key, bool value);
-  bool operator==(const AddingPreferences&) const = default;
-};
-
-AddingPreferences ReadAddingPreferences();
-void WriteAddingPreferences(const AddingPreferences& preferences);
 
 // Misc/GettingStarted: true hides the getting-started screen at start.
 bool ReadGettingStartedSuppressed();
