@@ -66,6 +66,8 @@ class AddressBook {
   // Cancels a pending edit and closes the table.
   void Close();
 
+  // Shown over the form while no database is open.
+  static QString NoDatabaseText() { return QStringLiteral("Please Open or Create a Vellumo Address file"); }
   bool is_open() const { return table_ != nullptr; }
   const QString& path() const { return path_; }
   // "Vellumo - " + the path last opened (or tried).
@@ -145,6 +147,15 @@ class AddressBook {
   // then matches nothing is dropped.
   bool Delete();
 
+  // The questions of the editing keys. Ctrl+Enter saves without asking.
+  // Alt+Enter: saves, then asks "Add another record?" (caption "Add");
+  // true when the window should add another.
+  bool SaveAndAskAddAnother();
+  // Page Down while editing: "Save changes?" (caption "Save"); Yes saves.
+  bool AskSaveChanges();
+  // Escape while editing: "Cancel changes?" (caption "Cancel"); Yes cancels.
+  bool AskCancelChanges();
+
   // The enabled and visible commands for the window's state.
   CommandState Commands() const;
 
@@ -164,6 +175,8 @@ class AddressBook {
   // Tags every record under the filter, from the first, calling
   // `keep_going` after each; ends on the first record.
   TagAllResult TagAllFilterMatches(const KeepGoing& keep_going);
+  // "Cancel Tagging?" (caption "CANCEL"), asked by the tagging window.
+  static bool AskCancelTagging();
 
   // Asks "Clone this record?"; on Yes appends a copy of the current record's
   // text fields and memo (not ISDEL, not TAG) and makes it current.

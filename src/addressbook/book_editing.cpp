@@ -160,6 +160,20 @@ bool AddressBook::Delete() {
   return true;
 }
 
+bool AddressBook::SaveAndAskAddAnother() {
+  return Save() && AskYesNo(QStringLiteral("Add another record?"), QStringLiteral("Add"));
+}
+
+bool AddressBook::AskSaveChanges() {
+  return editing() && AskYesNo(QStringLiteral("Save changes?"), QStringLiteral("Save")) && Save();
+}
+
+bool AddressBook::AskCancelChanges() {
+  if (!editing() || !AskYesNo(QStringLiteral("Cancel changes?"), QStringLiteral("Cancel"))) return false;
+  Cancel();
+  return true;
+}
+
 CommandState AddressBook::Commands() const {
   BookState state;
   state.open = is_open();

@@ -42,6 +42,10 @@ QString AddressBook::TagAllResult::outcome() const {
   return cancelled ? QStringLiteral("Cancelled before completion") : QStringLiteral("Complete");
 }
 
+bool AddressBook::AskCancelTagging() {
+  return AskYesNo(QStringLiteral("Cancel Tagging?"), QStringLiteral("CANCEL"));
+}
+
 AddressBook::TagAllResult AddressBook::TagAllFilterMatches(const KeepGoing& keep_going) {
   TagAllResult result;
   if (!table_ || editing()) return result;

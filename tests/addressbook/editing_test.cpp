@@ -49,6 +49,28 @@ TEST_F(EditingTest, AddSaveAndCancel) {
   EXPECT_FALSE(book_.SetField("NOSUCH", "x"));
 }
 
+TEST_F(EditingTest, EditingKeysAskBeforeSavingOrCancelling) {
+  EXPECT_FALSE(book_.AskCancelChanges()) << "nothing asked while browsing";
+  EXPECT_TRUE(messenger_.said.isEmpty());
+
+  ASSERT_EQ(book_.Add({}), AddressBook::AddResult::kAdding);
+  ASSERT_TRUE(book_.SetField("LNAME", "Adams"));
+  messenger_.answer = true;
+  EXPECT_TRUE(book_.SaveAndAskAddAnother());
+  EXPECT_EQ(messenger_.said, QStringList{"Add another record?"});
+  EXPECT_EQ(book_.table()->RecCount(), 1u);
+
+  ASSERT_TRUE(book_.SetField("LNAME", "Baker"));
+  messenger_.answer = false;
+  EXPECT_FALSE(book_.AskSaveChanges());
+  EXPECT_TRUE(book_.editing());
+  EXPECT_FALSE(book_.AskCancelChanges());
+  EXPECT_EQ(messenger_.said.mid(1), (QStringList{"Save changes?", "Cancel changes?"}));
+  messenger_.answer = true;
+  EXPECT_TRUE(book_.AskCancelChanges());
+  EXPECT_EQ(Current("LNAME"), "Adams");
+}
+
 TEST_F(EditingTest, DuplicateNameAnsweredNoAddsNothingAndShowsTheDuplicate) {
   AddingPreferences prefs;
   prefs.auto_dup_check = true;

@@ -47,6 +47,23 @@ TEST_F(ToolsTest, ToggleTagAndClearTags) {
   EXPECT_EQ(book_.table()->GetTrimString("TAG"), "");
 }
 
+TEST_F(ToolsTest, TaggingWhileEditingIsPartOfTheEdit) {
+  AddRecord({{"LNAME", "Adams"}});
+  ASSERT_TRUE(book_.Edit());
+  ASSERT_TRUE(book_.ToggleTag());
+  EXPECT_TRUE(book_.CurrentIsTagged());
+  book_.Cancel();
+  EXPECT_FALSE(book_.CurrentIsTagged()) << "cancelled with the edit";
+
+  ASSERT_EQ(book_.Add({}), AddressBook::AddResult::kAdding);
+  ASSERT_TRUE(book_.SetField("LNAME", "Brown"));
+  ASSERT_TRUE(book_.ToggleTag());
+  ASSERT_TRUE(book_.Save());
+  EXPECT_TRUE(book_.CurrentIsTagged());
+  ASSERT_TRUE(book_.First());
+  EXPECT_FALSE(book_.CurrentIsTagged()) << "the record current while adding keeps its tag";
+}
+
 TEST_F(ToolsTest, UntaggingTheOnlyTaggedRecordDropsTheTaggedFilter) {
   AddRecord({{"LNAME", "Adams"}});
   ASSERT_TRUE(book_.ToggleTag());
