@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "addressbook/adding_preferences.h"
+#include "core/adding_preferences.h"
 #include "addressbook/address_record.h"
 
 namespace vellumo {

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "addressbook/adding_preferences.h"
+#include "core/adding_preferences.h"
 #include "addressbook/adding_rules.h"
 #include "addressbook/address_record.h"
 #include "addressbook/command_state.h"

@@ -113,8 +113,8 @@ int RebuildGauge::Report(int percent) {
   }
   if (percent > last_) total_ += percent - last_;
   last_ = percent;
-  // 21 gives roughly one tag's worth per step of the older, smaller tag set;
-  // the gauge simply saturates on the way.
+  // Each tag adds up to 100 to the total; over 21 the gauge fills before
+  // the last of the 26 tags and then stays full.
   position_ = std::min(100, static_cast<int>(std::lround(total_ / 21.0)));
   return position_;
 }
@@ -122,18 +122,24 @@ int RebuildGauge::Report(int percent) {
 bool RebuildAddressDatabase(xbase::Table& table, const std::function<void(const QString&)>& status,
                             const std::function<void(int)>& gauge) {
   RebuildGauge rule;
-  status(QStringLiteral("Cleaning out old deleted records"));
+  auto tell = [&](const QString& text) {
+    if (status) status(text);
+  };
+  auto show = [&](int position) {
+    if (gauge) gauge(position);
+  };
+  tell(QStringLiteral("Cleaning out old deleted records"));
   if (!RemoveIndexFile(table)) return false;
   rule.StartPacking();
-  gauge(0);
-  table.SetProgressHook([&](xbase::ProgressPhase, int percent) { gauge(rule.Report(percent)); });
+  show(0);
+  table.SetProgressHook([&](xbase::ProgressPhase, int percent) { show(rule.Report(percent)); });
   xbase::Status s = table.Pack();
   if (!s.ok()) {
     table.SetProgressHook(nullptr);
     ShowInformation(QString::fromStdString(s.message()));
     return false;
   }
-  status(QStringLiteral("Rebuilding indexes"));
+  tell(QStringLiteral("Rebuilding indexes"));
   rule.StartIndexing();
   bool ok = CreateAddressIndexTags(table);
   table.SetProgressHook(nullptr);

@@ -43,7 +43,14 @@ QString CurrentTagId() {
 }
 
 QString RenewTagId() {
-  QString id = MakeTagId(QDateTime::currentDateTime());
+  // Ids have one-second resolution; a renewal within the same second as the
+  // last must still give a different id, or the records tagged in between
+  // would stay tagged.
+  QString old = SettingsFile(SettingsFilePath())
+                    .ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString());
+  QDateTime when = QDateTime::currentDateTime();
+  QString id = MakeTagId(when);
+  for (int ahead = 1; id == old; ++ahead) id = MakeTagId(when.addSecs(ahead));
   StoreTagId(id);
   return id;
 }

@@ -1,7 +1,7 @@
 // The adding preferences in the settings file, and the rules they drive.
 #include <QFile>
 
-#include "addressbook/adding_preferences.h"
+#include "core/adding_preferences.h"
 #include "addressbook/adding_rules.h"
 #include "core/application_home.h"
 #include "test_home.h"

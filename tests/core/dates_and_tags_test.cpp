@@ -51,6 +51,12 @@ TEST_F(TagIdStoreTest, MadeOnceThenKeptUntilRenewed) {
   QString first = CurrentTagId();
   EXPECT_FALSE(first.isEmpty());
   EXPECT_EQ(CurrentTagId(), first);
+  // Renewals within one second still give new ids.
+  QString second = RenewTagId();
+  QString third = RenewTagId();
+  EXPECT_NE(second, first);
+  EXPECT_NE(third, second);
+  EXPECT_EQ(CurrentTagId(), third);
 }
 
 TEST(TextUtilsTest, TrimsAndPrinterNames) {

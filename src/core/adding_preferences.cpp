@@ -1,7 +1,7 @@
 // Reading and writing the "Adding" section. Keys keep their historical
 // spelling (SkipfirstName, Skiptitle, Skipcomments2) so that existing
 // settings files keep working.
-#include "addressbook/adding_preferences.h"
+#include "core/adding_preferences.h"
 
 #include <array>
 #include <utility>
