@@ -345,6 +345,24 @@ TEST_F(TableTest, SecondExclusiveOpenIsRefused) {
   EXPECT_TRUE(s.IsLocked()) << s.ToString();
 }
 
+TEST_F(TableTest, SharedOpeningsCoexistAndOnlyRead) {
+  AddNames();
+  table_.reset();
+  OpenOptions shared;
+  shared.env = env_.get();
+  shared.exclusive = false;
+  std::unique_ptr<Table> a, b, c;
+  ASSERT_TRUE(Table::Open(kPath, shared, &a).ok());
+  ASSERT_TRUE(Table::Open(kPath, shared, &b).ok());
+  EXPECT_TRUE(a->read_only());
+  EXPECT_EQ(b->RecCount(), 6u);
+  EXPECT_TRUE(a->Replace("LNAME", "x").IsInvalidArgument());
+  EXPECT_TRUE(a->AppendBlank().IsInvalidArgument());
+  OpenOptions exclusive;
+  exclusive.env = env_.get();
+  EXPECT_TRUE(Table::Open(kPath, exclusive, &c).IsLocked());
+}
+
 TEST_F(TableTest, IndexChangedBehindOurBackIsNotUsed) {
   AddNames();
   IndexLastName();
