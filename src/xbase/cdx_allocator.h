@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
 namespace xbase::cdx {
 
@@ -37,6 +38,17 @@ class PopulatedAllocator {
     } else {
       ::munmap(p, bytes);
     }
+  }
+
+  // Elements are left uninitialized by resize: every user writes them
+  // before reading, and zeroing large arrays twice shows in profiles.
+  template <typename U>
+  void construct(U* p) {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
   }
 
   template <typename U>

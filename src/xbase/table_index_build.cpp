@@ -1,6 +1,7 @@
-// Building and checking tags in bulk: keys are gathered from the records and
-// sorted on worker threads, a few tags per pass over the table, while the
-// calling thread writes finished tags in order. Also the bulk count of
+// Building and checking tags in bulk: keys are gathered from the records,
+// sorted and (for building) encoded into tree pages on worker threads, a few
+// tags per pass over the table, while the calling thread writes finished
+// tags in order. Also the bulk count of
 // visible records, split the same way.
 #include <algorithm>
 #include <functional>
@@ -48,18 +49,22 @@ Status ScanRecords(const DbfFile& dbf, uint32_t first, uint32_t last,
 struct Pass {
   size_t first_tag = 0;
   size_t end_tag = 0;
-  std::vector<KeyBatch> batches;
+  std::vector<KeyBatch> batches;  // when checking
+  std::vector<TagImage> images;   // when building
   Status status;
   bool ready = false;
 };
 
+// What a pass hands over: the sorted keys, or the tag images made of them.
+enum class GatherResult { kSortedKeys, kImages };
+
 // Runs gather passes on worker threads; Take(i) waits for pass i.
 class KeyGatherer {
  public:
-  KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf)
-      : tags_(tags), dbf_(dbf) {
+  KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf, GatherResult result)
+      : tags_(tags), dbf_(dbf), result_(result) {
     for (size_t first = 0; first < tags.size(); first += kTagsPerPass) {
-      passes_.push_back(Pass{first, std::min(first + kTagsPerPass, tags.size()), {}, {}, false});
+      passes_.push_back(Pass{first, std::min(first + kTagsPerPass, tags.size()), {}, {}, {}, false});
     }
     size_t workers = std::min(WorkerCount(dbf.record_count()), passes_.size());
     for (size_t i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
@@ -99,9 +104,12 @@ class KeyGatherer {
         i = next_++;
       }
       std::vector<KeyBatch> batches;
+      std::vector<TagImage> images;
       Status status = Gather(passes_[i].first_tag, passes_[i].end_tag, &batches);
+      if (status.ok() && result_ == GatherResult::kImages) status = Encode(passes_[i].first_tag, &batches, &images);
       std::lock_guard<std::mutex> lock(mutex_);
       passes_[i].batches = std::move(batches);
+      passes_[i].images = std::move(images);
       passes_[i].status = std::move(status);
       passes_[i].ready = true;
       changed_.notify_all();
@@ -124,8 +132,22 @@ class KeyGatherer {
     return Status::OK();
   }
 
+  // Turns the batches of the pass starting at tag `first` into images,
+  // releasing each batch once encoded.
+  Status Encode(size_t first, std::vector<KeyBatch>* batches, std::vector<TagImage>* images) const {
+    images->resize(batches->size());
+    for (size_t b = 0; b < batches->size(); ++b) {
+      XBASE_RETURN_IF_ERROR(
+          TagImage::Encode((*batches)[b], tags_[first + b].definition.character_keys, &(*images)[b]));
+      (*batches)[b] = KeyBatch(0, 0);
+    }
+    batches->clear();
+    return Status::OK();
+  }
+
   const std::vector<ActiveTag>& tags_;
   const DbfFile& dbf_;
+  const GatherResult result_;
   std::vector<Pass> passes_;
   std::vector<std::thread> threads_;
   std::mutex mutex_;
@@ -162,7 +184,7 @@ Status CompareTag(const ActiveTag& tag, TagCursor* cursor, const KeyBatch& keys)
 }  // namespace
 
 Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>& new_tags) {
-  KeyGatherer gatherer(new_tags, *dbf);
+  KeyGatherer gatherer(new_tags, *dbf, GatherResult::kImages);
   ProgressFn report;
   if (progress) report = [this](int percent) { progress(ProgressPhase::kIndexing, percent); };
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
@@ -171,15 +193,14 @@ Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>
     for (size_t t = pass.first_tag; t < pass.end_tag; ++t) {
       if (report) report(0);
       XBASE_RETURN_IF_ERROR(
-          index->CreateTag(new_tags[t].definition, pass.batches[t - pass.first_tag], report));
-      if (report) report(100);
+          index->CreateTag(new_tags[t].definition, &pass.images[t - pass.first_tag], report));
     }
   }
   return Status::OK();
 }
 
 Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
-  KeyGatherer gatherer(check_tags, *dbf);
+  KeyGatherer gatherer(check_tags, *dbf, GatherResult::kSortedKeys);
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
     XBASE_RETURN_IF_ERROR(pass.status);
