@@ -16,8 +16,6 @@ constexpr size_t kLeafFill = kLeafSpace - kLeafSpace / 10;
 // Leaf entries are stored as whole 8-byte words; the last word's spare bytes
 // (zeros) must land in the free space, never on key data or past the page.
 static_assert(kLeafHeaderSize + kLeafFill + sizeof(uint64_t) <= kPageSize);
-// The widest leaf entry: 32 bits of record number and two 8-bit counts.
-constexpr size_t kMaxEntryBytes = 6;
 // Every entry takes at least one byte.
 constexpr size_t kMaxLeafEntries = kLeafFill;
 
@@ -44,11 +42,8 @@ class ImageEncoder {
 
   Status Encode() {
     image_->pages.clear();
-    // Room for the most pages the tree can take, so that it never moves.
-    // Large blocks are mapped lazily: only the pages written cost memory.
-    const size_t least_per_leaf = std::max<size_t>(1, kLeafFill / (length_ + kMaxEntryBytes));
-    const size_t most_leaves = keys_.size() / least_per_leaf + 1;
-    image_->pages.reserve((2 * most_leaves + 1) * kPageSize);
+    // Room for a tree of keys compressed to half their length; others grow.
+    image_->pages.reserve((keys_.size() * (length_ / 2 + 2) / kLeafFill + 2) * kPageSize);
     XBASE_RETURN_IF_ERROR(EncodeLeaves());
     while (items_.size() > 1) EncodeInteriorLevel();
     image_->root_page = items_.empty() ? 0 : items_[0].page;

@@ -69,7 +69,7 @@ class KeyBatch {
 struct TagImage {
   uint16_t key_length = 0;
   bool character_keys = true;
-  std::vector<char> pages;
+  std::vector<char, cdx::PopulatedAllocator<char>> pages;
   uint32_t root_page = 0;  // page number of the root within `pages`
 
   size_t page_count() const;

@@ -9,13 +9,14 @@
 #include <mutex>
 #include <thread>
 
+#include "cdx_allocator.h"
 #include "table_impl.h"
 
 namespace xbase {
 namespace {
 
-// Tags read together in one pass over the records.
-constexpr size_t kTagsPerPass = 4;
+// Tags read together in one pass over the records, at most.
+constexpr size_t kTagsPerPass = 5;
 // Passes gathered ahead of the writer at most, to bound memory.
 constexpr size_t kPassesAhead = 3;
 // Below this many records one thread does all the work.
@@ -63,10 +64,15 @@ class KeyGatherer {
  public:
   KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf, GatherResult result)
       : tags_(tags), dbf_(dbf), result_(result) {
-    for (size_t first = 0; first < tags.size(); first += kTagsPerPass) {
-      passes_.push_back(Pass{first, std::min(first + kTagsPerPass, tags.size()), {}, {}, {}, false});
+    // As many passes as every worker can take the same number of, the tags
+    // spread evenly over them.
+    const size_t workers_wanted = WorkerCount(dbf.record_count());
+    size_t count = (tags.size() + kTagsPerPass - 1) / kTagsPerPass;
+    count = std::min(tags.size(), (count + workers_wanted - 1) / workers_wanted * workers_wanted);
+    for (size_t p = 0; p < count; ++p) {
+      passes_.push_back(Pass{p * tags.size() / count, (p + 1) * tags.size() / count, {}, {}, {}, false});
     }
-    size_t workers = std::min(WorkerCount(dbf.record_count()), passes_.size());
+    size_t workers = std::min(workers_wanted, passes_.size());
     for (size_t i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
   }
 
@@ -181,26 +187,9 @@ Status CompareTag(const ActiveTag& tag, TagCursor* cursor, const KeyBatch& keys)
   return Status::OK();
 }
 
-}  // namespace
-
-Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>& new_tags) {
-  KeyGatherer gatherer(new_tags, *dbf, GatherResult::kImages);
-  ProgressFn report;
-  if (progress) report = [this](int percent) { progress(ProgressPhase::kIndexing, percent); };
-  for (size_t p = 0; p < gatherer.pass_count(); ++p) {
-    Pass pass = gatherer.Take(p);
-    XBASE_RETURN_IF_ERROR(pass.status);
-    for (size_t t = pass.first_tag; t < pass.end_tag; ++t) {
-      if (report) report(0);
-      XBASE_RETURN_IF_ERROR(
-          index->CreateTag(new_tags[t].definition, &pass.images[t - pass.first_tag], report));
-    }
-  }
-  return Status::OK();
-}
-
-Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
-  KeyGatherer gatherer(check_tags, *dbf, GatherResult::kSortedKeys);
+// Compares each tag with its keys as its pass finishes.
+Status CheckTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
+  KeyGatherer gatherer(check_tags, dbf, GatherResult::kSortedKeys);
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
     XBASE_RETURN_IF_ERROR(pass.status);
@@ -211,6 +200,37 @@ Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, Compound
     }
   }
   return Status::OK();
+}
+
+// Writes each tag as its pass finishes, in the order of `tags`.
+Status WriteTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& tags, const ProgressFn& report,
+                         CompoundIndex* index) {
+  KeyGatherer gatherer(tags, dbf, GatherResult::kImages);
+  for (size_t p = 0; p < gatherer.pass_count(); ++p) {
+    Pass pass = gatherer.Take(p);
+    XBASE_RETURN_IF_ERROR(pass.status);
+    for (size_t t = pass.first_tag; t < pass.end_tag; ++t) {
+      if (report) report(0);
+      XBASE_RETURN_IF_ERROR(index->CreateTag(tags[t].definition, &pass.images[t - pass.first_tag], report));
+    }
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>& new_tags) {
+  ProgressFn report;
+  if (progress) report = [this](int percent) { progress(ProgressPhase::kIndexing, percent); };
+  Status s = WriteTagsInPasses(*dbf, new_tags, report, index);
+  cdx::ReleaseBlockCache();
+  return s;
+}
+
+Status Table::Impl::CheckTags(const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
+  Status s = CheckTagsInPasses(*dbf, check_tags, index);
+  cdx::ReleaseBlockCache();
+  return s;
 }
 
 Status CountVisibleRecords(Table::Impl& table, uint32_t* count) {
