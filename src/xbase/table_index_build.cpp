@@ -62,8 +62,10 @@ enum class GatherResult { kSortedKeys, kImages };
 // Runs gather passes on worker threads; Take(i) waits for pass i.
 class KeyGatherer {
  public:
-  KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf, GatherResult result)
-      : tags_(tags), dbf_(dbf), result_(result) {
+  // `records`, when not empty, holds every record of `dbf` back to back
+  // (the table's mapping), read instead of the file.
+  KeyGatherer(const std::vector<ActiveTag>& tags, const DbfFile& dbf, std::string_view records, GatherResult result)
+      : tags_(tags), dbf_(dbf), records_(records), result_(result) {
     // As many passes as every worker can take the same number of, the tags
     // spread evenly over them.
     const size_t workers_wanted = WorkerCount(dbf.record_count());
@@ -126,14 +128,20 @@ class KeyGatherer {
     for (size_t t = first; t < end; ++t) {
       batches->emplace_back(tags_[t].definition.key_length, dbf_.record_count());
     }
-    XBASE_RETURN_IF_ERROR(ScanRecords(dbf_, 1, dbf_.record_count(), [&](const char* data, uint32_t n) {
+    auto add_keys = [&](const char* data, uint32_t n) {
       RecordRef record{data, n, false};
       for (size_t t = first; t < end; ++t) {
         const ActiveTag& tag = tags_[t];
         if (tag.condition && !tag.condition->EvaluateLogical(record)) continue;
         tag.key->EvaluateKey(record, (*batches)[t - first].Append(n));
       }
-    }));
+    };
+    if (records_.empty()) {
+      XBASE_RETURN_IF_ERROR(ScanRecords(dbf_, 1, dbf_.record_count(), add_keys));
+    } else {
+      const size_t length = dbf_.record_length();
+      for (uint32_t n = 1; n <= dbf_.record_count(); ++n) add_keys(records_.data() + (n - 1) * length, n);
+    }
     for (KeyBatch& b : *batches) b.Sort();
     return Status::OK();
   }
@@ -153,6 +161,7 @@ class KeyGatherer {
 
   const std::vector<ActiveTag>& tags_;
   const DbfFile& dbf_;
+  const std::string_view records_;
   const GatherResult result_;
   std::vector<Pass> passes_;
   std::vector<std::thread> threads_;
@@ -189,7 +198,7 @@ Status CompareTag(const ActiveTag& tag, TagCursor* cursor, const KeyBatch& keys)
 
 // Compares each tag with its keys as its pass finishes.
 Status CheckTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& check_tags, CompoundIndex* index) {
-  KeyGatherer gatherer(check_tags, dbf, GatherResult::kSortedKeys);
+  KeyGatherer gatherer(check_tags, dbf, {}, GatherResult::kSortedKeys);
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
     XBASE_RETURN_IF_ERROR(pass.status);
@@ -202,10 +211,22 @@ Status CheckTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& check
   return Status::OK();
 }
 
+// Every record of `dbf` as one view of its mapping, or empty when there is
+// none. Several passes read the records: the mapping is faulted in once,
+// where reading copies them again for every pass.
+std::string_view MappedRecords(DbfFile* dbf) {
+  const uint32_t count = dbf->record_count();
+  std::string_view first, last;
+  if (count == 0 || !dbf->RecordView(count, &last).ok() || !dbf->RecordView(1, &first).ok()) return {};
+  const size_t length = dbf->record_length();
+  if (last.data() != first.data() + (count - 1) * length) return {};
+  return {first.data(), count * length};
+}
+
 // Writes each tag as its pass finishes, in the order of `tags`.
-Status WriteTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& tags, const ProgressFn& report,
+Status WriteTagsInPasses(DbfFile* dbf, const std::vector<ActiveTag>& tags, const ProgressFn& report,
                          CompoundIndex* index) {
-  KeyGatherer gatherer(tags, dbf, GatherResult::kImages);
+  KeyGatherer gatherer(tags, *dbf, MappedRecords(dbf), GatherResult::kImages);
   for (size_t p = 0; p < gatherer.pass_count(); ++p) {
     Pass pass = gatherer.Take(p);
     XBASE_RETURN_IF_ERROR(pass.status);
@@ -222,7 +243,7 @@ Status WriteTagsInPasses(const DbfFile& dbf, const std::vector<ActiveTag>& tags,
 Status Table::Impl::WriteTags(CompoundIndex* index, const std::vector<ActiveTag>& new_tags) {
   ProgressFn report;
   if (progress) report = [this](int percent) { progress(ProgressPhase::kIndexing, percent); };
-  Status s = WriteTagsInPasses(*dbf, new_tags, report, index);
+  Status s = WriteTagsInPasses(dbf.get(), new_tags, report, index);
   cdx::ReleaseBlockCache();
   return s;
 }
