@@ -126,13 +126,20 @@ class CdxIndex final : public CompoundIndex {
   }
 
   Status CreateTag(const TagDefinition& definition, const KeyBatch& keys, const ProgressFn& progress) override {
+    TagImage image;
+    XBASE_RETURN_IF_ERROR(TagImage::Encode(keys, definition.character_keys, &image));
+    return CreateTag(definition, &image, progress);
+  }
+
+  Status CreateTag(const TagDefinition& definition, TagImage* image, const ProgressFn& progress) override {
     XBASE_RETURN_IF_ERROR(CheckWritable());
     auto tag = std::make_unique<Tag>();
     tag->definition = definition;
     XBASE_RETURN_IF_ERROR(ValidateDefinition(&tag->definition));
     const TagDefinition& d = tag->definition;
-    if (keys.key_length() != d.key_length) {
-      return Status::InvalidArgument("keys of " + std::to_string(keys.key_length()) + " bytes for tag " + d.name +
+    if (image->key_length != d.key_length || image->character_keys != d.character_keys) {
+      return Status::InvalidArgument("keys of " + std::to_string(image->key_length) + " bytes (" +
+                                     (image->character_keys ? "character" : "binary") + ") for tag " + d.name +
                                      " of key length " + std::to_string(d.key_length));
     }
     cdx::TagHeader header;
@@ -148,7 +155,8 @@ class CdxIndex final : public CompoundIndex {
     if (FindTag(d.name) >= 0) XBASE_RETURN_IF_ERROR(DropTag(d.name));
 
     const char pad = PadFor(d.character_keys);
-    XBASE_RETURN_IF_ERROR(cdx::BuildTree(&pager_, keys, pad, progress, &header.root));
+    XBASE_RETURN_IF_ERROR(cdx::WriteTagImage(&pager_, image, &header.root));
+    if (progress) progress(100);
     // Headers always go at the end, so that their order is the order of creation.
     tag->header_offset = pager_.AllocateAtEnd(cdx::kHeaderPages);
     tag->header.assign(kHeaderSize, '\0');
@@ -306,8 +314,10 @@ class CdxIndex final : public CompoundIndex {
       std::memcpy(key, tag->definition.name.data(), tag->definition.name.size());
     }
     names.Sort();
+    TagImage image;
+    XBASE_RETURN_IF_ERROR(TagImage::Encode(names, true, &image));
     uint32_t root = kNoPage;
-    XBASE_RETURN_IF_ERROR(cdx::BuildTree(&pager_, names, ' ', nullptr, &root));
+    XBASE_RETURN_IF_ERROR(cdx::WriteTagImage(&pager_, &image, &root));
     directory_ = std::make_unique<cdx::Tree>(&pager_, root, kTagNameLength, ' ');
     directory_changed_ = true;
     return Status::OK();

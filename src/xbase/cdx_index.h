@@ -45,6 +45,8 @@ class KeyBatch {
 
   std::string_view key(size_t i) const;
   uint32_t recno(size_t i) const;
+  // Asks the processor to start fetching entry i, about to be read.
+  void Prefetch(size_t i) const { __builtin_prefetch(entry(i)); }
 
  private:
   const char* entry(size_t i) const {
@@ -54,6 +56,26 @@ class KeyBatch {
   uint16_t key_length_;
   std::vector<char, cdx::PopulatedAllocator<char>> entries_;
   std::vector<uint32_t, cdx::PopulatedAllocator<uint32_t>> order_;  // empty until sorted
+  // Whether record numbers were appended in ascending order, as scans
+  // append them: then a stable sort by key alone leaves equal keys in
+  // record number order.
+  bool recnos_ascending_ = true;
+  uint32_t last_recno_ = 0;
+};
+
+// A tag's tree encoded as whole pages numbered from 0, as if it started at
+// the beginning of a file; CreateTag places it and relocates its page
+// pointers. Encoding needs no index file, so it can run on any thread.
+struct TagImage {
+  uint16_t key_length = 0;
+  bool character_keys = true;
+  std::vector<char, cdx::PopulatedAllocator<char>> pages;
+  uint32_t root_page = 0;  // page number of the root within `pages`
+
+  size_t page_count() const;
+  // Encodes the entries of `keys`, which must be sorted (KeyBatch::Sort);
+  // InvalidArgument when they are out of order or repeat an entry.
+  static Status Encode(const KeyBatch& keys, bool character_keys, TagImage* image);
 };
 
 // Receives progress as a percentage (0 to 100) of the current tag.
@@ -91,6 +113,10 @@ class CompoundIndex {
   // Writes a tag holding `keys`, which must be sorted (KeyBatch::Sort).
   // A tag of the same name is replaced.
   virtual Status CreateTag(const TagDefinition& definition, const KeyBatch& keys,
+                           const ProgressFn& progress) = 0;
+  // The same from keys encoded beforehand. The image's pages are relocated
+  // in place, so it is of no further use.
+  virtual Status CreateTag(const TagDefinition& definition, TagImage* image,
                            const ProgressFn& progress) = 0;
   virtual Status DropTag(std::string_view name) = 0;
 

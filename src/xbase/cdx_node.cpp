@@ -2,6 +2,7 @@
 #include "cdx_node.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "coding.h"
 
@@ -19,51 +20,6 @@ constexpr size_t kTrailBitsField = 22;
 constexpr size_t kEntryBytesField = 23;
 static_assert(kEntryBytesField + 1 == kLeafHeaderSize);
 constexpr size_t kMaxEntryBytes = 8;
-
-int BitsFor(uint32_t value) {
-  int bits = 1;
-  while (bits < 32 && (value >> bits) != 0) ++bits;
-  return bits;
-}
-
-// How a leaf packs record number, duplicate count and trailing count into
-// one little-endian integer of `entry_bytes` bytes, record number lowest.
-struct LeafLayout {
-  int recno_bits;
-  int count_bits;  // for the duplicate and the trailing count alike
-  size_t entry_bytes;
-};
-
-LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length) {
-  LeafLayout layout;
-  layout.count_bits = BitsFor(key_length);
-  int needed = BitsFor(max_recno) + 2 * layout.count_bits;
-  layout.entry_bytes = static_cast<size_t>((needed + 7) / 8);
-  layout.recno_bits = std::min(32, static_cast<int>(layout.entry_bytes * 8) - 2 * layout.count_bits);
-  return layout;
-}
-
-size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
-  const uint64_t pads = 0x0101010101010101ull * static_cast<uint8_t>(pad);
-  size_t n = 0;
-  for (uint64_t word; n + 8 <= key_length; n += 8) {
-    std::memcpy(&word, key + key_length - n - 8, 8);
-    if (word != pads) break;
-  }
-  while (n < key_length && key[key_length - 1 - n] == pad) ++n;
-  return n;
-}
-
-size_t CommonPrefix(const char* a, const char* b, size_t limit) {
-  size_t n = 0;
-  for (uint64_t x, y; n + 8 <= limit; n += 8) {
-    std::memcpy(&x, a + n, 8);
-    std::memcpy(&y, b + n, 8);
-    if (x != y) break;
-  }
-  while (n < limit && a[n] == b[n]) ++n;
-  return n;
-}
 
 // Bytes of entry `key` stored after `previous` (nullptr for the first),
 // with its duplicate and trailing counts.
@@ -84,6 +40,27 @@ Packed Pack(const char* previous, const char* key, uint16_t key_length, char pad
 uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
 
 }  // namespace
+
+LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length) {
+  auto bits_for = [](uint32_t value) { return std::max(1, static_cast<int>(std::bit_width(value))); };
+  LeafLayout layout;
+  layout.count_bits = bits_for(key_length);
+  int needed = bits_for(max_recno) + 2 * layout.count_bits;
+  layout.entry_bytes = static_cast<size_t>((needed + 7) / 8);
+  layout.recno_bits = std::min(32, static_cast<int>(layout.entry_bytes * 8) - 2 * layout.count_bits);
+  return layout;
+}
+
+void EncodeLeafHeader(const LeafLayout& layout, size_t free_space, char* page) {
+  EncodeLE16(page + kFreeSpaceField, static_cast<uint16_t>(free_space));
+  EncodeLE32(page + kRecnoMaskField, static_cast<uint32_t>(Mask(layout.recno_bits)));
+  page[kDupMaskField] = static_cast<char>(Mask(layout.count_bits));
+  page[kTrailMaskField] = static_cast<char>(Mask(layout.count_bits));
+  page[kRecnoBitsField] = static_cast<char>(layout.recno_bits);
+  page[kDupBitsField] = static_cast<char>(layout.count_bits);
+  page[kTrailBitsField] = static_cast<char>(layout.count_bits);
+  page[kEntryBytesField] = static_cast<char>(layout.entry_bytes);
+}
 
 void Node::Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child) {
   if (leaf && packed_bytes != kUnmeasured) {
@@ -179,28 +156,20 @@ void EncodeNode(const Node& node, char* page) {
   uint32_t max_recno = 0;
   for (uint32_t r : node.recnos) max_recno = std::max(max_recno, r);
   const LeafLayout layout = ChooseLayout(max_recno, length);
-  EncodeLE32(page + kRecnoMaskField, static_cast<uint32_t>(Mask(layout.recno_bits)));
-  page[kDupMaskField] = static_cast<char>(Mask(layout.count_bits));
-  page[kTrailMaskField] = static_cast<char>(Mask(layout.count_bits));
-  page[kRecnoBitsField] = static_cast<char>(layout.recno_bits);
-  page[kDupBitsField] = static_cast<char>(layout.count_bits);
-  page[kTrailBitsField] = static_cast<char>(layout.count_bits);
-  page[kEntryBytesField] = static_cast<char>(layout.entry_bytes);
   char* entry = page + kLeafHeaderSize;
   char* key_end = page + kPageSize;
   const char* previous = nullptr;
   for (size_t i = 0; i < node.count(); ++i) {
     const char* key = node.keys.data() + i * length;
     Packed p = Pack(previous, key, length, node.pad);
-    uint64_t value = node.recnos[i] | (static_cast<uint64_t>(p.duplicate) << layout.recno_bits) |
-                     (static_cast<uint64_t>(p.trailing) << (layout.recno_bits + layout.count_bits));
+    uint64_t value = layout.Entry(node.recnos[i], p.duplicate, p.trailing);
     for (size_t b = 0; b < layout.entry_bytes; ++b) entry[b] = static_cast<char>(value >> (8 * b));
     entry += layout.entry_bytes;
     key_end -= p.stored;
     std::memcpy(key_end, key + p.duplicate, p.stored);
     previous = key;
   }
-  EncodeLE16(page + kFreeSpaceField, static_cast<uint16_t>(key_end - entry));
+  EncodeLeafHeader(layout, static_cast<size_t>(key_end - entry), page);
 }
 
 Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char pad, Node* node) {

@@ -3,6 +3,7 @@
 // translate to the interior and compact leaf page layouts (docs/cdx-format.md).
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -74,6 +75,50 @@ class LeafSizer {
   size_t key_bytes_ = 0;
   uint32_t max_recno_ = 0;
 };
+
+// How a compact leaf packs record number, duplicate count and trailing
+// count into one little-endian integer of `entry_bytes` bytes, record number
+// lowest.
+struct LeafLayout {
+  int recno_bits;
+  int count_bits;  // for the duplicate and the trailing count alike
+  size_t entry_bytes;
+
+  uint64_t Entry(uint32_t recno, size_t duplicate, size_t trailing) const {
+    return recno | (static_cast<uint64_t>(duplicate) << recno_bits) |
+           (static_cast<uint64_t>(trailing) << (recno_bits + count_bits));
+  }
+};
+
+// The narrowest layout for a leaf whose largest record number is `max_recno`.
+LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length);
+// Writes a leaf's free space and the fields describing `layout` (masks, bit
+// counts, entry width) into its page.
+void EncodeLeafHeader(const LeafLayout& layout, size_t free_space, char* page);
+
+// How many bytes at the end of `key` are `pad`.
+inline size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
+  const uint64_t pads = 0x0101010101010101ull * static_cast<uint8_t>(pad);
+  size_t n = 0;
+  for (uint64_t word; n + 8 <= key_length; n += 8) {
+    std::memcpy(&word, key + key_length - n - 8, 8);
+    if (word != pads) break;
+  }
+  while (n < key_length && key[key_length - 1 - n] == pad) ++n;
+  return n;
+}
+
+// How many leading bytes, at most `limit`, a and b share.
+inline size_t CommonPrefix(const char* a, const char* b, size_t limit) {
+  size_t n = 0;
+  for (uint64_t x, y; n + 8 <= limit; n += 8) {
+    std::memcpy(&x, a + n, 8);
+    std::memcpy(&y, b + n, 8);
+    if (x != y) return n + static_cast<size_t>(std::countr_zero(x ^ y) / 8);
+  }
+  while (n < limit && a[n] == b[n]) ++n;
+  return n;
+}
 
 // Entries an interior node of this key length holds.
 inline size_t InteriorCapacity(uint16_t key_length) { return kInteriorSpace / (key_length + 8u); }

@@ -121,6 +121,10 @@ Status Pager::WriteRaw(uint32_t offset, std::string bytes) {
   return Status::OK();
 }
 
+Status Pager::WriteUnreferenced(uint32_t offset, std::string_view pages) {
+  return file_->WriteAt(offset, pages);
+}
+
 Status Pager::Flush() {
   // Dirty nodes are encoded side by side in one buffer, then everything
   // goes out in offset order, adjacent pages in one write.

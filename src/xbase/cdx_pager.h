@@ -41,6 +41,10 @@ class Pager {
   // Queues bytes to be written at `offset` by the next Flush (or earlier,
   // once many are queued).
   Status WriteRaw(uint32_t offset, std::string bytes);
+  // Writes whole pages straight to the file. Only for freshly allocated
+  // pages that nothing in the file refers to yet (a new tree before its
+  // header), so that the write order does not matter.
+  Status WriteUnreferenced(uint32_t offset, std::string_view pages);
   // Writes every queued page and dirty node, in offset order.
   Status Flush();
   bool HasChanges() const { return !dirty_.empty() || !raw_.empty(); }
