@@ -26,10 +26,19 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// The value in single quotes, for messages.
+std::string Quoted(std::string_view value) {
+  std::string q(1, '\'');
+  q.append(value);
+  q += '\'';
+  return q;
+}
+
 std::string FieldDescription(const FieldDef& field) {
   std::string d = std::string(1, field.type) + "(" + std::to_string(field.length);
   if (field.type == field_type::kNumeric || field.type == field_type::kFloat) {
-    d += "," + std::to_string(field.decimals);
+    d += ',';
+    d += std::to_string(field.decimals);
   }
   return d + ") " + field.name;
 }
@@ -133,7 +142,7 @@ bool FormatDecimal(std::string_view text, int decimals, std::string* out) {
   std::string kept(fraction.substr(0, std::min<size_t>(fraction.size(), decimals)));
   kept.resize(decimals, '0');
   digits += kept;
-  if (digits.empty()) digits = "0";
+  if (digits.empty()) digits.assign(1, '0');
   if (fraction.size() > static_cast<size_t>(decimals) && fraction[decimals] >= '5') {
     size_t i = digits.size();
     while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
@@ -147,10 +156,15 @@ bool FormatDecimal(std::string_view text, int decimals, std::string* out) {
   size_t first = 0;
   while (first + 1 < integer_digits && digits[first] == '0') ++first;
   std::string result = digits.substr(first, integer_digits - first);
-  if (result.empty()) result = "0";
-  if (decimals > 0) result += "." + digits.substr(integer_digits);
+  if (result.empty()) result.assign(1, '0');
+  if (decimals > 0) {
+    result += '.';
+    result.append(digits, integer_digits);
+  }
   bool zero = digits.find_first_not_of('0') == std::string::npos;
-  *out = (negative && !zero ? "-" : "") + result;
+  out->clear();
+  if (negative && !zero) out->push_back('-');
+  *out += result;
   return true;
 }
 
@@ -270,7 +284,7 @@ Status DbfFile::StoreText(const FieldDef& field, std::string_view value, char* r
   if (IsMemoField(field)) {
     uint32_t block;
     if (!ParseBlockNumber(TrimBlanks(value), &block)) {
-      return Status::InvalidArgument("'" + std::string(value) + "' is not a memo block number for " +
+      return Status::InvalidArgument(Quoted(value) + " is not a memo block number for " +
                                      FieldDescription(field));
     }
     StoreMemoBlock(field, block, record);
@@ -285,7 +299,7 @@ Status DbfFile::StoreText(const FieldDef& field, std::string_view value, char* r
       std::string_view number = TrimBlanks(value);
       std::string text;
       if (!number.empty() && !FormatDecimal(number, field.decimals, &text)) {
-        return Status::InvalidArgument("'" + std::string(value) + "' is not a number for field " +
+        return Status::InvalidArgument(Quoted(value) + " is not a number for field " +
                                        FieldDescription(field));
       }
       if (text.size() > field.length) {
@@ -303,8 +317,8 @@ Status DbfFile::StoreText(const FieldDef& field, std::string_view value, char* r
       } else if (v.size() == 1 && std::strchr("TtFfYyNn?", v[0]) != nullptr) {
         stored = static_cast<char>(v[0] >= 'a' ? v[0] - ('a' - 'A') : v[0]);
       } else {
-        return Status::InvalidArgument("'" + std::string(value) +
-                                       "' is not a logical value (T, F, Y, N) for field " +
+        return Status::InvalidArgument(Quoted(value) +
+                                       " is not a logical value (T, F, Y, N) for field " +
                                        FieldDescription(field));
       }
       if (field.length == 0) return Status::InvalidArgument("field " + field.name + " has no width");
@@ -315,8 +329,8 @@ Status DbfFile::StoreText(const FieldDef& field, std::string_view value, char* r
     case field_type::kDate: {
       std::string_view v = TrimBlanks(value);
       if (!v.empty() && (!IsValidDate(v) || field.length != kDateSize)) {
-        return Status::InvalidArgument("'" + std::string(value) +
-                                       "' is not a date (YYYYMMDD) for field " + field.name);
+        return Status::InvalidArgument(Quoted(value) +
+                                       " is not a date (YYYYMMDD) for field " + field.name);
       }
       StorePadded(v, field, /*right_align=*/false, record);
       return Status::OK();
