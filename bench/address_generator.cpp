@@ -70,7 +70,13 @@ std::string Digits(uint64_t* state, int count) {
 }
 
 std::string Phone(uint64_t* state) {
-  return "(" + Digits(state, 3) + ") " + Digits(state, 3) + "-" + Digits(state, 4);
+  std::string phone = "(";
+  phone += Digits(state, 3);
+  phone += ") ";
+  phone += Digits(state, 3);
+  phone += '-';
+  phone += Digits(state, 4);
+  return phone;
 }
 
 }  // namespace

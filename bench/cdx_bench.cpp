@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
     xbase::KeyBatch tag_keys(kLength, kTagKeys);
     for (uint32_t r = 1; r <= kTagKeys; ++r) std::memcpy(tag_keys.Append(r), keys[r * 37 % kCount].data(), kLength);
     tag_keys.Sort();
-    d.name = "T" + std::to_string(t);
+    d.name = "T";
+    d.name += std::to_string(t);
     Check(table->CreateTag(d, tag_keys, nullptr));
   }
   constexpr int kCommits = 5000;

@@ -72,7 +72,6 @@ Status Table::Open(const std::string& path, const OpenOptions& options,
       OpenMemo(impl->env, path, *impl->dbf, !impl->read_only, impl->lock, &impl->memo));
   XBASE_RETURN_IF_ERROR(impl->OpenStructuralIndex());
   impl->buffer = impl->dbf->BlankRecord();
-  impl->original = impl->buffer;
   result->reset(new Table(std::move(impl)));
   return (*result)->GoTop();
 }
@@ -105,7 +104,6 @@ void Table::Impl::SetEof() {
   recno = dbf->record_count() + 1;
   eof = true;
   buffer = dbf->BlankRecord();
-  original = buffer;
   dirty = false;
   appended = false;
   cursor_on_record = false;
@@ -115,7 +113,6 @@ Status Table::Impl::LoadRecord(uint32_t number) {
   std::string_view view;
   XBASE_RETURN_IF_ERROR(dbf->RecordView(number, &view));
   buffer.assign(view);
-  original = buffer;
   recno = number;
   eof = false;
   dirty = false;
@@ -135,7 +132,6 @@ Status Table::Impl::FlushRecord() {
     XBASE_RETURN_IF_ERROR(dbf->WriteRecord(recno, buffer));
     XBASE_RETURN_IF_ERROR(UpdateTags(&original, &buffer, recno));
   }
-  original = buffer;
   dirty = false;
   appended = false;
   cursor_on_record = false;
@@ -199,9 +195,14 @@ Status Table::GetMemo(std::string_view field, std::string* text) const {
 
 std::string_view Table::RecordBuffer() const { return impl_->buffer; }
 
+void Table::Impl::BeginChange() {
+  if (!dirty && !appended) original = buffer;
+}
+
 Status Table::Replace(std::string_view field, std::string_view value) {
   if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
   if (impl_->eof) return Status::InvalidArgument("no current record");
+  impl_->BeginChange();
   const FieldDef* f = impl_->FindField(field);
   if (f == nullptr) return Status::InvalidArgument("no field named " + std::string(field));
   if (IsMemoType(f->type)) {
@@ -227,7 +228,6 @@ Status Table::AppendBlank() {
   if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
   XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
   impl_->buffer = impl_->dbf->BlankRecord();
-  impl_->original = impl_->buffer;
   impl_->appended = true;
   impl_->dirty = false;
   impl_->recno = impl_->dbf->record_count() + 1;
@@ -252,6 +252,7 @@ Status Table::Commit() {
 Status Table::Delete() {
   if (impl_->eof) return Status::InvalidArgument("no current record");
   if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  impl_->BeginChange();
   impl_->buffer[0] = '*';
   impl_->dirty = true;
   return impl_->FlushRecord();
@@ -260,6 +261,7 @@ Status Table::Delete() {
 Status Table::Recall() {
   if (impl_->eof) return Status::InvalidArgument("no current record");
   if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
+  impl_->BeginChange();
   impl_->buffer[0] = ' ';
   impl_->dirty = true;
   return impl_->FlushRecord();

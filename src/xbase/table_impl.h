@@ -68,7 +68,9 @@ class Table::Impl {
   bool bof = false;
   bool eof = true;
   std::string buffer;    // what the user sees, changes included
-  std::string original;  // the record as stored, to find index keys that change
+  // The record as stored, to find index keys that change; taken when the
+  // first change to a stored record begins.
+  std::string original;
   bool dirty = false;
   bool appended = false;  // the buffer is a new record not yet written
 
@@ -92,6 +94,8 @@ class Table::Impl {
   }
   // Writes the buffer if it changed, keeping the tags current.
   Status FlushRecord();
+  // Call before changing the buffer of a stored record.
+  void BeginChange();
   // Makes `number` current, reading it from the file.
   Status LoadRecord(uint32_t number);
   void SetEof();

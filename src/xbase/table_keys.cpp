@@ -35,7 +35,10 @@ Status CompileFilter(std::string_view text, const Schema& schema,
   XBASE_RETURN_IF_ERROR(Expression::Compile(text, schema, result));
   if ((*result)->type() != ValueType::kLogical) {
     result->reset();
-    return Status::InvalidArgument("\"" + std::string(text) + "\" is not a logical expression");
+    std::string message(1, '"');
+    message.append(text);
+    message += "\" is not a logical expression";
+    return Status::InvalidArgument(message);
   }
   return Status::OK();
 }
