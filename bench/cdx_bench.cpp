@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     xbase::KeyBatch tag_keys(kLength, kTagKeys);
     for (uint32_t r = 1; r <= kTagKeys; ++r) std::memcpy(tag_keys.Append(r), keys[r * 37 % kCount].data(), kLength);
     tag_keys.Sort();
-    d.name = "T";
+    d.name.assign(1, 'T');
     d.name += std::to_string(t);
     Check(table->CreateTag(d, tag_keys, nullptr));
   }

@@ -44,8 +44,10 @@ xbase::Status ParseLength(std::string_view text, double* inches) {
   const char* end = s.data() + s.size();
   auto [ptr, ec] = std::from_chars(s.data(), end, value);
   if (s.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
-    return xbase::Status::InvalidArgument("'" + std::string(text) +
-                                          "' is not a length (a number with pt, in, mm, cm or pc)");
+    std::string message(1, '\'');
+    message.append(text);
+    message += "' is not a length (a number with pt, in, mm, cm or pc)";
+    return xbase::Status::InvalidArgument(message);
   }
   *inches = value * per_unit;
   return xbase::Status::OK();
