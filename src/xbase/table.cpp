@@ -104,20 +104,38 @@ void Table::Impl::SetEof() {
   recno = dbf->record_count() + 1;
   eof = true;
   buffer = dbf->BlankRecord();
+  loaded = true;
   dirty = false;
   appended = false;
   cursor_on_record = false;
 }
 
 Status Table::Impl::LoadRecord(uint32_t number) {
-  std::string_view view;
-  XBASE_RETURN_IF_ERROR(dbf->RecordView(number, &view));
-  buffer.assign(view);
+  if (number < 1 || number > dbf->record_count()) {
+    return Status::Corruption(path + ": there is no record " + std::to_string(number));
+  }
+  // The bytes are read when a field is first asked for: moving through
+  // records in an order need not touch them.
+  loaded = false;
   recno = number;
   eof = false;
   dirty = false;
   appended = false;
   return Status::OK();
+}
+
+const std::string& Table::Impl::Record() const {
+  if (!loaded) {
+    // The record number was checked on the move, so the file holds it.
+    std::string_view view;
+    if (dbf->RecordView(recno, &view).ok()) {
+      buffer.assign(view);
+    } else {
+      buffer = dbf->BlankRecord();
+    }
+    loaded = true;
+  }
+  return buffer;
 }
 
 Status Table::Impl::FlushRecord() {
@@ -127,9 +145,11 @@ Status Table::Impl::FlushRecord() {
     uint32_t number = 0;
     XBASE_RETURN_IF_ERROR(dbf->AppendRecord(buffer, &number));
     recno = number;
+    NoteDeletionMark(number, buffer[0] == '*');
     XBASE_RETURN_IF_ERROR(UpdateTags(nullptr, &buffer, number));
   } else {
     XBASE_RETURN_IF_ERROR(dbf->WriteRecord(recno, buffer));
+    NoteDeletionMark(recno, buffer[0] == '*');
     XBASE_RETURN_IF_ERROR(UpdateTags(&original, &buffer, recno));
   }
   dirty = false;
@@ -154,9 +174,9 @@ std::string Table::GetString(std::string_view field) const {
     case field_type::kFloat:
     case field_type::kDate:
     case field_type::kLogical:
-      return std::string(DbfFile::RawField(*f, impl_->buffer.data()));
+      return std::string(DbfFile::RawField(*f, impl_->Record().data()));
     default:
-      return DbfFile::FieldAsText(*f, impl_->buffer.data());
+      return DbfFile::FieldAsText(*f, impl_->Record().data());
   }
 }
 
@@ -169,7 +189,7 @@ std::string Table::GetTrimString(std::string_view field) const {
 bool Table::GetLogical(std::string_view field) const {
   const FieldDef* f = impl_->FindField(field);
   if (f == nullptr || f->type != field_type::kLogical) return false;
-  char c = impl_->buffer[f->offset];
+  char c = impl_->Record()[f->offset];
   return c == 'T' || c == 't' || c == 'Y' || c == 'y';
 }
 
@@ -181,7 +201,7 @@ Status Table::GetMemo(std::string_view field, std::string* text) const {
   }
   if (!impl_->memo) return Status::NotFound("the table has no memo file");
   uint32_t block = 0;
-  std::string pointer = DbfFile::FieldAsText(*f, impl_->buffer.data());
+  std::string pointer = DbfFile::FieldAsText(*f, impl_->Record().data());
   size_t first = pointer.find_first_not_of(' ');
   if (first == std::string::npos) return Status::OK();
   for (size_t i = first; i < pointer.size() && pointer[i] != ' '; ++i) {
@@ -193,10 +213,10 @@ Status Table::GetMemo(std::string_view field, std::string* text) const {
   return impl_->memo->Read(block, text);
 }
 
-std::string_view Table::RecordBuffer() const { return impl_->buffer; }
+std::string_view Table::RecordBuffer() const { return impl_->Record(); }
 
 void Table::Impl::BeginChange() {
-  if (!dirty && !appended) original = buffer;
+  if (!dirty && !appended) original = Record();
 }
 
 Status Table::Replace(std::string_view field, std::string_view value) {
@@ -228,6 +248,7 @@ Status Table::AppendBlank() {
   if (impl_->read_only) return Status::InvalidArgument(impl_->path + " is open read-only");
   XBASE_RETURN_IF_ERROR(impl_->FlushRecord());
   impl_->buffer = impl_->dbf->BlankRecord();
+  impl_->loaded = true;
   impl_->appended = true;
   impl_->dirty = false;
   impl_->recno = impl_->dbf->record_count() + 1;
@@ -267,7 +288,7 @@ Status Table::Recall() {
   return impl_->FlushRecord();
 }
 
-bool Table::Deleted() const { return !impl_->eof && impl_->buffer[0] == '*'; }
+bool Table::Deleted() const { return !impl_->eof && impl_->Record()[0] == '*'; }
 void Table::SetDeleted(bool hide) { impl_->hide_deleted = hide; }
 bool Table::deleted_hidden() const { return impl_->hide_deleted; }
 void Table::SetProgressHook(ProgressHook hook) { impl_->progress = std::move(hook); }

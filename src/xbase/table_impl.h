@@ -67,7 +67,10 @@ class Table::Impl {
   uint32_t recno = 0;
   bool bof = false;
   bool eof = true;
-  std::string buffer;    // what the user sees, changes included
+  // What the user sees, changes included; after a move, read on first use
+  // (see Record()).
+  mutable std::string buffer;
+  mutable bool loaded = true;
   // The record as stored, to find index keys that change; taken when the
   // first change to a stored record begins.
   std::string original;
@@ -92,6 +95,15 @@ class Table::Impl {
   RecordRef Ref(const std::string& record, uint32_t number) const {
     return RecordRef{record.data(), number, exact};
   }
+  // The current record's bytes, read from the file on first use after a move.
+  const std::string& Record() const;
+  // Deletion marks of all records, one bit each, read once on first need
+  // and kept current by every write, so that moving without a filter passes
+  // over deleted records without reading them. Pack and zap forget them.
+  std::vector<uint64_t> deletion_marks;
+  bool deletion_marks_known = false;
+  Status DeletionMark(uint32_t number, bool* deleted);
+  void NoteDeletionMark(uint32_t number, bool deleted);
   // Writes the buffer if it changed, keeping the tags current.
   Status FlushRecord();
   // Call before changing the buffer of a stored record.
@@ -129,5 +141,8 @@ class Table::Impl {
 // Counts the records that pass deletion hiding and the filter, reading the
 // table in record order (on several threads for large tables).
 Status CountVisibleRecords(Table::Impl& table, uint32_t* count);
+// Calls fn(record, recno) for records first..last, reading them in large chunks.
+Status ScanRecords(const DbfFile& dbf, uint32_t first, uint32_t last,
+                   const std::function<void(const char*, uint32_t)>& fn);
 
 }  // namespace xbase

@@ -234,7 +234,7 @@ Status Table::KeyAdd() {
   if (t.eof) return Status::InvalidArgument("no current record");
   XBASE_RETURN_IF_ERROR(t.FlushRecord());
   std::string key;
-  if (!t.temp_tag.KeyOf(t.Ref(t.buffer, t.recno), &key)) return Status::OK();
+  if (!t.temp_tag.KeyOf(t.Ref(t.Record(), t.recno), &key)) return Status::OK();
   t.cursor_on_record = false;
   return t.temp_cdx->Insert(0, key, t.recno);
 }

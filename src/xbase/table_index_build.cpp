@@ -13,25 +13,10 @@
 #include "table_impl.h"
 
 namespace xbase {
-namespace {
-
-// Tags read together in one pass over the records, at most.
-constexpr size_t kTagsPerPass = 5;
-// Passes gathered ahead of the writer at most, to bound memory.
-constexpr size_t kPassesAhead = 3;
-// Below this many records one thread does all the work.
-constexpr uint32_t kParallelThreshold = 50000;
-
-size_t WorkerCount(uint32_t records) {
-  if (records < kParallelThreshold) return 1;
-  return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
-}
 
 // Records read per system call during scans.
 constexpr size_t kScanChunkBytes = 1 << 20;
 
-// Calls fn(record, recno) for records first..last, reading them in large
-// chunks (cheaper than faulting in a mapping for a single pass).
 Status ScanRecords(const DbfFile& dbf, uint32_t first, uint32_t last,
                    const std::function<void(const char*, uint32_t)>& fn) {
   uint32_t length = dbf.record_length();
@@ -45,6 +30,20 @@ Status ScanRecords(const DbfFile& dbf, uint32_t first, uint32_t last,
     at += n;
   }
   return Status::OK();
+}
+
+namespace {
+
+// Tags read together in one pass over the records, at most.
+constexpr size_t kTagsPerPass = 5;
+// Passes gathered ahead of the writer at most, to bound memory.
+constexpr size_t kPassesAhead = 3;
+// Below this many records one thread does all the work.
+constexpr uint32_t kParallelThreshold = 50000;
+
+size_t WorkerCount(uint32_t records) {
+  if (records < kParallelThreshold) return 1;
+  return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
 }
 
 struct Pass {

@@ -24,8 +24,11 @@ Status RewriteAndReindex(Table* table, Table::Impl& t,
   bool had_index = t.cdx != nullptr;
   XBASE_RETURN_IF_ERROR(t.MarkWriting());
   XBASE_RETURN_IF_ERROR(table->CloseTemporaryIndex());
+  // The order is kept by name across the rebuild.
+  std::string order_tag = t.order > 0 ? t.tags[static_cast<size_t>(t.order - 1)].definition.name : "";
   XBASE_RETURN_IF_ERROR(table->SetOrder(0));
   XBASE_RETURN_IF_ERROR(rewrite());
+  t.deletion_marks_known = false;
   if (had_index) {
     std::string index_path = t.cdx->path();
     t.cursor.reset();
@@ -35,6 +38,7 @@ Status RewriteAndReindex(Table* table, Table::Impl& t,
     XBASE_RETURN_IF_ERROR(table->IndexTags(specs));
   }
   XBASE_RETURN_IF_ERROR(table->Commit());
+  if (!order_tag.empty()) XBASE_RETURN_IF_ERROR(table->SetOrder(table->TagArea(order_tag)));
   return table->GoTop();
 }
 

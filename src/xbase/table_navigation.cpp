@@ -22,11 +22,46 @@ const ActiveTag* Table::Impl::OrderTag() const {
 }
 
 Status Table::Impl::Visible(uint32_t number, bool* visible) {
+  if (!filter) {
+    bool deleted = false;
+    if (hide_deleted) XBASE_RETURN_IF_ERROR(DeletionMark(number, &deleted));
+    *visible = !deleted;
+    return Status::OK();
+  }
   std::string_view record;
   XBASE_RETURN_IF_ERROR(dbf->RecordView(number, &record));
   *visible = !(hide_deleted && record[0] == '*') &&
-             (!filter || filter->EvaluateLogical(RecordRef{record.data(), number, exact}));
+             filter->EvaluateLogical(RecordRef{record.data(), number, exact});
   return Status::OK();
+}
+
+Status Table::Impl::DeletionMark(uint32_t number, bool* deleted) {
+  if (!deletion_marks_known) {
+    deletion_marks.assign(dbf->record_count() / 64 + 1, 0);
+    XBASE_RETURN_IF_ERROR(ScanRecords(*dbf, 1, dbf->record_count(), [this](const char* r, uint32_t n) {
+      if (r[0] == '*') deletion_marks[n / 64] |= uint64_t{1} << (n % 64);
+    }));
+    deletion_marks_known = true;
+  }
+  if (number / 64 < deletion_marks.size()) {
+    *deleted = (deletion_marks[number / 64] >> (number % 64)) & 1;
+    return Status::OK();
+  }
+  std::string_view record;
+  XBASE_RETURN_IF_ERROR(dbf->RecordView(number, &record));
+  *deleted = record[0] == '*';
+  return Status::OK();
+}
+
+void Table::Impl::NoteDeletionMark(uint32_t number, bool deleted) {
+  if (!deletion_marks_known) return;
+  if (number / 64 >= deletion_marks.size()) deletion_marks.resize(number / 64 + 1, 0);
+  uint64_t bit = uint64_t{1} << (number % 64);
+  if (deleted) {
+    deletion_marks[number / 64] |= bit;
+  } else {
+    deletion_marks[number / 64] &= ~bit;
+  }
 }
 
 // Puts the tag cursor on the current record's entry.
@@ -34,7 +69,7 @@ Status Table::Impl::PositionCursor() {
   if (cursor_on_record) return Status::OK();
   const ActiveTag* tag = OrderTag();
   std::string key;
-  if (tag->KeyOf(Ref(buffer, recno), &key)) {
+  if (tag->KeyOf(Ref(Record(), recno), &key)) {
     Status s = cursor->SeekEntry(key, recno);
     if (!s.IsNotFound()) {
       XBASE_RETURN_IF_ERROR(s);
@@ -246,7 +281,7 @@ Status Table::CheckExpression(std::string_view expression) const {
 Status Table::EvalLogical(std::string_view expression, bool* result) const {
   std::unique_ptr<Expression> compiled;
   XBASE_RETURN_IF_ERROR(CompileFilter(expression, schema(), &compiled));
-  *result = compiled->EvaluateLogical(impl_->Ref(impl_->buffer, impl_->recno));
+  *result = compiled->EvaluateLogical(impl_->Ref(impl_->Record(), impl_->recno));
   return Status::OK();
 }
 

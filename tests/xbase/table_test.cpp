@@ -136,6 +136,28 @@ TEST_F(TableTest, DeletedRecordsHiddenUntilShown) {
   EXPECT_EQ(Walk().size(), 6u);
 }
 
+TEST_F(TableTest, DeletionMarksFollowEveryWrite) {
+  AddNames();
+  IndexLastName();
+  EXPECT_EQ(Walk().size(), 6u);  // the marks are known from here on
+  ASSERT_TRUE(table_->Go(3).ok());
+  ASSERT_TRUE(table_->Delete().ok());
+  EXPECT_EQ(Walk(), (std::vector<std::string>{"Adams", "Ashlee", "brown", "Lee", "lee"}));
+  ASSERT_TRUE(table_->Go(3).ok());
+  EXPECT_EQ(table_->GetTrimString("LNAME"), "Leeds");  // read on demand after the move
+  ASSERT_TRUE(table_->Recall().ok());
+  ASSERT_TRUE(table_->AppendBlank().ok());
+  ASSERT_TRUE(table_->Replace("LNAME", "Zoe").ok());
+  ASSERT_TRUE(table_->Delete().ok());
+  EXPECT_EQ(Walk().size(), 6u);
+  ASSERT_TRUE(table_->Seek("ZOE").ok());
+  EXPECT_FALSE(table_->Found());
+  ASSERT_TRUE(table_->Go(1).ok());
+  ASSERT_TRUE(table_->Delete().ok());
+  ASSERT_TRUE(table_->Pack().ok());
+  EXPECT_EQ(Walk(), (std::vector<std::string>{"Adams", "Ashlee", "brown", "lee", "Leeds"}));
+}
+
 TEST_F(TableTest, TagOrderAndRecordNumbersSurviveOrderChanges) {
   AddNames();
   IndexLastName();
