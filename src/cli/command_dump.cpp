@@ -5,6 +5,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "csv.h"
+#include "dbf_file.h"
 #include "table_access.h"
 #include "xbase/codepage.h"
 
@@ -31,7 +32,7 @@ xbase::Status PrepareView(const Arguments& a, std::unique_ptr<xbase::Table>* tab
 
 std::string ValueOf(xbase::Table& t, const xbase::FieldDef& f, xbase::Status* status) {
   std::string value;
-  if (f.type == xbase::field_type::kMemo || f.type == xbase::field_type::kBlob) {
+  if (xbase::DbfFile::IsMemoField(f)) {
     *status = t.GetMemo(f.name, &value);
   } else {
     value = t.GetString(f.name);

@@ -14,10 +14,6 @@ namespace {
 // Rows appended between commits.
 constexpr size_t kCommitEvery = 1000;
 
-bool IsMemo(const xbase::FieldDef& f) {
-  return f.type == xbase::field_type::kMemo || f.type == xbase::field_type::kBlob;
-}
-
 // Checks that every value fits its field before anything is written, so a
 // bad file changes nothing.
 xbase::Status ValidateRows(const xbase::Schema& schema, const std::vector<int>& columns,
@@ -31,7 +27,7 @@ xbase::Status ValidateRows(const xbase::Schema& schema, const std::vector<int>& 
     }
     for (size_t c = 0; c < columns.size(); ++c) {
       const xbase::FieldDef& f = schema.field(static_cast<size_t>(columns[c]));
-      if (IsMemo(f)) continue;
+      if (xbase::DbfFile::IsMemoField(f)) continue;
       xbase::Status s = xbase::DbfFile::StoreText(f, xbase::Utf8ToWindows1252(rows[r][c]), scratch.data());
       if (!s.ok()) return s.WithContext("row " + std::to_string(r + 1) + ", field " + f.name);
     }

@@ -9,11 +9,6 @@ namespace {
 
 Env* EnvOrDefault(Env* env) { return env != nullptr ? env : Env::Default(); }
 
-bool IsMemoType(char type) {
-  return type == field_type::kMemo || type == field_type::kGeneral ||
-         type == field_type::kPicture || type == field_type::kBlob;
-}
-
 Status OpenMemo(Env* env, const std::string& path, const DbfFile& dbf, bool writable,
                 LockMode lock, std::unique_ptr<MemoFile>* memo) {
   if (!dbf.schema().has_memo_fields()) return Status::OK();
@@ -196,21 +191,13 @@ bool Table::GetLogical(std::string_view field) const {
 Status Table::GetMemo(std::string_view field, std::string* text) const {
   text->clear();
   const FieldDef* f = impl_->FindField(field);
-  if (f == nullptr || !IsMemoType(f->type)) {
+  if (f == nullptr || !DbfFile::IsMemoField(*f)) {
     return Status::InvalidArgument(std::string(field) + " is not a memo field");
   }
   if (!impl_->memo) return Status::NotFound("the table has no memo file");
   uint32_t block = 0;
-  std::string pointer = DbfFile::FieldAsText(*f, impl_->Record().data());
-  size_t first = pointer.find_first_not_of(' ');
-  if (first == std::string::npos) return Status::OK();
-  for (size_t i = first; i < pointer.size() && pointer[i] != ' '; ++i) {
-    if (pointer[i] < '0' || pointer[i] > '9') {
-      return Status::Corruption("memo pointer \"" + pointer + "\" of " + f->name + " is not a number");
-    }
-    block = block * 10 + static_cast<uint32_t>(pointer[i] - '0');
-  }
-  return impl_->memo->Read(block, text);
+  XBASE_RETURN_IF_ERROR(DbfFile::MemoBlock(*f, impl_->Record().data(), &block));
+  return block == 0 ? Status::OK() : impl_->memo->Read(block, text);
 }
 
 std::string_view Table::RecordBuffer() const { return impl_->Record(); }
@@ -225,14 +212,14 @@ Status Table::Replace(std::string_view field, std::string_view value) {
   impl_->BeginChange();
   const FieldDef* f = impl_->FindField(field);
   if (f == nullptr) return Status::InvalidArgument("no field named " + std::string(field));
-  if (IsMemoType(f->type)) {
+  if (DbfFile::IsMemoField(*f)) {
     if (!impl_->memo) return Status::NotFound("the table has no memo file");
     XBASE_RETURN_IF_ERROR(impl_->MarkWriting());
-    std::string old_pointer = DbfFile::FieldAsText(*f, impl_->buffer.data());
-    uint32_t block = static_cast<uint32_t>(std::strtoul(old_pointer.c_str(), nullptr, 10));
+    // A damaged old pointer is not reused: the text goes to new blocks.
+    uint32_t block = 0;
+    if (!DbfFile::MemoBlock(*f, impl_->buffer.data(), &block).ok()) block = 0;
     XBASE_RETURN_IF_ERROR(impl_->memo->Write(value, &block));
-    std::string pointer = block == 0 ? "" : std::to_string(block);
-    XBASE_RETURN_IF_ERROR(DbfFile::StoreText(*f, pointer, impl_->buffer.data()));
+    DbfFile::StoreMemoBlock(*f, block, impl_->buffer.data());
   } else {
     XBASE_RETURN_IF_ERROR(DbfFile::StoreText(*f, value, impl_->buffer.data()));
   }
