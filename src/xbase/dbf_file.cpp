@@ -191,7 +191,8 @@ Status DbfFile::SetStructuralIndexFlag(bool present) {
   view_ = {};
   XBASE_RETURN_IF_ERROR(file_->WriteAt(DbfHeader::kTableFlagsOffset, std::string_view(&byte, 1)));
   table_flags_ = flags;
-  return Status::OK();
+  // The index stamped next must name the file as it is after this write.
+  return file_->ChangeStamp(&change_stamp_);
 }
 
 std::string DbfFile::BlankRecord() const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 
+#include "cdx_index.h"
 #include "dbf_file.h"
 #include "xbase/table.h"
 
@@ -425,6 +426,23 @@ TEST_F(TableTest, IndexChangedBackBySameCountIsChecked) {
   }
   Reopen();
   EXPECT_TRUE(table_->index_status().IsCorruption()) << table_->index_status().ToString();
+}
+
+TEST_F(TableTest, FirstIndexIsStampedWithTheTableAsLeft) {
+  // Creating the first tag also marks the table as indexed; the stamp must
+  // cover that write, or every later open would check every key.
+  AddNames();
+  IndexLastName();
+  table_.reset();
+  std::unique_ptr<DbfFile> dbf;
+  ASSERT_TRUE(DbfFile::Open(env_.get(), kPath, false, LockMode::kShared, &dbf).ok());
+  std::unique_ptr<CompoundIndex> index;
+  ASSERT_TRUE(CompoundIndex::Open(env_.get(), "ADDR.CDX", false, LockMode::kShared, &index).ok());
+  SyncStamp stamp;
+  ASSERT_TRUE(index->ReadStamp(&stamp).ok());
+  EXPECT_FALSE(stamp.writing);
+  EXPECT_EQ(stamp.record_count, dbf->record_count());
+  EXPECT_EQ(stamp.table_change_stamp, dbf->change_stamp());
 }
 
 TEST_F(TableTest, TemporaryIndexHoldsOnlyAddedKeys) {
