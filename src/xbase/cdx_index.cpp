@@ -237,7 +237,7 @@ class CdxIndex final : public CompoundIndex {
     EncodeLE32(bytes + 4, stamp.record_count);
     EncodeLE64(bytes + 8, stamp.table_change_stamp);
     bytes[16] = stamp.writing ? 1 : 0;
-    return file_->WriteAt(cdx::kStampField, std::string_view(bytes, cdx::kStampSize));
+    return pager_.WriteNow(cdx::kStampField, std::string_view(bytes, cdx::kStampSize));
   }
 
   Status CheckStructure() override {

@@ -13,6 +13,10 @@ namespace {
 // their full length, so a tag of a million 60-byte keys needs about 75 MiB
 // to stay warm.
 constexpr size_t kCacheLimitBytes = 128u << 20;
+// Leaves just written are dropped once the cache holds more than this:
+// appends in key order rarely come back to a leaf, and their memory is
+// better reused than fresh memory taken for the next leaves.
+constexpr size_t kWrittenLeavesKeptBytes = 24u << 20;
 // Queued raw pages beyond this are written at once.
 constexpr size_t kRawLimitBytes = 4u << 20;
 
@@ -39,10 +43,9 @@ Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_p
     *node = slot;
     return Status::OK();
   }
-  char page[kPageSize];
-  size_t read = 0;
-  XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, kPageSize, page, &read));
-  if (read != kPageSize) return Status::Corruption("index page " + Hex(offset) + " is past the end of the file");
+  char buffer[kPageSize];
+  const char* page = nullptr;
+  XBASE_RETURN_IF_ERROR(ReadPage(offset, buffer, &page));
   auto fresh = std::make_shared<Node>();
   XBASE_RETURN_IF_ERROR(DecodeNode(page, offset, key_length, pad, fresh.get()));
   if (cache_bytes_ > kCacheLimitBytes) EvictCleanNodes();
@@ -52,15 +55,42 @@ Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_p
   return Status::OK();
 }
 
+Status Pager::ReadPage(uint32_t offset, char* buffer, const char** page) {
+  if (!view_current_) {
+    // An environment without views is read page by page.
+    view_current_ = file_->View(&view_).ok();
+    if (!view_current_) view_ = {};
+  }
+  if (view_current_ && offset + uint64_t{kPageSize} <= view_.size()) {
+    *page = view_.data() + offset;
+    return Status::OK();
+  }
+  size_t read = 0;
+  XBASE_RETURN_IF_ERROR(file_->ReadAt(offset, kPageSize, buffer, &read));
+  if (read != kPageSize) return Status::Corruption("index page " + Hex(offset) + " is past the end of the file");
+  *page = buffer;
+  return Status::OK();
+}
+
+Status Pager::Write(uint64_t offset, std::string_view bytes) {
+  view_current_ = false;  // the view is not valid past a write
+  return file_->WriteAt(offset, bytes);
+}
+
 void Pager::EvictCleanNodes() {
   // Sweeps on from where the last sweep stopped, so every region takes its turn.
   for (size_t visited = 0; visited < cache_.size() && cache_bytes_ > kCacheLimitBytes * 3 / 4; ++visited) {
     if (evict_from_ >= cache_.size()) evict_from_ = 0;
-    std::shared_ptr<Node>& slot = cache_[evict_from_++];
-    if (!slot || slot->dirty) continue;
-    cache_bytes_ -= std::min(cache_bytes_, slot->MemoryUsage());
-    slot.reset();
+    const std::shared_ptr<Node>& slot = cache_[evict_from_++];
+    if (slot && !slot->dirty) Drop(slot->offset);
   }
+}
+
+void Pager::Drop(uint32_t offset) {
+  std::shared_ptr<Node>& slot = Slot(offset);
+  if (!slot) return;
+  cache_bytes_ -= std::min(cache_bytes_, slot->MemoryUsage());
+  slot.reset();
 }
 
 Status Pager::NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
@@ -121,9 +151,9 @@ Status Pager::WriteRaw(uint32_t offset, std::string bytes) {
   return Status::OK();
 }
 
-Status Pager::WriteUnreferenced(uint32_t offset, std::string_view pages) {
-  return file_->WriteAt(offset, pages);
-}
+Status Pager::WriteUnreferenced(uint32_t offset, std::string_view pages) { return Write(offset, pages); }
+
+Status Pager::WriteNow(uint32_t offset, std::string_view bytes) { return Write(offset, bytes); }
 
 Status Pager::Flush() {
   // Dirty nodes are encoded side by side in one buffer, then everything
@@ -149,18 +179,21 @@ Status Pager::Flush() {
     const auto& [offset, bytes] = pages[i];
     const bool joins_next = i + 1 < pages.size() && offset + bytes.size() == pages[i + 1].first;
     if (run.empty() && !joins_next) {
-      XBASE_RETURN_IF_ERROR(file_->WriteAt(offset, bytes));
+      XBASE_RETURN_IF_ERROR(Write(offset, bytes));
       continue;
     }
     if (run.empty()) run_start = offset;
     run += bytes;
     if (!joins_next) {
-      XBASE_RETURN_IF_ERROR(file_->WriteAt(run_start, run));
+      XBASE_RETURN_IF_ERROR(Write(run_start, run));
       run.clear();
     }
   }
   // Only now is everything on disk; a failed write leaves it all queued.
-  for (const auto& node : dirty_) node->dirty = false;
+  for (const auto& node : dirty_) {
+    node->dirty = false;
+    if (node->leaf && !node->freed && cache_bytes_ > kWrittenLeavesKeptBytes) Drop(node->offset);
+  }
   dirty_.clear();
   raw_.clear();
   raw_bytes_ = 0;

@@ -45,6 +45,9 @@ class Pager {
   // pages that nothing in the file refers to yet (a new tree before its
   // header), so that the write order does not matter.
   Status WriteUnreferenced(uint32_t offset, std::string_view pages);
+  // Writes bytes that lie outside every page of a tree (the file header's
+  // own fields) straight to the file.
+  Status WriteNow(uint32_t offset, std::string_view bytes);
   // Writes every queued page and dirty node, in offset order.
   Status Flush();
   bool HasChanges() const { return !dirty_.empty() || !raw_.empty(); }
@@ -58,11 +61,21 @@ class Pager {
 
  private:
   void EvictCleanNodes();
+  // Forgets the cached node at `offset`, if any; it is read again when needed.
+  void Drop(uint32_t offset);
+  // The page at `offset`: in the file's mapping when there is one, else
+  // read into `buffer`.
+  Status ReadPage(uint32_t offset, char* buffer, const char** page);
+  Status Write(uint64_t offset, std::string_view bytes);
   // The cache slot of the page at `offset`. REQUIRES: offset < end_.
   std::shared_ptr<Node>& Slot(uint32_t offset);
 
   File* file_;
   uint64_t end_;
+  // A view of the file, taken again after every write; reads come from it
+  // without a system call.
+  std::string_view view_;
+  bool view_current_ = false;
   // Indexed by page number: a lookup is one array access.
   std::vector<std::shared_ptr<Node>> cache_;
   size_t cache_bytes_ = 0;
