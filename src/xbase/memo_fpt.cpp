@@ -135,6 +135,7 @@ Status FptMemoFile::Write(std::string_view data, uint32_t* block) {
   EncodeBE32(bytes.data() + 4, static_cast<uint32_t>(data.size()));
   bytes.replace(kBlockHeaderSize, data.size(), data);
   XBASE_RETURN_IF_ERROR(file_->WriteAt(static_cast<uint64_t>(target) * block_size_, bytes));
+  unsynced_ = true;
   if (append) {
     next_free_ = static_cast<uint32_t>(next_free_ + blocks_needed);
     known_size_ = std::max<uint64_t>(known_size_, uint64_t{next_free_} * block_size_);
@@ -155,7 +156,11 @@ Status FptMemoFile::Flush(bool durable) {
   if (!writable_) return Status::OK();
   if (header_dirty_) XBASE_RETURN_IF_ERROR(WriteHeader());
   header_dirty_ = false;
-  return durable ? file_->Sync() : Status::OK();
+  // A commit that changed no memo has nothing here to wait for.
+  if (!durable || !unsynced_) return Status::OK();
+  XBASE_RETURN_IF_ERROR(file_->Sync());
+  unsynced_ = false;
+  return Status::OK();
 }
 
 Status FptMemoFile::Clear() {

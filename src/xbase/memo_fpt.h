@@ -55,6 +55,8 @@ class FptMemoFile final : public MemoFile {
   bool writable_;
   uint32_t next_free_ = 0;
   bool header_dirty_ = false;
+  // Memo blocks were written since the file was last synced.
+  bool unsynced_ = false;
   // The file is at least this long (it only grows, except by Clear).
   uint64_t known_size_ = 0;
 };

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "cdx_index.h"
+#include "watched_env.h"
 
 namespace xbase {
 namespace {
@@ -399,58 +400,8 @@ TEST(CdxKeyBatchTest, SortOrdersByKeyThenRecordNumber) {
   }
 }
 
-}  // namespace
-}  // namespace xbase
-
-namespace xbase {
-namespace {
-
-// An Env over memory whose files refuse writes while `fail_writes` is set.
-class FailingEnv final : public Env {
- public:
-  bool fail_writes = false;
-
-  Status OpenFile(const std::string& path, bool writable, LockMode lock, std::unique_ptr<File>* result) override {
-    XBASE_RETURN_IF_ERROR(base_->OpenFile(path, writable, lock, result));
-    *result = std::make_unique<FailingFile>(std::move(*result), &fail_writes);
-    return Status::OK();
-  }
-  Status CreateFile(const std::string& path, LockMode lock, std::unique_ptr<File>* result) override {
-    XBASE_RETURN_IF_ERROR(base_->CreateFile(path, lock, result));
-    *result = std::make_unique<FailingFile>(std::move(*result), &fail_writes);
-    return Status::OK();
-  }
-  bool FileExists(const std::string& path) override { return base_->FileExists(path); }
-  Status RemoveFile(const std::string& path) override { return base_->RemoveFile(path); }
-  Status RenameFile(const std::string& from, const std::string& to) override { return base_->RenameFile(from, to); }
-  Status ListDirectory(const std::string& dir, std::vector<std::string>* names) override {
-    return base_->ListDirectory(dir, names);
-  }
-
- private:
-  class FailingFile final : public File {
-   public:
-    FailingFile(std::unique_ptr<File> base, const bool* fail) : base_(std::move(base)), fail_(fail) {}
-    Status ReadAt(uint64_t offset, size_t n, char* buf, size_t* read) override { return base_->ReadAt(offset, n, buf, read); }
-    Status WriteAt(uint64_t offset, std::string_view data) override {
-      return *fail_ ? Status::IOError("disk full") : base_->WriteAt(offset, data);
-    }
-    Status Size(uint64_t* size) override { return base_->Size(size); }
-    Status Truncate(uint64_t size) override { return base_->Truncate(size); }
-    Status Sync() override { return base_->Sync(); }
-    Status View(std::string_view* view) override { return base_->View(view); }
-    Status ChangeStamp(uint64_t* stamp) override { return base_->ChangeStamp(stamp); }
-
-   private:
-    std::unique_ptr<File> base_;
-    const bool* fail_;
-  };
-
-  std::unique_ptr<Env> base_ = NewMemEnv();
-};
-
 TEST(CdxWriteFailureTest, FailedFlushKeepsChangesForTheNextOne) {
-  FailingEnv env;
+  WatchedEnv env;
   std::unique_ptr<CompoundIndex> index;
   ASSERT_TRUE(CompoundIndex::Create(&env, "F.CDX", LockMode::kNone, &index).ok());
   std::vector<Entry> entries;

@@ -9,6 +9,7 @@
 
 #include "cdx_index.h"
 #include "dbf_file.h"
+#include "watched_env.h"
 #include "xbase/table.h"
 
 namespace xbase {
@@ -443,6 +444,26 @@ TEST_F(TableTest, FirstIndexIsStampedWithTheTableAsLeft) {
   EXPECT_FALSE(stamp.writing);
   EXPECT_EQ(stamp.record_count, dbf->record_count());
   EXPECT_EQ(stamp.table_change_stamp, dbf->change_stamp());
+}
+
+TEST(TableDurabilityTest, CommitSyncsOnlyTheFilesItChanged) {
+  WatchedEnv env;
+  std::vector<FieldDef> fields = {FieldDef{"NAME", field_type::kCharacter, 10, 0, 0, 0},
+                                  FieldDef{"NOTES", field_type::kMemo, 10, 0, 0, 0}};
+  ASSERT_TRUE(Table::Create("M.DBF", fields, CreateOptions{&env}).ok());
+  OpenOptions options;
+  options.env = &env;
+  std::unique_ptr<Table> table;
+  ASSERT_TRUE(Table::Open("M.DBF", options, &table).ok());
+  env.syncs.clear();
+  ASSERT_TRUE(table->AppendBlank().ok());
+  ASSERT_TRUE(table->Replace("NAME", "Lee").ok());
+  ASSERT_TRUE(table->Commit().ok());
+  EXPECT_GT(env.syncs["M.DBF"], 0);
+  EXPECT_EQ(env.syncs["M.FPT"], 0);
+  ASSERT_TRUE(table->Replace("NOTES", "a memo").ok());
+  ASSERT_TRUE(table->Commit().ok());
+  EXPECT_EQ(env.syncs["M.FPT"], 1);
 }
 
 TEST_F(TableTest, TemporaryIndexHoldsOnlyAddedKeys) {
