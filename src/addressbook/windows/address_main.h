@@ -1,0 +1,157 @@
+// TAddressMain: the application's main window. It shows the open address
+// database one record at a time and carries every command; what it shows
+// and what the commands do live in AddressBook, of which this window is a
+// view.
+#pragma once
+
+#include <QMainWindow>
+#include <vector>
+
+#include "addressbook/address_book.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace vellumo {
+
+class FieldEdit;
+class MemoEdit;
+
+class TAddressMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHelpContext = 1029;
+
+  explicit TAddressMain(QWidget* parent = nullptr);
+  ~TAddressMain() override;
+
+  AddressBook& book() { return book_; }
+  // Start-up has run (it runs on the first activation).
+  bool started() const { return started_; }
+
+  // The record form's edit of a field ("LNAME" ...), null for others.
+  FieldEdit* field_edit(const QString& field) const;
+  MemoEdit* memo_edit() const { return memo_; }
+  QCheckBox* tagged_box() const { return tagged_; }
+  QLabel* sort_status() const { return sort_status_; }
+  QLabel* filter_status() const { return filter_status_; }
+  QLabel* date_display() const { return date_display_; }
+  QWidget* no_database_panel() const { return no_database_; }
+  QTabWidget* notebook() const { return notebook_; }
+  // Commands by the caption of their menu item or button ("&Add", "Labels").
+  QAction* action(const QString& caption) const;
+  QPushButton* button(const QString& caption) const;
+  QMenu* file_menu() const { return file_menu_; }
+  QMenu* sort_menu() const { return sort_menu_; }
+
+  // Opens a database as the Open command does after the file dialog.
+  bool OpenVelWDBF(const QString& path);
+
+  // Shows the table's current record and the enabled commands.
+  void RefreshAll();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // ---- Building the window (address_main_layout.cpp).
+  void BuildForm();
+  QWidget* BuildNamePanel();
+  QWidget* BuildAddressPage();
+  QWidget* BuildMemoPage();
+  QWidget* BuildTopBar();
+  QWidget* BuildBottomBar();
+  void BuildStatusLine();
+  FieldEdit* AddField(const char* field, QWidget* parent);
+  QPushButton* AddButton(const QString& caption, QWidget* parent);
+
+  // ---- Menus (address_main_menus.cpp).
+  void BuildMenus();
+  QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
+  void ConnectCommands();
+  void UpdateMenuMRUList();
+  void CheckSortItem();
+
+  // ---- Showing the record and the commands (address_main_form.cpp).
+  void ShowRecord();
+  void SetButtons();
+  void ApplyFieldWidths();
+  void SetSkipFields(bool on);
+  void FieldEdited(const QString& field, const QString& text);
+  void MemoChanged();
+  void StartEditingOnRequest();
+  void FocusField(const QString& field);
+  bool FocusInFieldEdit() const;
+
+  // ---- Commands (address_main_commands.cpp, address_main_tools.cpp).
+  void FormActivate();
+  void NewDatabase();
+  void OpenDatabase();
+  void OpenRecent(const QString& path);
+  void RebuildIndexes();
+  void RebuildSystemIndexes();
+  void ClearFilter();
+  void AddRecord();
+  void EditRecord();
+  void SaveRecord();
+  void CancelRecord();
+  void DeleteRecord();
+  void Navigate(bool (AddressBook::*move)());
+  void SetOrderFromMenu(QAction* item);
+  void SearchRecords();
+  void ChooseDate();
+  void ToggleTag();
+  void ClearTags();
+  void TagAll();
+  void CloneRecord();
+  void CopyToClipboard();
+  void SearchMemo();
+  void FindNextInMemo();
+  void RunMemoSearch(const QString& text, bool from_start);
+  void ShowGettingStarted();
+  void ShowAbout();
+  // The keyboard table; true when the key was handled.
+  bool HandleKey(const QKeyEvent* event);
+
+  AddressBook book_;
+  bool started_ = false;
+  bool activation_pending_ = false;
+  bool loading_ = false;  // the form is being filled from the record
+
+  struct FormField {
+    const char* field;
+    FieldEdit* edit;
+  };
+  std::vector<FormField> fields_;
+  MemoEdit* memo_ = nullptr;
+  QLabel* date_display_ = nullptr;
+  QCheckBox* tagged_ = nullptr;
+  QTabWidget* notebook_ = nullptr;
+  QStackedWidget* body_ = nullptr;
+  QWidget* form_ = nullptr;
+  QWidget* no_database_ = nullptr;
+  QLabel* sort_status_ = nullptr;
+  QLabel* filter_status_ = nullptr;
+
+  QMenu* file_menu_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
+  QMenu* record_menu_ = nullptr;
+  QMenu* sort_menu_ = nullptr;
+  QMenu* utilities_menu_ = nullptr;
+  QMenu* print_menu_ = nullptr;
+  QAction* recent_separator_ = nullptr;
+  std::vector<QAction*> recent_actions_;
+  std::vector<QAction*> sort_actions_;
+  std::vector<QAction*> actions_;
+  std::vector<QPushButton*> buttons_;
+};
+
+}  // namespace vellumo

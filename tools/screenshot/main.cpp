@@ -1,0 +1,77 @@
+// vellumo-screenshot: starts the main window in a fresh home, fills a few
+// sample records and saves a picture of the window.
+//
+//   vellumo-screenshot OUT.png
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "addressbook/windows/address_main.h"
+#include "core/application_home.h"
+#include "core/preferences.h"
+
+namespace {
+
+struct Sample {
+  const char* last;
+  const char* first;
+  const char* street;
+  const char* city;
+  const char* state;
+  const char* zip;
+  const char* phone;
+  const char* email;
+};
+
+constexpr Sample kSamples[] = {
+    {"Whitfield", "Margaret", "1420 Larkspur Lane", "Asheville", "NC", "28801-2214", "(828) 555-0147",
+     "m.whitfield@example.com"},
+    {"Okafor", "Daniel", "77 Harbor View Road", "Portland", "ME", "04101", "(207) 555-0199", "dokafor@example.org"},
+    {"Alvarez", "Lucia", "3100 Mesa Verde Dr", "Tucson", "AZ", "85719", "(520) 555-0112", "lucia.alvarez@example.net"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vellumo-screenshot OUT.png\n");
+    return 2;
+  }
+  QTemporaryDir home;
+  vellumo::SetProgramDirectory(home.path());
+  QString error;
+  if (!vellumo::InitialiseApplicationHome({QStringLiteral("vellumo"), QStringLiteral("--home"), home.path()}, &error)) {
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
+  }
+  vellumo::WriteGettingStartedSuppressed(true);
+  vellumo::TAddressMain window;
+  window.resize(820, 600);
+  window.show();
+  while (!window.started()) QApplication::processEvents();
+  vellumo::AddressBook& book = window.book();
+  for (const Sample& s : kSamples) {
+    book.Add({});
+    book.SetField(QStringLiteral("LNAME"), QLatin1String(s.last));
+    book.SetField(QStringLiteral("FNAME"), QLatin1String(s.first));
+    book.SetField(QStringLiteral("STREET"), QLatin1String(s.street));
+    book.SetField(QStringLiteral("CITY"), QLatin1String(s.city));
+    book.SetField(QStringLiteral("STATE"), QLatin1String(s.state));
+    book.SetField(QStringLiteral("ZIP"), QLatin1String(s.zip));
+    book.SetField(QStringLiteral("COUNTRY"), QStringLiteral("USA"));
+    book.SetField(QStringLiteral("PHONE"), QLatin1String(s.phone));
+    book.SetField(QStringLiteral("EMAIL"), QLatin1String(s.email));
+    book.SetField(QStringLiteral("DATE"), QStringLiteral("20261201"));
+    book.Save();
+  }
+  book.First();
+  window.RefreshAll();
+  QApplication::processEvents();
+  if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
