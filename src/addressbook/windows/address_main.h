@@ -56,6 +56,12 @@ class TAddressMain : public QMainWindow {
   // Shows the table's current record and the enabled commands.
   void RefreshAll();
 
+  // Save Filter after the file dialog: the extension rules, the overwrite
+  // question, then the file. True when it was written.
+  bool SaveFilterAs(const QString& chosen);
+  // Restore Filter after the file dialog.
+  bool RestoreFilterFromFile(const QString& path);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -117,6 +123,11 @@ class TAddressMain : public QMainWindow {
   void FindNextInMemo();
   void RunMemoSearch(const QString& text, bool from_start);
   void ShowGettingStarted();
+  // ---- Filter and preferences (address_main_filter.cpp).
+  void SetFilterCommand();
+  void SaveFilterCommand();
+  void RestoreFilterCommand();
+  void PreferencesCommand();
   void ShowAbout();
   // The keyboard table; true when the key was handled.
   bool HandleKey(const QKeyEvent* event);
@@ -152,6 +163,9 @@ class TAddressMain : public QMainWindow {
   std::vector<QAction*> sort_actions_;
   std::vector<QAction*> actions_;
   std::vector<QPushButton*> buttons_;
+  // Where the filter file dialogs start: the home until the user picks
+  // another folder.
+  QString filter_directory_;
 };
 
 }  // namespace vellumo

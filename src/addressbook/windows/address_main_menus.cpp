@@ -128,6 +128,11 @@ void TAddressMain::ConnectCommands() {
   on(QStringLiteral("Search"), &TAddressMain::SearchRecords);
   on(QStringLiteral("&Clear Filter"), &TAddressMain::ClearFilter);
   on(QStringLiteral("Clear Filter"), &TAddressMain::ClearFilter);
+  on(QStringLiteral("Filter"), &TAddressMain::SetFilterCommand);
+  on(QStringLiteral("Set &Filter"), &TAddressMain::SetFilterCommand);
+  on(QStringLiteral("&Save Filter"), &TAddressMain::SaveFilterCommand);
+  on(QStringLiteral("&Restore Filter"), &TAddressMain::RestoreFilterCommand);
+  on(QStringLiteral("Pre&ferences"), &TAddressMain::PreferencesCommand);
   on(QStringLiteral("Clear &Tags"), &TAddressMain::ClearTags);
   on(QStringLiteral("&Tag All Filter Matches"), &TAddressMain::TagAll);
   on(QStringLiteral("&Rebuild Indexes for this file"), &TAddressMain::RebuildIndexes);
