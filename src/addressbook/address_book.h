@@ -114,6 +114,9 @@ class AddressBook {
   bool Previous();
   // Positioned on a visible record (not past the end).
   bool has_record() const;
+  // Makes record `recno` current (while browsing); false when it is not
+  // a visible record.
+  bool GoTo(uint32_t recno);
 
   Mode mode() const { return mode_; }
   bool editing() const { return mode_ != Mode::kBrowse; }

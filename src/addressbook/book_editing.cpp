@@ -22,6 +22,13 @@ int FieldWidth(const xbase::Table& table, const char* field) {
 
 bool AddressBook::has_record() const { return table_ && !table_->Eof(); }
 
+bool AddressBook::GoTo(uint32_t recno) {
+  if (!table_ || editing() || !Check(table_->Go(recno))) return false;
+  if (CurrentIsVisible()) return true;
+  (void)table_->GoTop();
+  return false;
+}
+
 bool AddressBook::First() { return table_ && Check(table_->GoTop()) && has_record(); }
 
 bool AddressBook::Last() { return table_ && Check(table_->GoBottom()) && has_record(); }

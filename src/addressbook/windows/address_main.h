@@ -128,6 +128,7 @@ class TAddressMain : public QMainWindow {
   void SaveFilterCommand();
   void RestoreFilterCommand();
   void PreferencesCommand();
+  void BrowseCommand();
   void ShowAbout();
   // The keyboard table; true when the key was handled.
   bool HandleKey(const QKeyEvent* event);

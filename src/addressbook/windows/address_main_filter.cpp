@@ -1,11 +1,12 @@
 // The main window's filter commands — the filter window, saving and
-// restoring filter files — and the preferences dialog.
+// restoring filter files — and the browse and preferences windows.
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "addressbook/filter_file.h"
 #include "addressbook/windows/address_main.h"
+#include "addressbook/windows/browse_form.h"
 #include "addressbook/windows/preferences_dialog.h"
 #include "addressbook/windows/query_form.h"
 #include "core/application_home.h"
@@ -73,6 +74,16 @@ bool TAddressMain::RestoreFilterFromFile(const QString& path) {
   book_.SetFilter(conditions);
   RefreshAll();
   return true;
+}
+
+void TAddressMain::BrowseCommand() {
+  if (book_.editing()) {
+    QApplication::beep();
+    return;
+  }
+  TAddressBrowseForm browse(book_, this);
+  browse.exec();
+  RefreshAll();
 }
 
 void TAddressMain::PreferencesCommand() {

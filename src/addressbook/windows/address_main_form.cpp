@@ -21,7 +21,6 @@ namespace {
 const QStringList& UnavailableCommands() {
   static const QStringList captions = {
       QStringLiteral("Labels"), QStringLiteral("Letters"), QStringLiteral("Envelopes"), QStringLiteral("Reports"),
-      QStringLiteral("Browse"), QStringLiteral("&Browse"),
       QStringLiteral("&Export "), QStringLiteral("Import from &DBF File"), QStringLiteral("Import from &ASCII File"),
       QStringLiteral("Import from Vellumo 1.x DBF"), QStringLiteral("Import from Vellumo 2.x DBF"),
       QStringLiteral("Count &Zip Codes"), QStringLiteral("Check && Repair &State and Zip Codes"),

@@ -128,6 +128,8 @@ void TAddressMain::ConnectCommands() {
   on(QStringLiteral("Search"), &TAddressMain::SearchRecords);
   on(QStringLiteral("&Clear Filter"), &TAddressMain::ClearFilter);
   on(QStringLiteral("Clear Filter"), &TAddressMain::ClearFilter);
+  on(QStringLiteral("Browse"), &TAddressMain::BrowseCommand);
+  on(QStringLiteral("&Browse"), &TAddressMain::BrowseCommand);
   on(QStringLiteral("Filter"), &TAddressMain::SetFilterCommand);
   on(QStringLiteral("Set &Filter"), &TAddressMain::SetFilterCommand);
   on(QStringLiteral("&Save Filter"), &TAddressMain::SaveFilterCommand);

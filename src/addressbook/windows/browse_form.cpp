@@ -1,0 +1,144 @@
+// The browse window.
+#include "addressbook/windows/browse_form.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "addressbook/address_book.h"
+#include "addressbook/browse_model.h"
+#include "core/window_placement.h"
+#include "core/windows/help.h"
+#include "xbase/table.h"
+
+namespace vellumo {
+namespace {
+
+constexpr int kScreenPixelsPerInch = 96;
+
+QString PlacementOfBrowse() { return PlacementSection(QStringLiteral("TAddressBrowseForm"), kScreenPixelsPerInch); }
+
+std::vector<BrowseColumn> ColumnsFor(AddressBook& book) {
+  const xbase::Table* table = book.table();
+  std::vector<BrowseColumn> columns = DefaultBrowseColumns([table](const QString& field) {
+    const int index = table ? table->FieldIndex(field.toStdString()) : -1;
+    return index >= 0 ? static_cast<int>(table->schema().field(static_cast<size_t>(index)).length) : 10;
+  });
+  ApplyColumnOrder(ReadColumnOrder(ColumnOrderFilePath()), &columns);
+  return columns;
+}
+
+}  // namespace
+
+TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
+    : QDialog(parent), book_(book), model_(std::make_unique<BrowseModel>(book, ColumnsFor(book))) {
+  setWindowTitle(QStringLiteral("Address Browse"));
+  setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+  setSizeGripEnabled(true);
+  grid_ = new QTableView(this);
+  grid_->setModel(model_.get());
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                         QAbstractItemView::SelectedClicked);
+  grid_->horizontalHeader()->setSectionsMovable(true);
+  // Every row is one line high, so a million rows scroll without measuring.
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+  const int char_width = grid_->fontMetrics().averageCharWidth();
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    grid_->setColumnWidth(c, std::max(model_->column(c).width_chars, 4) * char_width + 12);
+  }
+  connect(grid_, &QTableView::doubleClicked, this, [this] { TagButtonClick(); });
+
+  auto* buttons = new QHBoxLayout;
+  const std::pair<const char*, QStyle::StandardPixmap> moves[] = {{"First", QStyle::SP_MediaSkipBackward},
+                                                                  {"Previous", QStyle::SP_MediaSeekBackward},
+                                                                  {"Next", QStyle::SP_MediaSeekForward},
+                                                                  {"Last", QStyle::SP_MediaSkipForward}};
+  for (const auto& [name, icon] : moves) {
+    auto* button = new QPushButton(style()->standardIcon(icon), QString(), this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(QLatin1String(name) + QStringLiteral(" record"));
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+    const QString move = QLatin1String(name);
+    connect(button, &QPushButton::clicked, this, [this, move] {
+      const int row = current_row();
+      if (move == QLatin1String("First")) Move(0, false);
+      if (move == QLatin1String("Previous")) Move(row - 1, true);
+      if (move == QLatin1String("Next")) Move(row + 1, true);
+      if (move == QLatin1String("Last")) Move(model_->rowCount() - 1, false);
+    });
+  }
+  auto* tag = new QPushButton(QStringLiteral("&Tag"), this);
+  tag->setAutoDefault(false);
+  connect(tag, &QPushButton::clicked, this, &TAddressBrowseForm::TagButtonClick);
+  buttons->addWidget(tag);
+  buttons->addStretch();
+  auto* help = new QPushButton(QStringLiteral("Help"), this);
+  help->setAutoDefault(false);
+  connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(kHelpContext, this); });
+  buttons->addWidget(help);
+  // "Ok" is both the default and the cancel button: Enter and Escape close.
+  auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  buttons->addWidget(ok);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(grid_, 1);
+  layout->addLayout(buttons);
+
+  resize(900, 520);
+  const WindowPlacement placement = ReadPlacement(PlacementOfBrowse(), false);
+  if (placement.stored()) {
+    setGeometry(QRect(QPoint(placement.left, placement.top), QPoint(placement.right - 1, placement.bottom - 1)));
+  }
+  const xbase::Table* table = book_.table();
+  Move(table ? model_->row_of(table->RecNo()) : -1, false);
+}
+
+TAddressBrowseForm::~TAddressBrowseForm() = default;
+
+int TAddressBrowseForm::current_row() const { return grid_->currentIndex().isValid() ? grid_->currentIndex().row() : -1; }
+
+void TAddressBrowseForm::Move(int row, bool beep_when_unchanged) {
+  if (row < 0 || row >= model_->rowCount()) {
+    if (beep_when_unchanged) QApplication::beep();
+    return;
+  }
+  const int column = std::max(grid_->currentIndex().column(), 0);
+  grid_->setCurrentIndex(model_->index(row, column));
+  grid_->scrollTo(model_->index(row, column));
+}
+
+void TAddressBrowseForm::TagButtonClick() {
+  const int row = current_row();
+  if (row >= 0) model_->ToggleTag(row);
+}
+
+void TAddressBrowseForm::done(int result) {
+  QStringList visible_order;
+  const QHeaderView* header = grid_->horizontalHeader();
+  for (int visual = 0; visual < header->count(); ++visual) {
+    visible_order << model_->column(header->logicalIndex(visual)).field;
+  }
+  std::vector<BrowseColumn> columns = model_->all_columns();
+  ReorderVisibleColumns(visible_order, &columns);
+  WriteColumnOrder(ColumnOrderFilePath(), columns);
+  const QRect bounds = geometry();
+  WritePlacement(PlacementOfBrowse(),
+                 WindowPlacement{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1, isMaximized()});
+  const int row = current_row();
+  if (row >= 0) book_.GoTo(model_->record_at(row));
+  QDialog::done(result);
+}
+
+}  // namespace vellumo
