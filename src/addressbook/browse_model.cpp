@@ -1,7 +1,6 @@
-// Rows by record number, cells read on demand.
+// Rows found by walking from the nearer end, cells read on demand.
 #include "addressbook/browse_model.h"
 
-#include <algorithm>
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_record.h"
@@ -16,15 +15,48 @@ BrowseModel::BrowseModel(AddressBook& book, std::vector<BrowseColumn> columns, Q
   for (size_t i = 0; i < all_columns_.size(); ++i) {
     if (!all_columns_[i].hidden) visible_.push_back(i);
   }
+  row_count_ = static_cast<int>(book_.VisibleRecordCount());
+}
+
+void BrowseModel::WalkFromTop(size_t count) const {
   xbase::Table* table = book_.table();
-  if (!table) return;
   const uint32_t current = table->RecNo();
-  for (xbase::Status s = table->GoTop(); s.ok() && !table->Eof(); s = table->Skip(1)) rows_.push_back(table->RecNo());
+  xbase::Status s = from_top_.empty() ? table->GoTop() : table->Go(from_top_.back());
+  if (s.ok() && !from_top_.empty()) s = table->Skip(1);
+  for (; s.ok() && !table->Eof() && from_top_.size() < count; s = table->Skip(1)) from_top_.push_back(table->RecNo());
   (void)table->Go(current);
 }
 
+void BrowseModel::WalkFromBottom(size_t count) const {
+  xbase::Table* table = book_.table();
+  const uint32_t current = table->RecNo();
+  xbase::Status s = from_bottom_.empty() ? table->GoBottom() : table->Go(from_bottom_.back());
+  if (s.ok() && !from_bottom_.empty()) s = table->Skip(-1);
+  for (; s.ok() && !table->Bof() && !table->Eof() && from_bottom_.size() < count; s = table->Skip(-1)) {
+    from_bottom_.push_back(table->RecNo());
+  }
+  (void)table->Go(current);
+}
+
+uint32_t BrowseModel::record_at(int row) const {
+  const size_t from_top = static_cast<size_t>(row);
+  const size_t from_bottom = static_cast<size_t>(row_count_ - 1 - row);
+  if (from_top < from_top_.size()) return from_top_[from_top];
+  if (from_bottom < from_bottom_.size()) return from_bottom_[from_bottom];
+  // Walk from the nearer end, a page ahead.
+  constexpr size_t kAhead = 256;
+  if (from_top - from_top_.size() <= from_bottom - from_bottom_.size()) {
+    WalkFromTop(from_top + kAhead);
+    if (from_top < from_top_.size()) return from_top_[from_top];
+  } else {
+    WalkFromBottom(from_bottom + kAhead);
+    if (from_bottom < from_bottom_.size()) return from_bottom_[from_bottom];
+  }
+  return 0;  // the table changed under the grid: the row shows nothing
+}
+
 int BrowseModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : row_count_;
 }
 
 int BrowseModel::columnCount(const QModelIndex& parent) const {
@@ -32,8 +64,12 @@ int BrowseModel::columnCount(const QModelIndex& parent) const {
 }
 
 int BrowseModel::row_of(uint32_t recno) const {
-  auto it = std::find(rows_.begin(), rows_.end(), recno);
-  return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
+  // From both ends at once: the current record is mostly near one of them.
+  for (int k = 0; k <= (row_count_ - 1) / 2; ++k) {
+    if (record_at(k) == recno) return k;
+    if (record_at(row_count_ - 1 - k) == recno) return row_count_ - 1 - k;
+  }
+  return -1;
 }
 
 QString BrowseModel::Text(uint32_t recno, const BrowseColumn& column) const {

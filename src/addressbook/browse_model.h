@@ -1,8 +1,9 @@
 // The browse grid's table model: one row per visible record of the main
 // table in the current order and filter, one column per visible field.
-// Rows are listed by record number when the model is made (a walk through
-// the order, not a read of the records), so that any row is reached at
-// once; cells are read when the view asks for them.
+// The number of rows comes from the engine's count; which record a row
+// shows is found by walking the order from the nearer end and remembered,
+// so that the first and the last pages show at once however large the
+// table; cells are read when the view asks for them.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -30,8 +31,9 @@ class BrowseModel : public QAbstractTableModel {
 
   const std::vector<BrowseColumn>& all_columns() const { return all_columns_; }
   const BrowseColumn& column(int section) const { return all_columns_[visible_[static_cast<size_t>(section)]]; }
-  uint32_t record_at(int row) const { return rows_[static_cast<size_t>(row)]; }
-  // The row of a record number, -1 when it is not listed.
+  // REQUIRES: 0 <= row < rowCount().
+  uint32_t record_at(int row) const;
+  // The row of a visible record, -1 for others (found by walking from both ends).
   int row_of(uint32_t recno) const;
   // Toggles the tag of the row's record; the row shows the change.
   bool ToggleTag(int row);
@@ -42,7 +44,15 @@ class BrowseModel : public QAbstractTableModel {
   AddressBook& book_;
   std::vector<BrowseColumn> all_columns_;
   std::vector<size_t> visible_;  // indexes into all_columns_
-  std::vector<uint32_t> rows_;
+  // Extends the list from the top (or from the bottom) until it holds
+  // `count` records or the order ends.
+  void WalkFromTop(size_t count) const;
+  void WalkFromBottom(size_t count) const;
+
+  int row_count_ = 0;
+  // Record numbers of the first rows, and of the last rows from the end.
+  mutable std::vector<uint32_t> from_top_;
+  mutable std::vector<uint32_t> from_bottom_;
 };
 
 }  // namespace vellumo

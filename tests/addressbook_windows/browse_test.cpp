@@ -37,6 +37,28 @@ TEST_F(BrowseTest, RowsFollowTheOrderAndCellsEditTheTable) {
   EXPECT_EQ(Shown("CITY"), QStringLiteral("Ames Hill"));
 }
 
+TEST_F(BrowseTest, RowsReachedFromEitherEndAgreeWithTheOrderAndFilter) {
+  StartWindow();
+  for (const char* name : {"Cole", "Bell", "Dunn", "Ames", "Eads", "Fox", "Gray"}) AddRecord({{"LNAME", name}});
+  FilterConditions not_fox;
+  not_fox[QStringLiteral("LNAME")] = QStringLiteral("Fox");
+  not_fox.reverse = true;
+  ASSERT_EQ(window_->book().SetFilter(not_fox), 6u);
+  TAddressBrowseForm browse(window_->book());
+  BrowseModel* model = browse.model();
+  ASSERT_EQ(model->rowCount(), 6);
+  const int last = ColumnOf(model, "LNAME");
+  auto name = [&](int row) { return model->data(model->index(row, last), Qt::DisplayRole).toString(); };
+  // The last rows first, as when the user jumps to the end.
+  EXPECT_EQ(name(5), QStringLiteral("Gray"));
+  EXPECT_EQ(name(4), QStringLiteral("Eads"));
+  EXPECT_EQ(name(0), QStringLiteral("Ames"));
+  EXPECT_EQ(name(2), QStringLiteral("Cole"));
+  EXPECT_EQ(name(3), QStringLiteral("Dunn"));
+  EXPECT_EQ(model->row_of(model->record_at(4)), 4);
+  browse.reject();
+}
+
 TEST_F(BrowseTest, TagToggleShowsInTheGridAndTheMainWindow) {
   StartWindow();
   AddRecord({{"LNAME", "Tagme"}});
