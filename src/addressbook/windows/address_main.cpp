@@ -75,6 +75,19 @@ void TAddressMain::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+void TAddressMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!started_ || isMaximized() || isMinimized()) return;
+  // A window grown past the right or bottom edge of the screen moves to
+  // that side's start.
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect frame = frameGeometry();
+  QPoint to = frame.topLeft();
+  if (frame.right() > screen.right() && frame.left() != 0) to.setX(0);
+  if (frame.bottom() > screen.bottom() && frame.top() != 0) to.setY(0);
+  if (to != frame.topLeft()) move(to);
+}
+
 void TAddressMain::RefreshAll() {
   ShowRecord();
   SetButtons();

@@ -24,6 +24,8 @@ void AddRow(QGridLayout* grid, int row, const std::vector<std::pair<QString, QWi
   for (const auto& [caption, widget] : cells) {
     auto* label = new QLabel(caption, widget->parentWidget());
     label->setBuddy(widget);
+    widget->setWhatsThis(QStringLiteral("The record's %1. Double-click, or start typing, to edit it.")
+                             .arg(QString(caption).remove(QLatin1Char('&')).trimmed()));
     grid->addWidget(label, row, column++);
     grid->addWidget(widget, row, column++);
   }
