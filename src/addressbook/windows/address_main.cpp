@@ -111,6 +111,12 @@ bool TAddressMain::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+bool TAddressMain::BeepWhileEditing() {
+  if (!book_.editing()) return false;
+  QApplication::beep();
+  return true;
+}
+
 bool TAddressMain::HandleKey(const QKeyEvent* event) {
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);

@@ -131,6 +131,8 @@ class TAddressMain : public QMainWindow {
   void PreferencesCommand();
   void BrowseCommand();
   void ShowAbout();
+  // Commands refused while a record is edited beep; true when it is.
+  bool BeepWhileEditing();
   // The keyboard table; true when the key was handled.
   bool HandleKey(const QKeyEvent* event);
 

@@ -76,10 +76,7 @@ void TAddressMain::RebuildSystemIndexes() {
 }
 
 void TAddressMain::ClearFilter() {
-  if (book_.editing()) {
-    QApplication::beep();
-    return;
-  }
+  if (BeepWhileEditing()) return;
   book_.ClearFilter();
   RefreshAll();
 }
@@ -138,10 +135,7 @@ void TAddressMain::SetOrderFromMenu(QAction* item) {
 }
 
 void TAddressMain::SearchRecords() {
-  if (book_.editing()) {
-    QApplication::beep();
-    return;
-  }
+  if (BeepWhileEditing()) return;
   TSearchBox search(book_.checked_sort_item(), this);
   if (search.exec() != QDialog::Accepted || search.text().isEmpty()) return;
   book_.Search(search.order_name(), search.text());

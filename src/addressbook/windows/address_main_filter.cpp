@@ -15,10 +15,7 @@
 namespace vellumo {
 
 void TAddressMain::SetFilterCommand() {
-  if (book_.editing()) {
-    QApplication::beep();
-    return;
-  }
+  if (BeepWhileEditing()) return;
   TAddressQueryForm form(book_, this);
   form.exec();
   RefreshAll();
@@ -77,10 +74,7 @@ bool TAddressMain::RestoreFilterFromFile(const QString& path) {
 }
 
 void TAddressMain::BrowseCommand() {
-  if (book_.editing()) {
-    QApplication::beep();
-    return;
-  }
+  if (BeepWhileEditing()) return;
   TAddressBrowseForm browse(book_, this);
   browse.exec();
   RefreshAll();
