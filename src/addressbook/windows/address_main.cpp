@@ -13,6 +13,7 @@
 #include "core/preferences.h"
 #include "core/window_placement.h"
 #include "core/windows/rebuild_dialogs.h"
+#include "printing/shared_printer.h"
 
 namespace vellumo {
 namespace {
@@ -63,6 +64,8 @@ void TAddressMain::FormActivate() {
   book_.Start();
   ApplyFieldWidths();
   RefreshAll();
+  // Tells the user now, at start, when nothing can be printed.
+  CheckPrintersPresent();
   started_ = true;
   if (!ReadGettingStartedSuppressed()) QTimer::singleShot(0, this, &TAddressMain::ShowGettingStarted);
 }

@@ -1,0 +1,127 @@
+// The shared printer selection.
+#include "printing/shared_printer.h"
+
+#include <QPrinterInfo>
+
+#include "core/messages.h"
+#include "printing/paper.h"
+
+namespace vellumo {
+namespace {
+
+QList<QPrinterInfo> SystemPrinters() {
+  QList<QPrinterInfo> printers;
+  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
+    if (!info.printerName().contains(QStringLiteral("RENDERING SUBSYSTEM"), Qt::CaseInsensitive)) printers << info;
+  }
+  return printers;
+}
+
+QString PortOf(const QPrinterInfo& info) {
+  return info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
+}
+
+}  // namespace
+
+SharedPrinter::SharedPrinter() { Reset(); }
+
+QStringList SharedPrinter::PrinterNames() const {
+  QStringList names;
+  for (const QPrinterInfo& info : SystemPrinters()) names << info.printerName() + QStringLiteral(" on ") + PortOf(info);
+  names << PdfPrinterName() + QStringLiteral(" on FILE:");
+  return names;
+}
+
+void SharedPrinter::Select(int index) {
+  const QList<QPrinterInfo> system = SystemPrinters();
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (index >= 0 && index < system.size()) {
+    printer_->setPrinterName(system.at(index).printerName());
+  } else {
+    index = static_cast<int>(system.size());
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setPageSize(QPageSize(QPageSize::Letter));
+    printer_->setFullPage(true);
+    printer_->setPageMargins(QMarginsF(), QPageLayout::Inch);
+  }
+  printer_->setDocName(QStringLiteral("Vellumo"));
+  index_ = index;
+}
+
+bool SharedPrinter::SetPrinterIndex(int index) {
+  if (index < 0 || index >= PrinterNames().size()) return false;
+  Select(index);
+  return true;
+}
+
+bool SharedPrinter::SelectPrinterByName(const QString& text, bool exact) {
+  const QStringList names = PrinterNames();
+  for (int i = 0; i < names.size(); ++i) {
+    const QString printer = names.at(i).section(QStringLiteral(" on "), 0, 0);
+    if (exact ? printer == text : names.at(i).contains(text, Qt::CaseInsensitive)) return SetPrinterIndex(i);
+  }
+  return false;
+}
+
+QString SharedPrinter::PrinterName() const { return IsPdfPrinter() ? PdfPrinterName() : printer_->printerName(); }
+QString SharedPrinter::DriverName() const { return IsPdfPrinter() ? QStringLiteral("PDF") : QStringLiteral("CUPS"); }
+QString SharedPrinter::Port() const {
+  return PrinterNames().value(index_).section(QStringLiteral(" on "), 1);
+}
+bool SharedPrinter::IsPdfPrinter() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
+
+bool SharedPrinter::SetPaperSize(int code, double width_inches, double height_inches) {
+  if (code == kCustomPaper) {
+    requested_tenths_mm_ = QSize(TenthsOfMillimetre(width_inches), TenthsOfMillimetre(height_inches));
+  }
+  const QPageSize size = PaperSize(code, width_inches, height_inches);
+  return size.isValid() && printer_->setPageSize(size);
+}
+
+void SharedPrinter::SetOrientation(QPageLayout::Orientation orientation) { printer_->setPageOrientation(orientation); }
+QPageLayout::Orientation SharedPrinter::orientation() const { return printer_->pageLayout().orientation(); }
+void SharedPrinter::SetCopies(int copies) { printer_->setCopyCount(copies); }
+int SharedPrinter::copies() const { return printer_->copyCount(); }
+
+double SharedPrinter::PageWidth() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).width(); }
+double SharedPrinter::PageHeight() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).height(); }
+
+QMarginsF SharedPrinter::Unprintable() const {
+  if (IsPdfPrinter()) return QMarginsF();
+  const QPageLayout layout = printer_->pageLayout();
+  const QRectF full = layout.fullRect(QPageLayout::Inch);
+  const QRectF paint = printer_->pageRect(QPrinter::Inch);
+  return QMarginsF(paint.left(), paint.top(), full.width() - paint.right(), full.height() - paint.bottom());
+}
+
+void SharedPrinter::Reset() {
+  const QList<QPrinterInfo> system = SystemPrinters();
+  const QString default_name = QPrinterInfo::defaultPrinter().printerName();
+  int index = static_cast<int>(system.size());  // the PDF printer
+  for (int i = 0; i < system.size(); ++i) {
+    if (system.at(i).printerName() == default_name) index = i;
+  }
+  Select(index_ >= 0 ? index_ : index);
+}
+
+SharedPrinter& TheSharedPrinter() {
+  static SharedPrinter printer;
+  return printer;
+}
+
+bool CheckPrintersPresent() {
+  SharedPrinter& printer = TheSharedPrinter();
+  if (printer.PrinterNames().isEmpty()) {
+    ShowInformation(QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations"));
+    return false;
+  }
+  if (printer.PrinterIndex() < 0) printer.Reset();
+  if (printer.PrinterIndex() < 0) {
+    ShowInformation(
+        QStringLiteral("There is no default printer selected.\r\nUnable to perform printer related operations"));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vellumo

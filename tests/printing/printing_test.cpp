@@ -1,0 +1,73 @@
+// Progress templates, paper sizes and the shared printer selection.
+#include <gtest/gtest.h>
+
+#include "printing/paper.h"
+#include "printing/shared_printer.h"
+#include "printing/status_format.h"
+#include "test_home.h"
+
+namespace vellumo {
+namespace {
+
+TEST(StatusFormatTest, CodesExpandAndUnknownOnesShowAnError) {
+  StatusValues values;
+  values.page = 3;
+  values.lines = {QString(), QString()};
+  EXPECT_EQ(ExpandStatusFormat(QStringLiteral("Printing Page %p\r%0\r%1"), values), QStringLiteral("Printing Page 3\r\r"));
+  values.lines = {QStringLiteral("Smith"), QStringLiteral("100%p")};
+  values.printer = QStringLiteral("Preview");
+  values.driver = QStringLiteral("Preview");
+  values.port = QStringLiteral("Screen");
+  EXPECT_EQ(ExpandStatusFormat(QStringLiteral("%0 %1 %P of %F-%L %d/%r/%T 50%%"), values),
+            QStringLiteral("Smith 100%p 3 of 1-9999 Preview/Preview/Screen 50%"));
+  EXPECT_EQ(ExpandStatusFormat(QStringLiteral("%x and %5"), values), QStringLiteral("<ERROR-%X> and "));
+  EXPECT_EQ(ExpandStatusFormat(QStringLiteral("lone %"), values), QStringLiteral("lone %"));
+}
+
+TEST(PaperTest, NumbersAndCustomSizes) {
+  EXPECT_EQ(TenthsOfMillimetre(2.625), 667);
+  EXPECT_EQ(TenthsOfMillimetre(1.0), 254);
+  EXPECT_EQ(PaperSize(1, 0, 0).id(), QPageSize::Letter);
+  EXPECT_EQ(PaperSize(9, 0, 0).id(), QPageSize::A4);
+  EXPECT_EQ(PaperSize(11, 0, 0).id(), QPageSize::A5);
+  const QSizeF envelope10 = PaperSize(20, 0, 0).size(QPageSize::Inch);
+  EXPECT_NEAR(envelope10.width(), 4.125, 0.01);
+  EXPECT_NEAR(envelope10.height(), 9.5, 0.01);
+  const QSizeF custom = PaperSize(kCustomPaper, 2.625, 1.0).size(QPageSize::Millimeter);
+  EXPECT_DOUBLE_EQ(custom.width(), 66.7);
+  EXPECT_DOUBLE_EQ(custom.height(), 25.4);
+  EXPECT_FALSE(PaperSize(9999, 0, 0).isValid());
+  EXPECT_FALSE(PaperSize(kCustomPaper, 0, 1).isValid());
+}
+
+class SharedPrinterTest : public HomeTest {};
+
+TEST_F(SharedPrinterTest, PdfPrinterIsAlwaysThereAndPassesTheCheck) {
+  SharedPrinter printer;
+  const QStringList names = printer.PrinterNames();
+  ASSERT_FALSE(names.isEmpty());
+  EXPECT_EQ(names.last(), QStringLiteral("Vellumo PDF on FILE:"));
+  ASSERT_TRUE(printer.SelectPrinterByName(QStringLiteral("vellumo pdf"), false));
+  EXPECT_TRUE(printer.IsPdfPrinter());
+  EXPECT_EQ(printer.PrinterIndex(), names.size() - 1);
+  EXPECT_FALSE(printer.SelectPrinterByName(QStringLiteral("No Such Printer"), false));
+  EXPECT_TRUE(CheckPrintersPresent());
+  EXPECT_TRUE(messenger_.said.isEmpty());
+}
+
+TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
+  SharedPrinter printer;
+  ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
+  ASSERT_TRUE(printer.SetPaperSize(kCustomPaper, 2.625, 1.0));
+  EXPECT_EQ(printer.requested_tenths_mm(), QSize(667, 254));
+  EXPECT_NEAR(printer.PageWidth(), 2.625, 0.01);
+  EXPECT_NEAR(printer.PageHeight(), 1.0, 0.01);
+  printer.SetOrientation(QPageLayout::Landscape);
+  EXPECT_NEAR(printer.PageWidth(), 1.0, 0.01);
+  printer.Reset();  // paper and orientation back to the printer's defaults
+  EXPECT_NEAR(printer.PageWidth(), 8.5, 0.01);
+  EXPECT_TRUE(printer.IsPdfPrinter());
+}
+
+}  // namespace
+}  // namespace vellumo
