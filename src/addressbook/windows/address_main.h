@@ -120,6 +120,7 @@ class TAddressMain : public QMainWindow {
   void TagAll();
   void CloneRecord();
   void CopyToClipboard();
+  void PrintCurrentRecordCommand();
   void SearchMemo();
   void FindNextInMemo();
   void RunMemoSearch(const QString& text, bool from_start);

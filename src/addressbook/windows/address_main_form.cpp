@@ -27,7 +27,7 @@ const QStringList& UnavailableCommands() {
       QStringLiteral("Check && Repair &Duplicates"), QStringLiteral("Con&vert Case"),
       QStringLiteral("Delete &Records"), QStringLiteral("&Search && Replace Field Values"),
       QStringLiteral("Print &Labels"), QStringLiteral("Print Le&tters"), QStringLiteral("Print &Envelopes"),
-      QStringLiteral("Print &Reports"), QStringLiteral("Print C&urrent Record"), QStringLiteral("Dial Phone &1"),
+      QStringLiteral("Print &Reports"), QStringLiteral("Dial Phone &1"),
       QStringLiteral("Dial Phone &2"), QStringLiteral("Search for Help On"), QStringLiteral("How to Use Help")};
   return captions;
 }

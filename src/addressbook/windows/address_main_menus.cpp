@@ -136,6 +136,7 @@ void TAddressMain::ConnectCommands() {
   on(QStringLiteral("&Restore Filter"), &TAddressMain::RestoreFilterCommand);
   on(QStringLiteral("Pre&ferences"), &TAddressMain::PreferencesCommand);
   on(QStringLiteral("Clear &Tags"), &TAddressMain::ClearTags);
+  on(QStringLiteral("Print C&urrent Record"), &TAddressMain::PrintCurrentRecordCommand);
   on(QStringLiteral("&Tag All Filter Matches"), &TAddressMain::TagAll);
   on(QStringLiteral("&Rebuild Indexes for this file"), &TAddressMain::RebuildIndexes);
   on(QStringLiteral("Rebuild S&ystem File indexes"), &TAddressMain::RebuildSystemIndexes);

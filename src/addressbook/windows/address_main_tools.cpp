@@ -1,13 +1,15 @@
-// The main window's record tools: tags, clone, clipboard and memo search,
-// and the about box.
+// The main window's record tools: tags, clone, clipboard, current-record
+// printing and memo search, and the about box.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "addressbook/windows/address_main.h"
+#include "addressbook/windows/current_record_print.h"
 #include "addressbook/windows/record_tool_windows.h"
 #include "core/messages.h"
+#include "printing/shared_printer.h"
 
 namespace vellumo {
 
@@ -38,6 +40,12 @@ void TAddressMain::CopyToClipboard() {
   if (choice.exec() != QDialog::Accepted) return;
   QGuiApplication::clipboard()->setText(book_.RecordText(choice.parts()));
   ShowInformation(QStringLiteral("Record copied to Windows Clipboard"));
+}
+
+void TAddressMain::PrintCurrentRecordCommand() {
+  if (!book_.has_record() || !CheckPrintersPresent()) return;
+  TPrintCurrentRecord choice(book_.CurrentRecord(), this);
+  choice.exec();
 }
 
 void TAddressMain::SearchMemo() {

@@ -1,0 +1,185 @@
+// TBaseReport: the page canvas every printed page is drawn on. Positions
+// are inches from the paper's top-left corner (plus OriginX/OriginY); the
+// canvas keeps margins and a print area, a cursor on text lines, tab
+// cells, a font, a pen and a brush, and runs a print job through its
+// events. The destinations derive from it: TCanvasReport draws on any
+// painter, TReportPrinter on the shared printer, TReportFiler into a page
+// store for preview.
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPicture>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace vellumo {
+
+enum class LineHeightMethod { kFont, kLinesPerInch };
+enum TabJustify { kJustifyCenter = 0, kJustifyLeft = 1, kJustifyRight = 2, kJustifyBlock = 3 };
+enum TabBorder { kBorderLeft = 1, kBorderRight = 2, kBorderTop = 4, kBorderBottom = 8 };
+// Passed for "the cell's own setting" (or, for AddTab's x, "after the
+// previous cell").
+inline constexpr int kDefault = -32768;
+
+class TBaseReport {
+ public:
+  using Event = std::function<void(TBaseReport&)>;
+  using PageEvent = std::function<bool(TBaseReport&)>;
+
+  virtual ~TBaseReport();
+  TBaseReport(const TBaseReport&) = delete;
+  TBaseReport& operator=(const TBaseReport&) = delete;
+
+  // ---- The job.
+  Event OnBeforePrint, OnPrint, OnNewPage, OnPrintHeader, OnPrintFooter, OnAfterPrint;
+  PageEvent OnPrintPage;  // called until it returns false, when OnPrint is not set
+  QString Title = QStringLiteral("Vellumo");
+  int FirstPage = 1;
+  int LastPage = 9999;
+  // Runs the job; false when it could not start (the user was told) or was aborted.
+  bool Execute();
+  void NewPage();
+  void Abort() { aborted_ = true; }
+  bool IsAborted() const { return aborted_; }
+  int PageNumber() const { return page_; }
+  bool Printing() const { return painter_ != nullptr; }
+
+  // ---- Progress.
+  QLabel* StatusLabel = nullptr;
+  QString StatusFormat = QStringLiteral("Printing page %p");
+  QStringList StatusText;
+  // The expanded template (also shown in StatusLabel); lets pending input through.
+  QString RefreshStatus();
+  virtual QString PrinterName() const = 0;
+  virtual QString DriverName() const = 0;
+  virtual QString Port() const = 0;
+
+  // ---- Paper, margins and area (inches).
+  virtual double PageWidth() const = 0;
+  virtual double PageHeight() const = 0;
+  double MarginLeft() const { return margin_left_; }
+  double MarginTop() const { return margin_top_; }
+  double MarginRight() const { return margin_right_; }
+  double MarginBottom() const { return margin_bottom_; }
+  void SetMarginLeft(double inches);
+  void SetMarginTop(double inches);
+  void SetMarginRight(double inches);
+  void SetMarginBottom(double inches);
+  double AreaLeft = 0, AreaTop = 0, AreaRight = 0, AreaBottom = 0;
+  void AreaFromMargins();
+  double OriginX = 0, OriginY = 0;
+
+  // ---- Cursor and lines.
+  LineHeightMethod LineHeightMethodUsed = LineHeightMethod::kFont;
+  double LinesPerInch = 6;
+  double CursorX = 0, CursorY = 0;  // CursorY is a baseline
+  int LineNumber() const { return line_; }
+  void MoveCursor(double x, double y);
+  void CursorHome();
+  void NewLine();
+  int LinesRemaining() const;
+  double LineHeight() const;
+  double FontHeight() const { return font_points_ / 72.0; }
+  double FontAscent() const;
+  double FontDescent() const;
+
+  // ---- Fonts and text.
+  void SetFont(const QString& name, double points);
+  void SetBold(bool on);
+  void SetItalic(bool on);
+  void SetUnderline(bool on);
+  void SetFontColor(const QColor& color);
+  void SetFontAngle(double degrees);
+  double TextWidth(const QString& text) const;
+  void PrintText(const QString& text);
+  void PrintTextLn(const QString& text);
+  void PrintLeftAt(const QString& text, double x);
+  void PrintCenterAt(const QString& text, double x);
+  void PrintRightAt(const QString& text, double x);
+  // The device rectangle of an inch rectangle, for TextInRect and DrawGraphicInRect.
+  QRectF MakeRect(double x1, double y1, double x2, double y2) const;
+  // The text with its top-left corner at (x, y) inches, clipped to `rect`.
+  void TextInRect(const QRectF& rect, double x, double y, const QString& text);
+
+  // ---- Tabs.
+  int TabShade = 0;
+  void AddTab(double x, int justify, double width, int margin_hundredths, int borders, int shade);
+  void ClearTabs();
+  void NextTab(int left = kDefault, int right = kDefault, int shade = kDefault, int bottom = kDefault,
+               int top = kDefault);
+  void SaveTabs();
+  void RestoreTabs();
+  double TabTextStart(int n) const;
+
+  // ---- Drawing.
+  // width > 0: device pixels; < 0: |width| hundredths of an inch. Styles
+  // 0..6: solid, dash, dot, dash-dot, dash-dot-dot, clear, inside-frame.
+  void SetPen(const QColor& color, int style, int width);
+  // Style 0 solid, 1 clear.
+  void SetBrush(const QColor& color, int style);
+  void MoveTo(double x, double y);
+  void LineTo(double x, double y);
+  void DrawRectangle(double x1, double y1, double x2, double y2);
+  void DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height);
+  void DrawEllipse(double x1, double y1, double x2, double y2);
+  void DrawBitmapInRect(const QImage& image, double x1, double y1, double x2, double y2);
+  void DrawGraphicInRect(const QRectF& rect, const QPicture& picture);
+
+ protected:
+  TBaseReport();
+  // Device resolution in dots per inch, and the strips the device cannot reach.
+  virtual double Dpi() const = 0;
+  virtual QMarginsF Unprintable() const { return {}; }
+  // The destination: start the job (false: it cannot), start a further
+  // page, finish the job (discarding it when aborted).
+  virtual bool BeginJob() = 0;
+  virtual void BeginNextPage() = 0;
+  virtual void EndJob(bool aborted) = 0;
+  // The painter of the page being drawn, set by BeginJob.
+  QPainter* painter_ = nullptr;
+
+ private:
+  struct Tab {
+    double x, width;
+    int justify, margin, borders, shade;
+  };
+  struct TextPlace {
+    double x;
+    int align;  // Qt::AlignLeft / AlignRight / AlignHCenter
+  };
+  bool Drawing() const;
+  QPointF Device(double x, double y) const;
+  double DevicePixels(double inches) const { return inches * Dpi(); }
+  QFont DeviceFont() const;
+  void DrawTextAt(const QString& text, double x, int align);
+  void PrintPieces(const QString& text);
+  void StartPage();
+
+  int page_ = 0;
+  bool aborted_ = false;
+  double margin_left_ = 0, margin_top_ = 0, margin_right_ = 0, margin_bottom_ = 0;
+  int line_ = 1;
+  QString font_name_ = QStringLiteral("Arial");
+  double font_points_ = 10;
+  bool bold_ = false, italic_ = false, underline_ = false;
+  QColor font_color_ = Qt::black;
+  double font_angle_ = 0;
+  std::vector<Tab> tabs_;
+  std::vector<std::vector<Tab>> saved_tabs_;
+  int current_tab_ = -1;      // index into tabs_, -1 before the first
+  int tab_line_ = -1;         // the line the current tab belongs to
+  bool text_in_tab_ = false;  // the next text goes into the current cell
+  QPen pen_;
+  QBrush brush_;
+  QPointF pen_position_;
+};
+
+}  // namespace vellumo

@@ -1,0 +1,117 @@
+// Printing the current record: the chosen items, the memo and its
+// continuation on a new page, and the status window of a preview.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "addressbook/windows/current_record_print.h"
+#include "addressbook/windows/single_record_report.h"
+#include "main_window_fixture.h"
+#include "pdf_probe.h"
+#include "printing/page_store.h"
+#include "printing/report_destinations.h"
+#include "printing/shared_printer.h"
+
+namespace vellumo {
+namespace {
+
+class CurrentRecordPrintTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    ASSERT_TRUE(TheSharedPrinter().SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
+    TheSharedPrinter().Reset();
+  }
+
+  std::vector<PdfWord> PrintToPdf(const SingleRecordReport& job) {
+    TReportPrinter printer;
+    printer.OutputFile = dir_.filePath(QStringLiteral("record.pdf"));
+    printer.OnBeforePrint = [&job](TBaseReport& r) { job.BeforePrint(r); };
+    printer.OnPrint = [&job](TBaseReport& r) { job.Print(r); };
+    EXPECT_TRUE(printer.Execute());
+    return WordsOf(printer.OutputFile);
+  }
+
+  static bool Has(const std::vector<PdfWord>& words, const QString& text, int page) {
+    for (const PdfWord& w : words) {
+      if (w.text == text && w.page == page) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(CurrentRecordPrintTest, AllBoxTicksAndUnticksEveryItem) {
+  AddressRecord record;
+  record.Set(QStringLiteral("LNAME"), QStringLiteral("Lovelace"));
+  TPrintCurrentRecord choice(record);
+  EXPECT_EQ(choice.ChosenItems().size(), 20u);
+  choice.box(QStringLiteral("All"))->click();
+  EXPECT_TRUE(choice.ChosenItems().empty());
+  EXPECT_FALSE(choice.memo_chosen());
+  choice.box(QStringLiteral("All"))->click();
+  choice.box(QStringLiteral("Prefix"))->click();
+  const auto items = choice.ChosenItems();
+  ASSERT_EQ(items.size(), 19u);
+  EXPECT_EQ(items.front(), (std::pair<QString, QString>(QStringLiteral("Last"), QStringLiteral("Lovelace"))));
+  EXPECT_EQ(items.back().first, QStringLiteral("Date"));
+}
+
+TEST_F(CurrentRecordPrintTest, LastNameAndMemoPrintUnderTheHeader) {
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Lovelace")}}, true,
+                               QStringLiteral("Analytical engine notes"), nullptr);
+  const std::vector<PdfWord> words = PrintToPdf(job);
+  EXPECT_TRUE(Has(words, QStringLiteral("Page"), 1));
+  EXPECT_TRUE(Has(words, QStringLiteral("Last"), 1));
+  EXPECT_TRUE(Has(words, QStringLiteral("Lovelace"), 1));
+  EXPECT_TRUE(Has(words, QStringLiteral("Analytical"), 1));
+  for (const PdfWord& w : words) {
+    if (w.text == QLatin1String("Lovelace")) {
+      EXPECT_NEAR(w.x_min, (1 + 1.25 + 0.02) * 72, 0.72);  // in the second column
+    }
+  }
+}
+
+TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
+  QStringList memo;
+  for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Babbage")}}, true, memo.join('\n'), nullptr);
+  const std::vector<PdfWord> words = PrintToPdf(job);
+  EXPECT_TRUE(Has(words, QStringLiteral("Line1"), 1));
+  EXPECT_TRUE(Has(words, QStringLiteral("Line80"), 2));
+  EXPECT_TRUE(Has(words, QStringLiteral("2"), 2));  // "Page 2"
+  EXPECT_TRUE(Has(words, QStringLiteral("Page"), 2));
+  EXPECT_FALSE(Has(words, QStringLiteral("Babbage"), 2));
+}
+
+TEST_F(CurrentRecordPrintTest, BlankMemoPrintsNothing) {
+  const QStringList blank = SingleRecordReport::WrapMemo(QStringLiteral("   "), 6.5);
+  ASSERT_EQ(blank.size(), 1);
+  EXPECT_TRUE(blank.first().trimmed().isEmpty());
+  const QStringList wrapped =
+      SingleRecordReport::WrapMemo(QString(QStringLiteral("word ")).repeated(60).trimmed(), 2.0);
+  EXPECT_GT(wrapped.size(), 5);
+}
+
+TEST_F(CurrentRecordPrintTest, PreviewRunsInItsStatusWindowAndKeepsThePages) {
+  AddressRecord record;
+  record.Set(QStringLiteral("LNAME"), QStringLiteral("Hopper"));
+  TPrintCurrentRecord choice(record);
+  QString outcome;
+  WhenDialogOpens<TSingleRecordPrint>([&outcome](TSingleRecordPrint* status) {
+    auto* poll = new QTimer(status);
+    QObject::connect(poll, &QTimer::timeout, status, [status, poll, &outcome] {
+      if (status->button()->text() != QLatin1String("Ok")) return;
+      poll->stop();
+      outcome = status->status()->text();
+      status->button()->click();
+    });
+    poll->start(0);
+  });
+  choice.PreviewClick(false);
+  EXPECT_EQ(outcome, QStringLiteral("\rReport Preview Ready!"));
+  ASSERT_NE(choice.last_pages(), nullptr);
+  EXPECT_EQ(choice.last_pages()->pages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vellumo
