@@ -1,6 +1,8 @@
 // The shared printer selection.
 #include "printing/shared_printer.h"
 
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 
 #include "core/messages.h"
@@ -76,6 +78,43 @@ bool SharedPrinter::SetPaperSize(int code, double width_inches, double height_in
   }
   const QPageSize size = PaperSize(code, width_inches, height_inches);
   return size.isValid() && printer_->setPageSize(size);
+}
+
+QList<QPageSize> SharedPrinter::PaperSizes() const {
+  if (!IsPdfPrinter()) return QPrinterInfo(*printer_).supportedPageSizes();
+  QList<QPageSize> sizes;
+  for (int code : {1, 5, 9, 11, 19, 20, 21, 22, 23, 27, 28, 30, 31, 32, 33, 34, 35, 36, 37, 38}) {
+    sizes << PaperSize(code, 0, 0);
+  }
+  return sizes;
+}
+
+QStringList SharedPrinter::PaperNames() const {
+  QStringList names;
+  for (const QPageSize& size : PaperSizes()) names << size.name();
+  return names;
+}
+
+bool SharedPrinter::SelectPaperByName(const QString& text) {
+  for (const QPageSize& size : PaperSizes()) {
+    if (size.name().contains(text, Qt::CaseInsensitive)) return printer_->setPageSize(size);
+  }
+  return false;
+}
+
+bool SharedPrinter::PrintDialog(QWidget* parent, int* first_page, int* last_page) {
+  QPrintDialog dialog(printer_.get(), parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const bool range = printer_->printRange() == QPrinter::PageRange;
+  *first_page = range ? printer_->fromPage() : 1;
+  *last_page = range ? printer_->toPage() : 9999;
+  return true;
+}
+
+bool SharedPrinter::PrinterSetupDialog(QWidget* parent) {
+  QPageSetupDialog dialog(printer_.get(), parent);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void SharedPrinter::SetOrientation(QPageLayout::Orientation orientation) { printer_->setPageOrientation(orientation); }

@@ -31,6 +31,17 @@ class SharedPrinter {
   QString Port() const;
   bool IsPdfPrinter() const;
 
+  // The paper sizes the printer reports (for the PDF printer: letter,
+  // legal, A4, A5 and the envelopes); selecting by name takes the first
+  // that contains the text, case ignored, and says whether there was one.
+  QStringList PaperNames() const;
+  bool SelectPaperByName(const QString& text);
+
+  // The platform's print dialog (printer, copies, page range: 1 to 9999
+  // for all) and page set-up dialog for this printer; true on OK.
+  bool PrintDialog(QWidget* parent, int* first_page, int* last_page);
+  bool PrinterSetupDialog(QWidget* parent);
+
   // A paper number (1 letter, 9 A4, 11 A5, 19..38 envelopes) or, with
   // code 0, width × height inches. False when the printer refuses it.
   bool SetPaperSize(int code, double width_inches, double height_inches);
@@ -55,6 +66,7 @@ class SharedPrinter {
 
  private:
   void Select(int index);
+  QList<QPageSize> PaperSizes() const;
 
   std::unique_ptr<QPrinter> printer_;
   int index_ = -1;

@@ -67,6 +67,9 @@ TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
   printer.Reset();  // paper and orientation back to the printer's defaults
   EXPECT_NEAR(printer.PageWidth(), 8.5, 0.01);
   EXPECT_TRUE(printer.IsPdfPrinter());
+  ASSERT_TRUE(printer.SelectPaperByName(QStringLiteral("a4")));
+  EXPECT_NEAR(printer.PageHeight(), 11.69, 0.01);
+  EXPECT_FALSE(printer.SelectPaperByName(QStringLiteral("Papyrus")));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -90,10 +89,7 @@ TPrintCurrentRecord::TPrintCurrentRecord(const AddressRecord& record, QWidget* p
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, &TPrintCurrentRecord::PrintClick);
   connect(preview, &QPushButton::clicked, this, [this] { PreviewClick(); });
-  connect(setup, &QPushButton::clicked, this, [this] {
-    QPageSetupDialog dialog(&TheSharedPrinter().printer(), this);
-    dialog.exec();
-  });
+  connect(setup, &QPushButton::clicked, this, [this] { TheSharedPrinter().PrinterSetupDialog(this); });
   connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(TAddressMain::kHelpContext, this); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
