@@ -27,6 +27,9 @@ QString PlacementOfMainWindow() { return PlacementSection(kWindowClass, kScreenP
 
 TAddressMain::TAddressMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Vellumo"));
+  QFont arial = font();
+  arial.setFamily(QStringLiteral("Arial"));
+  setFont(arial);
   BuildMenus();
   BuildForm();
   ConnectCommands();
