@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/window_placement.h"
+#include "core/windows/window_placement_ops.h"
 #include "core/windows/help.h"
 
 namespace vellumo {
@@ -22,7 +22,7 @@ constexpr double kScreenPixelsPerInch = 96;
 // Space around the page, as a share of its size.
 constexpr double kPageMarginShare = 0.025;
 
-QString PlacementOfPreview() { return PlacementSection(QStringLiteral("TPreviewForm"), kScreenPixelsPerInch); }
+const QString kWindowClass = QStringLiteral("TPreviewForm");
 
 }  // namespace
 
@@ -144,10 +144,7 @@ TPreviewForm::TPreviewForm(const PageStore& store, const QString& caption, int z
   layout->addLayout(buttons);
   layout->addWidget(scroller_, 1);
   resize(820, 680);
-  const WindowPlacement placement = ReadPlacement(PlacementOfPreview(), false);
-  if (placement.stored()) {
-    setGeometry(QRect(QPoint(placement.left, placement.top), QPoint(placement.right - 1, placement.bottom - 1)));
-  }
+  RestoreWindowPlacement(this, kWindowClass);
   ApplyZoomMode(zoom_mode_);
   setWindowTitle(base_caption_);  // until the page or the zoom changes
 }
@@ -215,9 +212,7 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TPreviewForm::done(int result) {
-  const QRect bounds = geometry();
-  WritePlacement(PlacementOfPreview(),
-                 WindowPlacement{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1, isMaximized()});
+  SaveWindowPlacement(this, kWindowClass);
   QDialog::done(result);
 }
 

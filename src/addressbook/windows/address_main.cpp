@@ -11,17 +11,14 @@
 
 #include "addressbook/windows/getting_started.h"
 #include "core/preferences.h"
-#include "core/window_placement.h"
 #include "core/windows/rebuild_dialogs.h"
+#include "core/windows/window_placement_ops.h"
 #include "printing/shared_printer.h"
 
 namespace vellumo {
 namespace {
 
 const QString kWindowClass = QStringLiteral("TAddressMain");
-constexpr int kScreenPixelsPerInch = 96;
-
-QString PlacementOfMainWindow() { return PlacementSection(kWindowClass, kScreenPixelsPerInch); }
 
 }  // namespace
 
@@ -57,13 +54,7 @@ void TAddressMain::showEvent(QShowEvent* event) {
 }
 
 void TAddressMain::FormActivate() {
-  const WindowPlacement placement = ReadPlacement(PlacementOfMainWindow(), isMaximized());
-  if (placement.stored()) {
-    const QRect screen = this->screen()->availableGeometry();
-    const WindowPlacement fitted = FitToScreen(placement, screen.width(), screen.height());
-    setGeometry(QRect(QPoint(fitted.left, fitted.top), QPoint(fitted.right - 1, fitted.bottom - 1)));
-  }
-  if (placement.maximized) showMaximized();
+  RestoreWindowPlacement(this, kWindowClass);
   book_.Start();
   ApplyFieldWidths();
   RefreshAll();
@@ -75,9 +66,7 @@ void TAddressMain::FormActivate() {
 
 void TAddressMain::closeEvent(QCloseEvent* event) {
   book_.Close();
-  const QRect bounds = normalGeometry();
-  WritePlacement(PlacementOfMainWindow(),
-                 WindowPlacement{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1, isMaximized()});
+  SaveWindowPlacement(this, kWindowClass);
   QMainWindow::closeEvent(event);
 }
 

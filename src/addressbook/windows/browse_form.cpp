@@ -13,16 +13,14 @@
 
 #include "addressbook/address_book.h"
 #include "addressbook/browse_model.h"
-#include "core/window_placement.h"
+#include "core/windows/window_placement_ops.h"
 #include "core/windows/help.h"
 #include "xbase/table.h"
 
 namespace vellumo {
 namespace {
 
-constexpr int kScreenPixelsPerInch = 96;
-
-QString PlacementOfBrowse() { return PlacementSection(QStringLiteral("TAddressBrowseForm"), kScreenPixelsPerInch); }
+const QString kWindowClass = QStringLiteral("TAddressBrowseForm");
 
 std::vector<BrowseColumn> ColumnsFor(AddressBook& book) {
   const xbase::Table* table = book.table();
@@ -97,10 +95,7 @@ TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
   layout->addLayout(buttons);
 
   resize(900, 520);
-  const WindowPlacement placement = ReadPlacement(PlacementOfBrowse(), false);
-  if (placement.stored()) {
-    setGeometry(QRect(QPoint(placement.left, placement.top), QPoint(placement.right - 1, placement.bottom - 1)));
-  }
+  RestoreWindowPlacement(this, kWindowClass);
   const xbase::Table* table = book_.table();
   Move(table ? model_->row_of(table->RecNo()) : -1, false);
 }
@@ -133,9 +128,7 @@ void TAddressBrowseForm::done(int result) {
   std::vector<BrowseColumn> columns = model_->all_columns();
   ReorderVisibleColumns(visible_order, &columns);
   WriteColumnOrder(ColumnOrderFilePath(), columns);
-  const QRect bounds = geometry();
-  WritePlacement(PlacementOfBrowse(),
-                 WindowPlacement{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1, isMaximized()});
+  SaveWindowPlacement(this, kWindowClass);
   const int row = current_row();
   if (row >= 0) book_.GoTo(model_->record_at(row));
   QDialog::done(result);
