@@ -2,6 +2,7 @@
 #include "cdx_pager.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 
 #include "coding.h"
@@ -19,6 +20,8 @@ constexpr size_t kCacheLimitBytes = 128u << 20;
 constexpr size_t kWrittenLeavesKeptBytes = 24u << 20;
 // Queued raw pages beyond this are written at once.
 constexpr size_t kRawLimitBytes = 4u << 20;
+// Dropped nodes kept for reuse, so that reading a page seldom allocates.
+constexpr size_t kSpareNodes = 4096;
 
 }  // namespace
 
@@ -46,7 +49,7 @@ Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_p
   char buffer[kPageSize];
   const char* page = nullptr;
   XBASE_RETURN_IF_ERROR(ReadPage(offset, buffer, &page));
-  auto fresh = std::make_shared<Node>();
+  std::shared_ptr<Node> fresh = TakeSpareNode();
   XBASE_RETURN_IF_ERROR(DecodeNode(page, offset, key_length, pad, fresh.get()));
   if (cache_bytes_ > kCacheLimitBytes) EvictCleanNodes();
   cache_bytes_ += fresh->MemoryUsage();
@@ -90,7 +93,19 @@ void Pager::Drop(uint32_t offset) {
   std::shared_ptr<Node>& slot = Slot(offset);
   if (!slot) return;
   cache_bytes_ -= std::min(cache_bytes_, slot->MemoryUsage());
-  slot.reset();
+  // A node nobody else holds keeps its buffers for the next page decoded.
+  if (slot.use_count() == 1 && spare_.size() < kSpareNodes) {
+    spare_.push_back(std::move(slot));
+  } else {
+    slot.reset();
+  }
+}
+
+std::shared_ptr<Node> Pager::TakeSpareNode() {
+  if (spare_.empty()) return std::make_shared<Node>();
+  std::shared_ptr<Node> node = std::move(spare_.back());
+  spare_.pop_back();
+  return node;
 }
 
 Status Pager::NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
@@ -156,9 +171,16 @@ Status Pager::WriteUnreferenced(uint32_t offset, std::string_view pages) { retur
 Status Pager::WriteNow(uint32_t offset, std::string_view bytes) { return Write(offset, bytes); }
 
 Status Pager::Flush() {
-  // Dirty nodes are encoded side by side in one buffer, then everything
-  // goes out in offset order, adjacent pages in one write.
-  // The buffers live on between flushes: a commit allocates nothing.
+  // Pages inside the file are stored straight into its writable view, which
+  // costs a copy instead of a system call each. The others (new pages past
+  // the end, or all of them when the file offers no view) are encoded side
+  // by side in one buffer and go out in offset order, adjacent pages in one
+  // write. The buffers live on between flushes: a commit allocates nothing.
+  char* mapped = nullptr;
+  uint64_t mapped_size = 0;
+  if (!file_->WritableView(&mapped, &mapped_size).ok()) mapped_size = 0;
+  view_current_ = false;
+  auto inside_view = [mapped_size](uint64_t offset, size_t size) { return offset + size <= mapped_size; };
   std::string& encoded = flush_encoded_;
   std::vector<std::pair<uint32_t, std::string_view>>& pages = flush_pages_;
   encoded.resize(dirty_.size() * kPageSize);
@@ -166,11 +188,21 @@ Status Pager::Flush() {
   size_t used = 0;
   for (const auto& node : dirty_) {
     if (node->freed || !node->dirty) continue;
+    if (inside_view(node->offset, kPageSize)) {
+      EncodeNode(*node, mapped + node->offset);
+      continue;
+    }
     EncodeNode(*node, encoded.data() + used);
     pages.push_back({node->offset, std::string_view(encoded).substr(used, kPageSize)});
     used += kPageSize;
   }
-  for (const auto& [offset, bytes] : raw_) pages.push_back({offset, bytes});
+  for (const auto& [offset, bytes] : raw_) {
+    if (inside_view(offset, bytes.size())) {
+      std::memcpy(mapped + offset, bytes.data(), bytes.size());
+    } else {
+      pages.push_back({offset, bytes});
+    }
+  }
   std::sort(pages.begin(), pages.end());
   std::string& run = flush_run_;
   run.clear();
@@ -189,12 +221,18 @@ Status Pager::Flush() {
       run.clear();
     }
   }
-  // Only now is everything on disk; a failed write leaves it all queued.
-  for (const auto& node : dirty_) {
+  // Only now is everything in the file; a failed write leaves it all queued.
+  std::vector<std::shared_ptr<Node>> written;
+  written.swap(dirty_);
+  for (auto& node : written) {
     node->dirty = false;
-    if (node->leaf && !node->freed && cache_bytes_ > kWrittenLeavesKeptBytes) Drop(node->offset);
+    const bool drop = node->leaf && !node->freed && cache_bytes_ > kWrittenLeavesKeptBytes;
+    const uint32_t offset = node->offset;
+    node.reset();
+    if (drop) Drop(offset);
   }
-  dirty_.clear();
+  written.clear();
+  dirty_.swap(written);  // keeps the vector's capacity for the next changes
   raw_.clear();
   raw_bytes_ = 0;
   return Status::OK();

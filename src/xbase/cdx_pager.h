@@ -63,6 +63,8 @@ class Pager {
   void EvictCleanNodes();
   // Forgets the cached node at `offset`, if any; it is read again when needed.
   void Drop(uint32_t offset);
+  // A node to decode a page into: a dropped one when there is one.
+  std::shared_ptr<Node> TakeSpareNode();
   // The page at `offset`: in the file's mapping when there is one, else
   // read into `buffer`.
   Status ReadPage(uint32_t offset, char* buffer, const char** page);
@@ -81,6 +83,7 @@ class Pager {
   size_t cache_bytes_ = 0;
   size_t evict_from_ = 0;  // where the next eviction sweep starts
   std::vector<std::shared_ptr<Node>> dirty_;
+  std::vector<std::shared_ptr<Node>> spare_;
   std::map<uint32_t, std::string> raw_;
   size_t raw_bytes_ = 0;
   // Free pages, the list head last; each page links to the one before it.

@@ -60,6 +60,14 @@ class MemFile final : public File {
     return Status::OK();
   }
 
+  Status WritableView(char** data, uint64_t* size) override {
+    if (!writable_) return Status::NotSupported("file is open read-only");
+    ++data_->stamp;  // whatever is stored through the view is a change
+    *data = data_->bytes.data();
+    *size = data_->bytes.size();
+    return Status::OK();
+  }
+
   Status ChangeStamp(uint64_t* stamp) override {
     *stamp = data_->stamp;
     return Status::OK();

@@ -1,5 +1,6 @@
 // Env over the POSIX file system: pread/pwrite, flock for table locks, and
-// a read-only mmap for fast scans.
+// a shared mmap for fast scans (and, on files open for writing, for stores
+// that cost a copy instead of a system call).
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,7 +24,7 @@ Status PosixError(const std::string& context, int error_number) {
 
 class PosixFile final : public File {
  public:
-  PosixFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+  PosixFile(std::string path, int fd, bool writable) : path_(std::move(path)), fd_(fd), writable_(writable) {}
   ~PosixFile() override {
     Unmap();
     ::close(fd_);  // also releases the flock
@@ -79,18 +80,15 @@ class PosixFile final : public File {
 
   Status View(std::string_view* view) override {
     uint64_t size = 0;
-    XBASE_RETURN_IF_ERROR(Size(&size));
-    if (size > map_capacity_) {
-      // Mapping beyond the end lets a growing file be viewed without a new
-      // mapping per append; the view itself never reaches past the end.
-      Unmap();
-      uint64_t capacity = size + size / 2 + kMapSlack;
-      void* p = ::mmap(nullptr, capacity, PROT_READ, MAP_SHARED, fd_, 0);
-      if (p == MAP_FAILED) return PosixError(path_, errno);
-      map_ = static_cast<char*>(p);
-      map_capacity_ = capacity;
-    }
+    XBASE_RETURN_IF_ERROR(Map(&size));
     *view = std::string_view(map_, size);
+    return Status::OK();
+  }
+
+  Status WritableView(char** data, uint64_t* size) override {
+    if (!writable_) return Status::NotSupported(path_ + " is open read-only");
+    XBASE_RETURN_IF_ERROR(Map(size));
+    *data = map_;
     return Status::OK();
   }
 
@@ -105,6 +103,22 @@ class PosixFile final : public File {
  private:
   static constexpr uint64_t kMapSlack = 16u << 20;
 
+  // Maps the file (again, if it outgrew the mapping) and stores its size.
+  Status Map(uint64_t* size) {
+    XBASE_RETURN_IF_ERROR(Size(size));
+    if (*size > map_capacity_) {
+      // Mapping beyond the end lets a growing file be viewed without a new
+      // mapping per append; views never reach past the end.
+      Unmap();
+      uint64_t capacity = *size + *size / 2 + kMapSlack;
+      void* p = ::mmap(nullptr, capacity, writable_ ? PROT_READ | PROT_WRITE : PROT_READ, MAP_SHARED, fd_, 0);
+      if (p == MAP_FAILED) return PosixError(path_, errno);
+      map_ = static_cast<char*>(p);
+      map_capacity_ = capacity;
+    }
+    return Status::OK();
+  }
+
   void Unmap() {
     if (map_ != nullptr) ::munmap(map_, map_capacity_);
     map_ = nullptr;
@@ -113,6 +127,7 @@ class PosixFile final : public File {
 
   std::string path_;
   int fd_;
+  bool writable_;
   char* map_ = nullptr;
   uint64_t map_capacity_ = 0;
 };
@@ -134,7 +149,7 @@ class PosixEnv final : public Env {
                   std::unique_ptr<File>* result) override {
     int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) return PosixError(path, errno);
-    return Finish(path, fd, lock, result);
+    return Finish(path, fd, writable, lock, result);
   }
 
   Status CreateFile(const std::string& path, LockMode lock,
@@ -142,7 +157,7 @@ class PosixEnv final : public Env {
     // Lock before truncating so that a file in use is never emptied.
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return PosixError(path, errno);
-    Status s = Finish(path, fd, lock, result);
+    Status s = Finish(path, fd, true, lock, result);
     if (s.ok()) s = (*result)->Truncate(0);
     if (!s.ok()) result->reset();
     return s;
@@ -173,14 +188,14 @@ class PosixEnv final : public Env {
   }
 
  private:
-  static Status Finish(const std::string& path, int fd, LockMode lock,
+  static Status Finish(const std::string& path, int fd, bool writable, LockMode lock,
                        std::unique_ptr<File>* result) {
     Status s = TakeLock(path, fd, lock);
     if (!s.ok()) {
       ::close(fd);
       return s;
     }
-    *result = std::make_unique<PosixFile>(path, fd);
+    *result = std::make_unique<PosixFile>(path, fd, writable);
     return Status::OK();
   }
 };

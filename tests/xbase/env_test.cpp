@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "xbase/env.h"
@@ -77,6 +78,33 @@ TEST_P(EnvTest, ReadWriteViewAndStamp) {
   if (GetParam()) {
     EXPECT_NE(before, after);  // disk mtimes may share a tick
   }
+}
+
+TEST_P(EnvTest, StoresThroughWritableViewAreTheFilesContents) {
+  std::unique_ptr<File> f;
+  ASSERT_TRUE(env_->CreateFile(Path("W"), LockMode::kNone, &f).ok());
+  ASSERT_TRUE(f->WriteAt(0, "0123456789").ok());
+  char* data = nullptr;
+  uint64_t size = 0;
+  ASSERT_TRUE(f->WritableView(&data, &size).ok());
+  ASSERT_EQ(size, 10u);
+  std::memcpy(data + 2, "ab", 2);
+  // Readers of the same file, through this handle or another, see the store.
+  char buf[16];
+  size_t got = 0;
+  ASSERT_TRUE(f->ReadAt(0, sizeof buf, buf, &got).ok());
+  EXPECT_EQ(std::string(buf, got), "01ab456789");
+  ASSERT_TRUE(f->Sync().ok());
+  std::unique_ptr<File> other;
+  ASSERT_TRUE(env_->OpenFile(Path("W"), false, LockMode::kNone, &other).ok());
+  ASSERT_TRUE(other->ReadAt(0, sizeof buf, buf, &got).ok());
+  EXPECT_EQ(std::string(buf, got), "01ab456789");
+  // A file open for reading only offers none; the file never grows through one.
+  EXPECT_TRUE(other->WritableView(&data, &size).IsNotSupported());
+  ASSERT_TRUE(f->WriteAt(10, "xyz").ok());
+  ASSERT_TRUE(f->WritableView(&data, &size).ok());
+  EXPECT_EQ(size, 13u);
+  EXPECT_EQ(std::string(data + 8, 5), "89xyz");
 }
 
 TEST_P(EnvTest, CompanionFoundInAnyCase) {

@@ -35,6 +35,15 @@ class File {
   // A read-only view of the whole file as it is now, for fast scans.
   // The view stays valid until the next WriteAt, Truncate or View call.
   virtual Status View(std::string_view* view) = 0;
+  // A writable view of the whole file as it is now, for files opened for
+  // writing: bytes stored into it are the file's contents as if given to
+  // WriteAt, and Sync covers them. It ends at the end of the file (the file
+  // never grows through it) and stays valid until the next WriteAt,
+  // Truncate, View or WritableView call. Files that cannot offer one return
+  // NotSupported; callers then write with WriteAt.
+  virtual Status WritableView(char** /*data*/, uint64_t* /*size*/) {
+    return Status::NotSupported("this file cannot be written through a view");
+  }
   // A number that changes whenever anyone modifies the file's contents
   // (modification time in nanoseconds for real files).
   virtual Status ChangeStamp(uint64_t* stamp) = 0;
