@@ -10,6 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "cdx_format.h"
 
 namespace xbase::cdx {
@@ -96,13 +100,23 @@ LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length);
 // counts, entry width) into its page.
 void EncodeLeafHeader(const LeafLayout& layout, size_t free_space, char* page);
 
-// How many bytes at the end of `key` are `pad`.
+// How many bytes at the end of `key` are `pad`. Keys are compared sixteen
+// bytes at a time where the processor allows, eight otherwise: leaves are
+// packed and measured a key at a time, so this is on every write's path.
 inline size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
-  const uint64_t pads = 0x0101010101010101ull * static_cast<uint8_t>(pad);
   size_t n = 0;
+#if defined(__SSE2__)
+  const __m128i pads = _mm_set1_epi8(pad);
+  for (; n + 16 <= key_length; n += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(key + key_length - n - 16));
+    const auto same = static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, pads)));
+    if (same != 0xFFFF) return n + static_cast<size_t>(std::countl_one(same));
+  }
+#endif
+  const uint64_t pads8 = 0x0101010101010101ull * static_cast<uint8_t>(pad);
   for (uint64_t word; n + 8 <= key_length; n += 8) {
     std::memcpy(&word, key + key_length - n - 8, 8);
-    if (word != pads) break;
+    if (word != pads8) break;
   }
   while (n < key_length && key[key_length - 1 - n] == pad) ++n;
   return n;
@@ -111,6 +125,14 @@ inline size_t TrailingPad(const char* key, uint16_t key_length, char pad) {
 // How many leading bytes, at most `limit`, a and b share.
 inline size_t CommonPrefix(const char* a, const char* b, size_t limit) {
   size_t n = 0;
+#if defined(__SSE2__)
+  for (; n + 16 <= limit; n += 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + n));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + n));
+    const auto same = static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, y)));
+    if (same != 0xFFFF) return n + static_cast<size_t>(std::countr_one(same));
+  }
+#endif
   for (uint64_t x, y; n + 8 <= limit; n += 8) {
     std::memcpy(&x, a + n, 8);
     std::memcpy(&y, b + n, 8);

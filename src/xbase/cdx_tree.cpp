@@ -169,7 +169,8 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
     return Status::InvalidArgument("key of " + std::to_string(key.size()) + " bytes for a tag of " +
                                    std::to_string(key_length_));
   }
-  std::vector<Step> path;
+  std::vector<Step>& path = path_;
+  path.clear();
   TreePosition pos;
   auto below = [&](const Node& node, size_t i) { return node.Compare(i, key, recno) < 0; };
   XBASE_RETURN_IF_ERROR(Descend(below, &path, &pos));
@@ -182,7 +183,8 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
 }
 
 Status Tree::Delete(std::string_view key, uint32_t recno) {
-  std::vector<Step> path;
+  std::vector<Step>& path = path_;
+  path.clear();
   TreePosition pos;
   auto below = [&](const Node& node, size_t i) { return node.Compare(i, key, recno) < 0; };
   if (key.size() == key_length_) XBASE_RETURN_IF_ERROR(Descend(below, &path, &pos));

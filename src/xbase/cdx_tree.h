@@ -73,6 +73,9 @@ class Tree {
   uint32_t root_;
   uint16_t key_length_;
   char pad_;
+  // The path of the last Insert or Delete: one vector for all of them, so
+  // that a change allocates nothing for it. Emptied when the next begins.
+  std::vector<Step> path_;
 };
 
 }  // namespace xbase::cdx
