@@ -29,12 +29,17 @@ struct Packed {
   size_t stored;
 };
 
-Packed Pack(const char* previous, const char* key, uint16_t key_length, char pad) {
+// The same, for a key whose trailing count is known.
+Packed PackKnownTrailing(const char* previous, const char* key, uint16_t key_length, size_t trailing) {
   Packed p;
-  p.trailing = TrailingPad(key, key_length, pad);
-  p.duplicate = previous ? CommonPrefix(previous, key, key_length - p.trailing) : 0;
+  p.trailing = trailing;
+  p.duplicate = previous ? CommonPrefix(previous, key, key_length - trailing) : 0;
   p.stored = key_length - p.duplicate - p.trailing;
   return p;
+}
+
+Packed Pack(const char* previous, const char* key, uint16_t key_length, char pad) {
+  return PackKnownTrailing(previous, key, key_length, TrailingPad(key, key_length, pad));
 }
 
 uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
@@ -63,15 +68,20 @@ void EncodeLeafHeader(const LeafLayout& layout, size_t free_space, char* page) {
 }
 
 void Node::Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child) {
-  if (leaf && packed_bytes != kUnmeasured) {
-    const char* previous = i > 0 ? keys.data() + (i - 1) * key_length : nullptr;
-    packed_bytes += Pack(previous, key.data(), key_length, pad).stored;
-    if (i < count()) {
-      const char* next = keys.data() + i * key_length;
-      packed_bytes += Pack(key.data(), next, key_length, pad).stored;
-      packed_bytes -= Pack(previous, next, key_length, pad).stored;
+  if (leaf) {
+    const size_t key_trailing = TrailingPad(key.data(), key_length, pad);
+    if (packed_bytes != kUnmeasured) {
+      const char* previous = i > 0 ? keys.data() + (i - 1) * key_length : nullptr;
+      packed_bytes += PackKnownTrailing(previous, key.data(), key_length, key_trailing).stored;
+      if (i < count()) {
+        const char* next = keys.data() + i * key_length;
+        const size_t next_trailing = static_cast<uint8_t>(trailing[i]);
+        packed_bytes += PackKnownTrailing(key.data(), next, key_length, next_trailing).stored;
+        packed_bytes -= PackKnownTrailing(previous, next, key_length, next_trailing).stored;
+      }
+      max_recno = std::max(max_recno, recno);
     }
-    max_recno = std::max(max_recno, recno);
+    trailing.insert(trailing.begin() + static_cast<ptrdiff_t>(i), static_cast<char>(key_trailing));
   }
   keys.insert(i * key_length, key.data(), key_length);
   recnos.insert(recnos.begin() + static_cast<ptrdiff_t>(i), recno);
@@ -82,14 +92,16 @@ void Node::Erase(size_t i) {
   if (leaf && packed_bytes != kUnmeasured) {
     const char* previous = i > 0 ? keys.data() + (i - 1) * key_length : nullptr;
     const char* erased = keys.data() + i * key_length;
-    packed_bytes -= Pack(previous, erased, key_length, pad).stored;
+    packed_bytes -= PackKnownTrailing(previous, erased, key_length, static_cast<uint8_t>(trailing[i])).stored;
     if (i + 1 < count()) {
       const char* next = erased + key_length;
-      packed_bytes -= Pack(erased, next, key_length, pad).stored;
-      packed_bytes += Pack(previous, next, key_length, pad).stored;
+      const size_t next_trailing = static_cast<uint8_t>(trailing[i + 1]);
+      packed_bytes -= PackKnownTrailing(erased, next, key_length, next_trailing).stored;
+      packed_bytes += PackKnownTrailing(previous, next, key_length, next_trailing).stored;
     }
     if (recnos[i] == max_recno) packed_bytes = kUnmeasured;  // the new largest is unknown
   }
+  if (leaf) trailing.erase(i, 1);
   keys.erase(i * key_length, key_length);
   recnos.erase(recnos.begin() + static_cast<ptrdiff_t>(i));
   if (!leaf) children.erase(children.begin() + static_cast<ptrdiff_t>(i));
@@ -99,7 +111,10 @@ void Node::MoveTail(size_t from, Node* other) {
   packed_bytes = other->packed_bytes = kUnmeasured;
   other->keys.append(keys, from * key_length, std::string::npos);
   other->recnos.insert(other->recnos.end(), recnos.begin() + static_cast<ptrdiff_t>(from), recnos.end());
-  if (!leaf) {
+  if (leaf) {
+    other->trailing.append(trailing, from, std::string::npos);
+    trailing.resize(from);
+  } else {
     other->children.insert(other->children.end(), children.begin() + static_cast<ptrdiff_t>(from),
                            children.end());
     children.resize(from);
@@ -161,7 +176,7 @@ void EncodeNode(const Node& node, char* page) {
   const char* previous = nullptr;
   for (size_t i = 0; i < node.count(); ++i) {
     const char* key = node.keys.data() + i * length;
-    Packed p = Pack(previous, key, length, node.pad);
+    Packed p = PackKnownTrailing(previous, key, length, static_cast<uint8_t>(node.trailing[i]));
     uint64_t value = layout.Entry(node.recnos[i], p.duplicate, p.trailing);
     for (size_t b = 0; b < layout.entry_bytes; ++b) entry[b] = static_cast<char>(value >> (8 * b));
     entry += layout.entry_bytes;
@@ -197,6 +212,7 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
   node->keys.assign(count * key_length, '\0');
   node->recnos.resize(count);
   node->children.clear();
+  node->trailing.clear();
   if (!node->leaf) {
     if (count == 0) return corrupt("interior node without keys");
     if (count > InteriorCapacity(key_length)) return corrupt(std::to_string(count) + " keys do not fit");
@@ -229,6 +245,8 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
   const char* entry = page + kLeafHeaderSize;
   const char* entries_end = entry + count * entry_bytes;
   const char* key_end = page + kPageSize;
+  node->trailing.reserve(room);
+  node->trailing.resize(count);
   char* out = node->keys.data();
   // The page's own compression measures the leaf for NodeFits. Another
   // program may have compressed less than we would, so this is an upper
@@ -259,6 +277,9 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
     if (duplicate > 0) std::memcpy(out, out - key_length, duplicate);
     std::memcpy(out + duplicate, key_end, stored);
     std::memset(out + duplicate + stored, pad, trailing);
+    // Another program may store pad bytes that we would count as trailing.
+    const size_t kept = key_length - trailing;
+    node->trailing[i] = static_cast<char>(kept > 0 && out[kept - 1] == pad ? TrailingPad(out, key_length, pad) : trailing);
     out += key_length;
   }
   node->packed_bytes = packed_bytes;

@@ -33,6 +33,9 @@ struct Node {
   uint16_t key_length = 0;
   char pad = ' ';  // the byte trailing compression removes
   std::string keys;  // count() * key_length bytes
+  // Leaves only: each entry's number of trailing pad bytes, kept beside the
+  // keys so that writing the page need not scan every key for them again.
+  std::string trailing;
   std::vector<uint32_t> recnos;
   std::vector<uint32_t> children;  // interior nodes only
   bool dirty = false;
@@ -57,7 +60,8 @@ struct Node {
   // Moves entries [from, count()) to the end of `other`.
   void MoveTail(size_t from, Node* other);
   size_t MemoryUsage() const {
-    return sizeof(Node) + keys.capacity() + (recnos.capacity() + children.capacity()) * sizeof(uint32_t);
+    return sizeof(Node) + keys.capacity() + trailing.capacity() +
+           (recnos.capacity() + children.capacity()) * sizeof(uint32_t);
   }
 };
 

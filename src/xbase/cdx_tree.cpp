@@ -27,7 +27,9 @@ void AppendRange(const Node& source, size_t from, size_t to, Node* target) {
   target->keys.append(source.keys, from * length, (to - from) * length);
   target->recnos.insert(target->recnos.end(), source.recnos.begin() + static_cast<ptrdiff_t>(from),
                         source.recnos.begin() + static_cast<ptrdiff_t>(to));
-  if (!source.leaf) {
+  if (source.leaf) {
+    target->trailing.append(source.trailing, from, to - from);
+  } else {
     target->children.insert(target->children.end(), source.children.begin() + static_cast<ptrdiff_t>(from),
                             source.children.begin() + static_cast<ptrdiff_t>(to));
   }
