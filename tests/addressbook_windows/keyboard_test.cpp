@@ -119,6 +119,19 @@ TEST_F(KeyboardTest, EnterPassesOverTheFieldsTheSkipSettingsTakeOutOfTheTabOrder
   EXPECT_EQ(Walk(Qt::Key_Return, 5), "EMAIL CODES USER1 USER2 FNAME");
 }
 
+TEST_F(KeyboardTest, SkippedDateTakesTheDateButtonOutOfTheTabOrderWhileAdding) {
+  AddingPreferences prefs;
+  prefs.skip_date = true;
+  ASSERT_TRUE(prefs.Save());
+  StartActiveWindow();
+  window_->button(QStringLiteral("&Add"))->click();
+  window_->field_edit(QStringLiteral("COUNTRY"))->setFocus();
+  EXPECT_EQ(Walk(Qt::Key_Tab, 1), "PHONE");
+  window_->button(QStringLiteral("&Cancel"))->click();
+  window_->field_edit(QStringLiteral("COUNTRY"))->setFocus();
+  EXPECT_EQ(Walk(Qt::Key_Tab, 1), "Date");
+}
+
 TEST_F(KeyboardTest, RecordKeysMoveWhileBrowsingEvenFromInsideTheEdits) {
   StartActiveWindow();
   AddSmithJonesYoung();

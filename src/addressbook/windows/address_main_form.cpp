@@ -131,6 +131,9 @@ void TAddressMain::SetSkipFields(bool on) {
   for (const FormField& f : fields_) {
     f.edit->setFocusPolicy(skipped.contains(QLatin1String(f.field)) ? Qt::ClickFocus : Qt::StrongFocus);
   }
+  // The date is set through its button, which the date's setting skips.
+  button(QStringLiteral("Date"))
+      ->setFocusPolicy(skipped.contains(QStringLiteral("DATE")) ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 void TAddressMain::FieldEdited(const QString& field, const QString& text) {
