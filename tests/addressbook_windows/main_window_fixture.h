@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -31,6 +34,28 @@ class MainWindowTest : public HomeTest {
     window_ = std::make_unique<TAddressMain>();
     window_->show();
     while (!window_->started()) QApplication::processEvents();
+  }
+
+  // Starts the window and waits until it is the active one, as shortcuts
+  // and keyboard focus need.
+  void StartActiveWindow() {
+    StartWindow();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // The focused control: its object name (field name, button caption),
+  // "tabs" for the notebook's tab bar.
+  QString FocusName() const {
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) return QStringLiteral("(none)");
+    if (focus == window_->notebook()->tabBar()) return QStringLiteral("tabs");
+    return focus->objectName();
+  }
+
+  // A key pressed where the focus is.
+  static void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, mods);
   }
 
   // Runs `act` on the next modal dialog of type T once it is up (for

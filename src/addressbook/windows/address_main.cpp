@@ -1,10 +1,9 @@
 // The main window's life: construction, start-up on the first activation,
-// placement, closing, and the keyboard table.
+// placement and closing.
 #include "addressbook/windows/address_main.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -95,62 +94,10 @@ void TAddressMain::ShowGettingStarted() {
   screen.exec();
 }
 
-bool TAddressMain::eventFilter(QObject* watched, QEvent* event) {
-  // The window sees keys before its controls, as long as no dialog is up.
-  if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() == nullptr) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && (widget == this || isAncestorOf(widget)) && HandleKey(static_cast<QKeyEvent*>(event))) {
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
 bool TAddressMain::BeepWhileEditing() {
   if (!book_.editing()) return false;
   QApplication::beep();
   return true;
-}
-
-bool TAddressMain::HandleKey(const QKeyEvent* event) {
-  const int key = event->key();
-  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-  if (book_.editing()) {
-    if (enter && mods == Qt::AltModifier) {
-      // Commits the typing in progress first: the edits report as they change.
-      const bool another = book_.SaveAndAskAddAnother();
-      SetSkipFields(false);
-      RefreshAll();
-      if (another) AddRecord();
-      return true;
-    }
-    if (enter && mods == Qt::ControlModifier) {
-      SaveRecord();
-      return true;
-    }
-    if (key == Qt::Key_PageDown) {
-      if (book_.AskSaveChanges()) SetSkipFields(false);
-      RefreshAll();
-      return true;
-    }
-    if (key == Qt::Key_Escape) {
-      if (book_.AskCancelChanges()) SetSkipFields(false);
-      RefreshAll();
-      return true;
-    }
-    return false;
-  }
-  if (!book_.is_open()) return false;
-  if (key == Qt::Key_PageDown) {
-    Navigate(mods == Qt::ControlModifier ? &AddressBook::Last : &AddressBook::Next);
-    return true;
-  }
-  if (key == Qt::Key_PageUp) {
-    Navigate(mods == Qt::ControlModifier ? &AddressBook::First : &AddressBook::Previous);
-    return true;
-  }
-  return false;
 }
 
 }  // namespace vellumo

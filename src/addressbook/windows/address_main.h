@@ -80,6 +80,19 @@ class TAddressMain : public QMainWindow {
   FieldEdit* AddField(const char* field, QWidget* parent);
   QPushButton* AddButton(const QString& caption, QWidget* parent);
 
+  // ---- Help (address_main_help.cpp): F1 and the "What's This?" texts.
+  void BuildHelp();
+
+  // ---- Keyboard (address_main_keyboard.cpp).
+  void BuildTabOrder();
+  // The keyboard table; true when the key was handled.
+  bool HandleKey(const QKeyEvent* event);
+  // The visible, enabled button whose mnemonic the key is, else null.
+  QPushButton* ButtonForMnemonic(const QKeyEvent* event) const;
+  // Enter in a field edit: the next field that is a tab stop, wrapping
+  // from the last to the first.
+  void FocusNextField(const FieldEdit* from);
+
   // ---- Menus (address_main_menus.cpp).
   void BuildMenus();
   QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
@@ -97,6 +110,12 @@ class TAddressMain : public QMainWindow {
   void StartEditingOnRequest();
   void FocusField(const QString& field);
   bool FocusInFieldEdit() const;
+  // Puts the focus on "Last" when the window's focus is nowhere usable, or
+  // (while editing) outside the record's edits.
+  void PlaceFocus();
+  // After Save or Cancel: the focus stays in the edit it was in, else it
+  // goes to "Last".
+  void FocusAfterEditing();
 
   // ---- Commands (address_main_commands.cpp, address_main_tools.cpp).
   void FormActivate();
@@ -134,8 +153,6 @@ class TAddressMain : public QMainWindow {
   void ShowAbout();
   // Commands refused while a record is edited beep; true when it is.
   bool BeepWhileEditing();
-  // The keyboard table; true when the key was handled.
-  bool HandleKey(const QKeyEvent* event);
 
   AddressBook book_;
   bool started_ = false;

@@ -109,12 +109,14 @@ void TAddressMain::SaveRecord() {
   book_.Save();
   SetSkipFields(false);
   RefreshAll();
+  FocusAfterEditing();
 }
 
 void TAddressMain::CancelRecord() {
   book_.Cancel();
   SetSkipFields(false);
   RefreshAll();
+  FocusAfterEditing();
 }
 
 void TAddressMain::DeleteRecord() {

@@ -1,7 +1,6 @@
 // Showing the current record and the state of the commands, and passing
 // the user's typing to the address book.
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -120,7 +119,7 @@ void TAddressMain::SetButtons() {
   tagged_->setEnabled(book_.has_record() || book_.editing());
 
   body_->setCurrentWidget(book_.is_open() ? form_ : no_database_);
-  if (book_.editing() && !FocusInFieldEdit()) FocusField(QStringLiteral("LNAME"));
+  PlaceFocus();
   sort_status_->setText(book_.is_open() ? book_.sort_status() : QString());
   filter_status_->setText(book_.FilterStatus());
   filter_status_->setVisible(book_.is_open());
@@ -132,6 +131,9 @@ void TAddressMain::SetSkipFields(bool on) {
   for (const FormField& f : fields_) {
     f.edit->setFocusPolicy(skipped.contains(QLatin1String(f.field)) ? Qt::ClickFocus : Qt::StrongFocus);
   }
+  // The date is set through its button, which the date's setting skips.
+  button(QStringLiteral("Date"))
+      ->setFocusPolicy(skipped.contains(QStringLiteral("DATE")) ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 void TAddressMain::FieldEdited(const QString& field, const QString& text) {
@@ -166,8 +168,25 @@ void TAddressMain::FocusField(const QString& field) {
   }
 }
 
+void TAddressMain::PlaceFocus() {
+  if (!book_.is_open()) return;
+  if (book_.editing()) {
+    if (!FocusInFieldEdit()) FocusField(QStringLiteral("LNAME"));
+    return;
+  }
+  const QWidget* focus = focusWidget();
+  if (focus == nullptr || !focus->isVisibleTo(this) || !focus->isEnabled()) FocusField(QStringLiteral("LNAME"));
+}
+
+void TAddressMain::FocusAfterEditing() {
+  // The button pressed to end the edit is hidden now.
+  if (!book_.editing() && !FocusInFieldEdit()) FocusField(QStringLiteral("LNAME"));
+}
+
 bool TAddressMain::FocusInFieldEdit() const {
-  const QWidget* focus = QApplication::focusWidget();
+  // The window's own focus widget, so that the answer holds while another
+  // window is active.
+  const QWidget* focus = focusWidget();
   if (focus == memo_) return true;
   for (const FormField& f : fields_) {
     if (f.edit == focus) return true;

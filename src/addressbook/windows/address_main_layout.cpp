@@ -24,8 +24,6 @@ void AddRow(QGridLayout* grid, int row, const std::vector<std::pair<QString, QWi
   for (const auto& [caption, widget] : cells) {
     auto* label = new QLabel(caption, widget->parentWidget());
     label->setBuddy(widget);
-    widget->setWhatsThis(QStringLiteral("The record's %1. Double-click, or start typing, to edit it.")
-                             .arg(QString(caption).remove(QLatin1Char('&')).trimmed()));
     grid->addWidget(label, row, column++);
     grid->addWidget(widget, row, column++);
   }
@@ -40,6 +38,7 @@ FieldEdit* TAddressMain::AddField(const char* field, QWidget* parent) {
   const QString name = QLatin1String(field);
   connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) { FieldEdited(name, text); });
   connect(edit, &FieldEdit::doubleClicked, this, &TAddressMain::StartEditingOnRequest);
+  connect(edit, &FieldEdit::enterPressed, this, [this, edit] { FocusNextField(edit); });
   return edit;
 }
 
@@ -53,12 +52,15 @@ QPushButton* TAddressMain::AddButton(const QString& caption, QWidget* parent) {
 
 void TAddressMain::BuildForm() {
   form_ = new QWidget(this);
+  // The name panel first, so that the form's fields are listed in the order
+  // they are shown.
+  QWidget* names = BuildNamePanel();
   notebook_ = new QTabWidget(form_);
   notebook_->addTab(BuildAddressPage(), QStringLiteral("Address &Information"));
   notebook_->addTab(BuildMemoPage(), QStringLiteral("&Memo"));
   auto* layout = new QVBoxLayout(form_);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(BuildNamePanel());
+  layout->addWidget(names);
   layout->addWidget(notebook_, 1);
 
   no_database_ = new QLabel(AddressBook::NoDatabaseText(), this);
@@ -76,16 +78,20 @@ void TAddressMain::BuildForm() {
   main_layout->addWidget(BuildBottomBar());
   setCentralWidget(central);
   BuildStatusLine();
+  BuildTabOrder();
+  BuildHelp();
 }
 
 QWidget* TAddressMain::BuildNamePanel() {
   auto* panel = new QWidget(form_);
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
+  // "First" and "Prefix" have no mnemonic: Alt+F and Alt+P open the File
+  // and Print menus.
   AddRow(grid, 0, {{QStringLiteral("&Last"), AddField("LNAME", panel)},
-                   {QStringLiteral("&First"), AddField("FNAME", panel)},
+                   {QStringLiteral("First"), AddField("FNAME", panel)},
                    {QStringLiteral("MI"), AddField("MIDDLE", panel)}});
-  AddRow(grid, 1, {{QStringLiteral("&Prefix"), AddField("PREFIX", panel)},
+  AddRow(grid, 1, {{QStringLiteral("Prefix"), AddField("PREFIX", panel)},
                    {QStringLiteral("&Title"), AddField("TITLE", panel)},
                    {QStringLiteral("&Org"), AddField("ORG", panel)}});
   grid->setColumnStretch(1, 3);
@@ -123,6 +129,7 @@ QWidget* TAddressMain::BuildAddressPage() {
   AddRow(grid, 9, {{QStringLiteral("Comment 1"), AddField("USER1", page)}});
   AddRow(grid, 10, {{QStringLiteral("Comment 2"), AddField("USER2", page)}});
   tagged_ = new QCheckBox(QStringLiteral("Tagged"), page);
+  tagged_->setObjectName(QStringLiteral("Tagged"));
   grid->addWidget(tagged_, 11, 1);
   // The box shows the record's tag; a press toggles it through the book.
   connect(tagged_, &QCheckBox::clicked, this, &TAddressMain::ToggleTag);

@@ -1,7 +1,8 @@
-// The common Ok / Cancel / Help row.
+// The common Ok / Cancel / Help row; F1 presses Help.
 #include "addressbook/windows/dialog_buttons.h"
 
 #include <QDialog>
+#include <QShortcut>
 
 #include "core/windows/help.h"
 
@@ -19,6 +20,9 @@ DialogButtons AddDialogButtons(QDialog* dialog, const QString& ok_caption, int h
     QPushButton* help = buttons.box->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
     QObject::connect(help, &QPushButton::clicked, dialog,
                      [dialog, help_context] { ShowHelpTopic(help_context, dialog); });
+    // F1 anywhere in the dialog does what its Help button does.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(f1, &QShortcut::activated, help, &QPushButton::click);
   }
   return buttons;
 }

@@ -1,5 +1,5 @@
 // The button row most dialogs end with: "Ok", "Cancel" and, when the
-// dialog has a help context, "Help" opening its page.
+// dialog has a help context, "Help" opening its page (F1 too).
 #pragma once
 
 #include <QDialogButtonBox>

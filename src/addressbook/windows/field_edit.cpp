@@ -1,7 +1,13 @@
-// Replacing typing, Enter to the next field and double clicks.
+// Replacing typing, Enter to the next field, double clicks and the
+// "What's This?" entry of the context menu.
 #include "addressbook/windows/field_edit.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QWhatsThis>
+#include <memory>
 
 namespace vellumo {
 namespace {
@@ -18,6 +24,19 @@ bool TypesCharacter(const QKeyEvent* event) {
 
 }  // namespace
 
+void AddWhatsThisEntry(QMenu* menu, QWidget* widget, const QPoint& global_pos) {
+  if (widget->whatsThis().isEmpty()) return;
+  if (!menu->isEmpty()) menu->addSeparator();
+  // Shown once the menu has gone and the focus is back, which would
+  // otherwise close the text at once.
+  QObject::connect(menu->addAction(QStringLiteral("What's This?")), &QAction::triggered, widget,
+                   [widget, global_pos] {
+                     QTimer::singleShot(0, widget, [widget, global_pos] {
+                       QWhatsThis::showText(global_pos, widget->whatsThis(), widget);
+                     });
+                   });
+}
+
 bool InsertModeOn() { return insert_mode; }
 void ToggleInsertMode() { insert_mode = !insert_mode; }
 
@@ -28,7 +47,7 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
   }
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
       event->modifiers() == Qt::NoModifier) {
-    focusNextChild();
+    Q_EMIT enterPressed();
     return;
   }
   if (!insert_mode && TypesCharacter(event) && !hasSelectedText() && cursorPosition() < text().size()) {
@@ -40,6 +59,12 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
 void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   QLineEdit::mouseDoubleClickEvent(event);
   Q_EMIT doubleClicked();
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  AddWhatsThisEntry(menu.get(), this, event->globalPos());
+  menu->exec(event->globalPos());
 }
 
 MemoEdit::MemoEdit(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
@@ -56,6 +81,12 @@ void MemoEdit::keyPressEvent(QKeyEvent* event) {
 void MemoEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
   Q_EMIT doubleClicked();
+}
+
+void MemoEdit::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+  AddWhatsThisEntry(menu.get(), this, event->globalPos());
+  menu->exec(event->globalPos());
 }
 
 }  // namespace vellumo

@@ -19,7 +19,9 @@ TGettingStarted::TGettingStarted(QWidget* parent) : QDialog(parent) {
                      "<ul><li><b>Add</b> starts a new record; <b>Save</b> (Ctrl+Enter) stores it.</li>"
                      "<li>The <b>Sort</b> menu and <b>Search</b> find records by name, city, ZIP and more.</li>"
                      "<li>Tick <b>Tagged</b> to mark records, then set a filter on the tag to print "
-                     "labels, envelopes and letters for just those records.</li></ul>"),
+                     "labels, envelopes and letters for just those records.</li>"
+                     "<li>Enter moves to the next field; <b>F1</b> opens help, and <b>Shift+F1</b> "
+                     "explains the field or button you are on.</li></ul>"),
       this);
   text->setWordWrap(true);
   do_not_show_ = new QCheckBox(QStringLiteral("Do not show this screen at start up"), this);

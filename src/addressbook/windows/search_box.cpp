@@ -13,8 +13,11 @@ namespace vellumo {
 
 TSearchBox::TSearchBox(int checked_order, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Search"));
+  // One caption over the edit, naming the chosen order; its mnemonic is the
+  // edit's.
   prompt_ = new QLabel(this);
   text_ = new QLineEdit(this);
+  text_->setAccessibleName(QStringLiteral("Search for"));
   QFont bold = text_->font();
   bold.setBold(true);
   text_->setFont(bold);
@@ -27,9 +30,6 @@ TSearchBox::TSearchBox(int checked_order, QWidget* parent) : QDialog(parent) {
   DialogButtons buttons = AddDialogButtons(this, QStringLiteral("Ok"), kHelpContext);
 
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(QStringLiteral("&Search for"), this);
-  caption->setBuddy(text_);
-  layout->addWidget(caption);
   layout->addWidget(prompt_);
   layout->addWidget(text_);
   layout->addWidget(order_label);
@@ -49,7 +49,7 @@ void TSearchBox::showEvent(QShowEvent* event) {
 }
 
 void TSearchBox::OrderChanged() {
-  prompt_->setText(QStringLiteral("Search ") + order_name() + QStringLiteral(" starting with..."));
+  prompt_->setText(QStringLiteral("&Search ") + order_name() + QStringLiteral(" starting with..."));
   text_->setFocus();
 }
 
