@@ -155,7 +155,7 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
     r.AreaFromMargins();
     r.CursorHome();
     r.PrintTextLn(QStringLiteral("Preview and print agree"));
-    r.SetPen(Qt::black, 0, -2);
+    r.SetPen(Qt::black, 0, 4, -2);
     r.SetBrush(QColor(200, 200, 255), 0);
     r.DrawRectangle(1, 2, 4, 3);
     r.DrawEllipse(5, 2, 7, 4);

@@ -62,7 +62,7 @@ TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
   EXPECT_EQ(printer.requested_tenths_mm(), QSize(667, 254));
   EXPECT_NEAR(printer.PageWidth(), 2.625, 0.01);
   EXPECT_NEAR(printer.PageHeight(), 1.0, 0.01);
-  printer.SetOrientation(QPageLayout::Landscape);
+  printer.SetOrientation(poLandScape);
   EXPECT_NEAR(printer.PageWidth(), 1.0, 0.01);
   printer.Reset();  // paper and orientation back to the printer's defaults
   EXPECT_NEAR(printer.PageWidth(), 8.5, 0.01);
