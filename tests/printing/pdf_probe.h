@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
