@@ -2,7 +2,9 @@
 #include "printing/base_report.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QLabel>
 #include <cmath>
 #include <stdexcept>
@@ -242,6 +244,12 @@ void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text,
                        brush_color_);
   }
   painter_->setPen(font_color_);
+  if (painter_->device()->devType() == QInternal::Picture) {
+    // A recorded text is replayed with its line's top at the baseline less
+    // the ascent in whole pixels; it is recorded that fraction lower so that
+    // the replay lands on the baseline.
+    origin.ry() += QFontMetrics(text_font.font).ascent() - metrics.ascent();
+  }
   if (extra > 0) {
     double x = origin.x();
     for (const QString& word : words) {

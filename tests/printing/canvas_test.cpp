@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "ink.h"
 #include "pdf_probe.h"
 #include "printing/page_store.h"
 #include "printing/paper.h"
@@ -186,6 +187,36 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
     // Glyphs are hinted at each resolution, so edges may move by a pixel.
     EXPECT_LT(differing, drawn.width() * drawn.height() / 200) << "page " << page + 1;
   }
+}
+
+TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
+  // A small paper keeps the images at the printer's resolution small.
+  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, 2.5, 1.0));
+  auto draw = [](TBaseReport& r) {
+    r.SetFont(QStringLiteral("Times"), 9);
+    r.MoveCursor(0.1, 0.3);
+    r.PrintText(QStringLiteral("Replayed exactly as printed, 9 points"));
+    r.SetFontAngle(30);
+    r.SetBold(true);
+    r.PrintRightAt(QStringLiteral("Turned"), 2.4);
+    r.SetFontAngle(0);
+    r.SetPen(Qt::black, 1, 4, -1);
+    r.SetBrush(Qt::gray, 6);
+    r.DrawEllipse(0.1, 0.5, 1.0, 0.9);
+  };
+  PageStore store;
+  TReportFiler filer(&store);
+  filer.OnPrint = draw;
+  ASSERT_TRUE(filer.Execute());
+  EXPECT_EQ(store.dpi, TheSharedPrinter().printer().resolution());
+  TCanvasReport direct(store.page_inches, store.dpi);
+  direct.OnPrint = draw;
+  ASSERT_TRUE(direct.Execute());
+  const QImage replayed = store.Render(0, store.dpi);
+  const QImage drawn = direct.pages().front();
+  ASSERT_EQ(replayed.size(), drawn.size());
+  EXPECT_GT(InkBox(drawn).width(), drawn.width() / 2);
+  EXPECT_EQ(DifferingPixels(replayed, drawn), 0);
 }
 
 TEST_F(CanvasTest, PreviewZoomStaysWithinItsLimitsAndHidesPageButtonsForOnePage) {
