@@ -150,7 +150,8 @@ class TBaseReport {
   virtual double Dpi() const = 0;
   virtual QMarginsF Unprintable() const { return {}; }
   // The destination: start the job (false: it cannot), start a further
-  // page, finish the job (discarding it when aborted).
+  // page (called while PageNumber is still the finished page's), finish
+  // the job (discarding it when aborted).
   virtual bool BeginJob() = 0;
   virtual void BeginNextPage() = 0;
   // EndJob returns false when the output could not be completed (the

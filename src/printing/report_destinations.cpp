@@ -156,7 +156,12 @@ bool TReportPrinter::BeginJob() {
   return true;
 }
 
-void TReportPrinter::BeginNextPage() { TheSharedPrinter().printer().newPage(); }
+void TReportPrinter::BeginNextPage() {
+  // Only pages within the range are output: the first of them is the page
+  // the job opened with, and each later one starts a sheet of its own.
+  const int next = PageNumber() + 1;
+  if (next > FirstPage && next <= LastPage) TheSharedPrinter().printer().newPage();
+}
 
 bool TReportPrinter::EndJob(bool aborted) {
   SharedPrinter& shared = TheSharedPrinter();

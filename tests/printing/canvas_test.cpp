@@ -146,6 +146,13 @@ TEST_F(CanvasTest, PagesOutsideTheRangeAreLaidOutButNotDrawn) {
   EXPECT_EQ(Find(words, QStringLiteral("Page1")), nullptr);
   EXPECT_NE(Find(words, QStringLiteral("Page2")), nullptr);
   EXPECT_EQ(Find(words, QStringLiteral("Page3")), nullptr);
+  // Pages outside the range are not output as blank sheets either.
+  EXPECT_EQ(PageCountOf(Pdf()), 1);
+  job.FirstPage = 2;
+  job.LastPage = 3;
+  ASSERT_TRUE(job.Execute());
+  EXPECT_EQ(PageCountOf(Pdf()), 2);
+  EXPECT_EQ(WordsOf(Pdf()).back().page, 2);
 }
 
 TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
