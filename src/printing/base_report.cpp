@@ -398,8 +398,7 @@ void TBaseReport::NextTab(int left, int right, int shade, int bottom, int top) {
     if (argument == kDefault) {
       painter_->setPen(pen_);
     } else {
-      const double width = argument > 0 ? argument : std::max(1.0, -argument / 100.0 * Dpi());
-      painter_->setPen(QPen(Qt::black, width));
+      painter_->setPen(MakePen(Qt::black, Qt::SolidLine, argument));
     }
     painter_->drawLine(from, to);
     painter_->restore();
@@ -412,9 +411,16 @@ void TBaseReport::NextTab(int left, int right, int shade, int bottom, int top) {
 
 // ---- Drawing.
 
+QPen TBaseReport::MakePen(const QColor& color, Qt::PenStyle style, int width) const {
+  QPen pen(color, width > 0 ? width : std::max(1.0, -width / 100.0 * Dpi()), style);
+  // A width in device pixels stays so many pixels on whatever shows the
+  // page, so that a one-pixel rule still shows in a scaled-down preview.
+  pen.setCosmetic(width > 0);
+  return pen;
+}
+
 void TBaseReport::SetPen(const QColor& color, int style, int mode, int width) {
-  const double pixels = width > 0 ? width : std::max(1.0, -width / 100.0 * Dpi());
-  pen_ = QPen(color, pixels, QtPenStyle(style));
+  pen_ = MakePen(color, QtPenStyle(style), width);
   pen_.setJoinStyle(Qt::MiterJoin);
   pen_mode_ = mode;
   pen_inside_frame_ = style == psInsideFrame;

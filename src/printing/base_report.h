@@ -191,6 +191,8 @@ class TBaseReport {
   // Sets the painter up for a shape with the pen and brush; false when the
   // pen mode draws nothing.
   bool PrepareShape();
+  // A pen `width` as SetPen takes it.
+  QPen MakePen(const QColor& color, Qt::PenStyle style, int width) const;
   QRectF ShapeRect(double x1, double y1, double x2, double y2) const;
 
   int page_ = 0;

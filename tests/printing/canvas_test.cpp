@@ -226,6 +226,26 @@ TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
   EXPECT_EQ(DifferingPixels(replayed, drawn), 0);
 }
 
+TEST_F(CanvasTest, OnePixelRulesStillShowInAScaledDownPreview) {
+  PageStore store;
+  TReportFiler filer(&store);
+  filer.OnPrint = [](TBaseReport& r) {
+    r.MoveTo(1, 1);  // the job's pen: black, one device pixel
+    r.LineTo(7, 1);
+    r.NextTab(1, 1, 0, 1, 1);  // no cell: draws nothing
+    r.AddTab(1, kJustifyLeft, 6, 0, 0, 0);
+    r.MoveCursor(1, 2);
+    r.NextTab(0, 0, 0, 1, 0);  // a bottom edge one pixel wide
+  };
+  ASSERT_TRUE(filer.Execute());
+  const QImage preview = store.Render(0, 96);
+  const QRect rule = InkBox(preview);
+  EXPECT_EQ(rule.left(), 96);
+  EXPECT_EQ(rule.right(), 7 * 96 - 1);
+  EXPECT_LE(rule.top(), 96);
+  EXPECT_GE(rule.bottom(), 2 * 96 - 1);
+}
+
 TEST_F(CanvasTest, PreviewZoomStaysWithinItsLimitsAndHidesPageButtonsForOnePage) {
   EXPECT_EQ(ClampZoom(5), 10);
   EXPECT_EQ(ClampZoom(250), 200);
