@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QLabel>
+#include <QPaintDevice>
 #include <cmath>
 #include <stdexcept>
 
@@ -240,8 +240,7 @@ void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text,
   const double extra = spread > advance && words.size() > 1 ? (spread - advance) / (words.size() - 1) : 0;
   const double drawn_width = extra > 0 ? spread : advance;
   if (TextBKMode == bkOpaque) {
-    painter_->fillRect(QRectF(origin.x(), origin.y() - metrics.ascent(), drawn_width, metrics.height()),
-                       brush_color_);
+    painter_->fillRect(QRectF(origin.x(), origin.y() - metrics.ascent(), drawn_width, metrics.height()), brush_color_);
   }
   painter_->setPen(font_color_);
   if (painter_->device()->devType() == QInternal::Picture) {
@@ -481,8 +480,7 @@ void TBaseReport::DrawRectangle(double x1, double y1, double x2, double y2) {
   painter_->restore();
 }
 
-void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width,
-                                double corner_height) {
+void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height) {
   RequireJob("DrawRoundRect");
   if (!Drawing()) return;
   painter_->save();

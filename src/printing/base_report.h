@@ -206,11 +206,11 @@ class TBaseReport {
   double font_angle_ = 0;
   std::vector<Tab> tabs_;
   std::vector<std::vector<Tab>> saved_tabs_;
-  int current_tab_ = -1;           // index into tabs_, -1 before the first
-  bool tab_line_changed_ = true;   // the next NextTab starts at the first cell
-  bool text_in_tab_ = false;       // the next text goes into the current cell
+  int current_tab_ = -1;          // index into tabs_, -1 before the first
+  bool tab_line_changed_ = true;  // the next NextTab starts at the first cell
+  bool text_in_tab_ = false;      // the next text goes into the current cell
   QPen pen_;
-  int pen_mode_ = 4;               // pmCopy
+  int pen_mode_ = 4;  // pmCopy
   bool pen_inside_frame_ = false;
   QBrush brush_;
   QColor brush_color_ = Qt::white;  // also the box behind opaque text

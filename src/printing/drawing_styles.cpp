@@ -62,14 +62,15 @@ PenModeEffect EffectOfPenMode(int mode) {
 }
 
 Qt::PenStyle QtPenStyle(int style) {
-  static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+  static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine,  Qt::DashDotLine,
                                              Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
   return kStyles[std::clamp(style, 0, 6)];
 }
 
 QBrush QtBrush(const QColor& color, int style, const QImage& pattern) {
-  static constexpr Qt::BrushStyle kStyles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
-                                               Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  static constexpr Qt::BrushStyle kStyles[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                               Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
+                                               Qt::CrossPattern, Qt::DiagCrossPattern};
   const Qt::BrushStyle qt_style = kStyles[std::clamp(style, 0, 7)];
   if (qt_style == Qt::NoBrush) return QBrush(Qt::NoBrush);
   if (!pattern.isNull()) return QBrush(pattern);

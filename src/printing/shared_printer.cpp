@@ -25,10 +25,12 @@ QString PortOf(const QPrinterInfo& info) {
   return info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
 }
 
+// Names of the paper sources in the order of QPrinter::PaperSource;
+// driver-specific sources go by their number.
 QString BinName(int source) {
-  static const char* const kNames[] = {"Upper",     "Lower",      "Middle",       "Manual",         "Envelope",
-                                       "Envelope manual", "Automatic", "Tractor", "Small format", "Large format",
-                                       "Large capacity",  "Unknown",   "Unknown", "Cassette",     "Form source"};
+  static const char* const kNames[] = {"Upper",           "Lower",     "Middle",     "Manual",       "Envelope",
+                                       "Envelope manual", "Automatic", "Tractor",    "Small format", "Large format",
+                                       "Large capacity",  "Cassette",  "Form source"};
   if (source >= 0 && source < static_cast<int>(std::size(kNames))) return QLatin1String(kNames[source]);
   return QStringLiteral("Source %1").arg(source);
 }
@@ -82,9 +84,7 @@ bool SharedPrinter::SelectPrinterByName(const QString& text, bool exact) {
 
 QString SharedPrinter::PrinterName() const { return IsPdfPrinter() ? PdfPrinterName() : printer_->printerName(); }
 QString SharedPrinter::DriverName() const { return IsPdfPrinter() ? QStringLiteral("PDF") : QStringLiteral("CUPS"); }
-QString SharedPrinter::Port() const {
-  return PrinterNames().value(index_).section(QStringLiteral(" on "), 1);
-}
+QString SharedPrinter::Port() const { return PrinterNames().value(index_).section(QStringLiteral(" on "), 1); }
 bool SharedPrinter::IsPdfPrinter() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
 
 bool SharedPrinter::SetPaperSize(int code, double width_inches, double height_inches) {

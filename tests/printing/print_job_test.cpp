@@ -131,7 +131,8 @@ TEST_F(PrintJobTest, AJobThatCannotStartCountsAsAbortedAndIsReported) {
   EXPECT_TRUE(job.IsAborted());
   EXPECT_FALSE(printed);
   ASSERT_EQ(messenger_.said.size(), 1);
-  EXPECT_TRUE(messenger_.said.first().startsWith(QStringLiteral("Unable to write the file "))) << messenger_.said.first().toStdString();
+  EXPECT_TRUE(messenger_.said.first().startsWith(QStringLiteral("Unable to write the file ")))
+      << messenger_.said.first().toStdString();
   EXPECT_FALSE(TheSharedPrinter().JobRunning());
   EXPECT_FALSE(QFileInfo::exists(job.OutputFile));
 }

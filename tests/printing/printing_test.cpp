@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "printing/paper.h"
 #include "printing/report_destinations.h"
