@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 #include <filesystem>
 
 #include "core/messages.h"
@@ -114,16 +114,20 @@ int TReportPrinter::Copies() const { return TheSharedPrinter().copies(); }
 void TReportPrinter::SetCopies(int copies) { TheSharedPrinter().SetCopies(copies); }
 
 bool TReportPrinter::OpenPartialFile() {
+  // A new file of the ordinary permissions (a temporary file's would be
+  // private to the user), named so that it cannot be taken for the result.
   const QFileInfo target(OutputFile);
-  QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                         QStringLiteral(".XXXXXX.part"));
-  partial.setAutoRemove(false);
-  if (!partial.open()) {
-    ShowInformation(QStringLiteral("Unable to write the file ") + QDir::toNativeSeparators(OutputFile));
-    return false;
+  for (int attempt = 0; attempt < 16; ++attempt) {  // another name when one is taken
+    const QString name = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.') +
+                         QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".part");
+    QFile partial(name);
+    if (partial.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+      partial_file_ = name;
+      return true;
+    }
   }
-  partial_file_ = partial.fileName();
-  return true;
+  ShowInformation(QStringLiteral("Unable to write the file ") + QDir::toNativeSeparators(OutputFile));
+  return false;
 }
 
 bool TReportPrinter::BeginJob() {

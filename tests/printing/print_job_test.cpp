@@ -137,6 +137,18 @@ TEST_F(PrintJobTest, AJobThatCannotStartCountsAsAbortedAndIsReported) {
   EXPECT_FALSE(QFileInfo::exists(job.OutputFile));
 }
 
+TEST_F(PrintJobTest, AFinishedPdfHasTheOrdinaryPermissionsOfANewFile) {
+  QFile plain(dir_.filePath(QStringLiteral("plain.txt")));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  TReportPrinter job;
+  job.OutputFile = Pdf();
+  job.OnPrint = [](TBaseReport& r) { r.PrintLeftAt(QStringLiteral("Shared"), 1); };
+  ASSERT_TRUE(job.Execute());
+  EXPECT_EQ(QFileInfo(Pdf()).permissions(), QFileInfo(plain.fileName()).permissions());
+  EXPECT_EQ(FilesBeside(), (QStringList{QStringLiteral("job.pdf"), QStringLiteral("plain.txt")}));
+}
+
 TEST_F(PrintJobTest, AnAbortedPdfJobLeavesNoFileAndKeepsAnEarlierOne) {
   {
     QFile earlier(Pdf());
