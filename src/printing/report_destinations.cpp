@@ -151,7 +151,10 @@ bool TReportPrinter::BeginJob() {
   if (!painter_owner_->begin(&printer)) {
     ShowInformation(QStringLiteral("Unable to start printing on ") + shared.PrinterName());
     painter_owner_.reset();
-    if (!partial_file_.isEmpty()) QFile::remove(partial_file_);
+    if (!partial_file_.isEmpty()) {
+      QFile::remove(partial_file_);
+      printer.setOutputFileName(OutputFile);
+    }
     return false;
   }
   shared.JobStarted();

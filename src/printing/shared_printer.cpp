@@ -209,7 +209,8 @@ double SharedPrinter::PageWidth() const { return printer_->pageLayout().fullRect
 double SharedPrinter::PageHeight() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).height(); }
 
 QMarginsF SharedPrinter::Unprintable() const {
-  if (IsPdfPrinter()) return QMarginsF();
+  // Where the printer's drawing begins, whichever printer it is: the PDF
+  // printer draws on the whole paper unless a dialog gave it margins.
   const QPageLayout layout = printer_->pageLayout();
   const QRectF full = layout.fullRect(QPageLayout::Inch);
   const QRectF paint = printer_->pageRect(QPrinter::Inch);

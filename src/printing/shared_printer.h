@@ -75,7 +75,8 @@ class SharedPrinter {
   // The physical paper in the current orientation, inches.
   double PageWidth() const;
   double PageHeight() const;
-  // The strips the printer cannot reach, inches.
+  // The strips the printer cannot reach (none on the PDF printer unless a
+  // dialog gave it margins), inches.
   QMarginsF Unprintable() const;
 
   // Forgets paper and orientation changes: the selected printer's defaults

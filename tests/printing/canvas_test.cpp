@@ -64,6 +64,26 @@ TEST_F(CanvasTest, TextLandsWhereItWasPrinted) {
   EXPECT_NEAR(Find(words, QStringLiteral("Shifted"))->x_min, 144.0, 0.72);
 }
 
+TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
+  // As the print dialog may leave the PDF printer: drawing from margins.
+  QPrinter& printer = TheSharedPrinter().printer();
+  printer.setFullPage(false);
+  printer.setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.25), QPageLayout::Inch);
+  EXPECT_NEAR(TheSharedPrinter().Unprintable().left(), 0.5, 1e-6);
+  TReportPrinter job;
+  job.OutputFile = Pdf();
+  job.OnPrint = [](TBaseReport& r) {
+    r.SetFont(QStringLiteral("Arial"), 12);
+    r.TextInRect(r.MakeRect(0, 0, r.PageWidth(), r.PageHeight()), 1.0, 1.0, QStringLiteral("Corner"));
+  };
+  ASSERT_TRUE(job.Execute());
+  const std::vector<PdfWord> words = WordsOf(Pdf());
+  const PdfWord* corner = Find(words, QStringLiteral("Corner"));
+  ASSERT_NE(corner, nullptr);
+  EXPECT_NEAR(corner->x_min, 72.0, 0.72);
+  EXPECT_NEAR(corner->y_min, 72.0, 0.72);
+}
+
 TEST_F(CanvasTest, CustomPaperIsThePdfPage) {
   ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, 2.625, 1.0));
   EXPECT_EQ(TheSharedPrinter().requested_tenths_mm(), QSize(667, 254));
