@@ -139,6 +139,7 @@ bool TReportPrinter::BeginJob() {
   QPrinter& printer = shared.printer();
   partial_file_.clear();
   if (shared.IsPdfPrinter()) {
+    if (OutputFile.isEmpty()) OutputFile = shared.PdfFileName();
     if (OutputFile.isEmpty()) {
       OutputFile = QFileDialog::getSaveFileName(nullptr, QStringLiteral("Print to PDF File"), QString(),
                                                 QStringLiteral("PDF files (*.pdf)"));

@@ -66,7 +66,8 @@ class TReportFiler : public TBaseReport {
 };
 
 // Pages printed on the shared printer. On the built-in PDF printer the
-// job is written to OutputFile, asked for when empty; the file appears
+// job is written to OutputFile; when that is empty, to the file the print
+// dialog named, else to one the user is asked for. The file appears
 // only when the job completes (an aborted job leaves none).
 class TReportPrinter : public TBaseReport {
  public:

@@ -52,6 +52,7 @@ QStringList SharedPrinter::PrinterNames() const {
 
 void SharedPrinter::Select(int index) {
   const QList<QPrinterInfo> system = SystemPrinters();
+  pdf_file_name_.clear();
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (index >= 0 && index < system.size()) {
     printer_->setPrinterName(system.at(index).printerName());
@@ -163,6 +164,7 @@ QString SharedPrinter::CurrentBinName() const {
 void SharedPrinter::AdoptDialogPrinter() {
   if (IsPdfPrinter()) {
     index_ = static_cast<int>(SystemPrinters().size());
+    pdf_file_name_ = printer_->outputFileName();
     return;
   }
   const QList<QPrinterInfo> system = SystemPrinters();

@@ -59,6 +59,8 @@ class SharedPrinter {
   // for all) and page set-up dialog for this printer; true on OK. The
   // printer chosen in the dialog becomes the selection.
   bool PrintDialog(QWidget* parent, int* first_page, int* last_page);
+  // The file the print dialog named for the PDF printer; empty when none.
+  QString PdfFileName() const { return pdf_file_name_; }
   bool PrinterSetupDialog(QWidget* parent);
 
   // A paper number (1 letter, 9 A4, 11 A5, 19..38 envelopes) or, with
@@ -102,6 +104,7 @@ class SharedPrinter {
   int index_ = -1;
   QSize requested_tenths_mm_;
   int jobs_ = 0;
+  QString pdf_file_name_;
 };
 
 SharedPrinter& TheSharedPrinter();

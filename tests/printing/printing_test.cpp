@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -115,13 +118,17 @@ TEST_F(SharedPrinterTest, ThePrintDialogsChoicesBecomeTheSharedSelection) {
   SharedPrinter& printer = TheSharedPrinter();
   ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
   printer.SetCopies(1);
-  QTimer::singleShot(0, [] {
+  const QString chosen = dir_.filePath(QStringLiteral("chosen.pdf"));
+  QTimer::singleShot(0, [&chosen] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(3);
     dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
     dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(4);
     dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    file->setText(chosen);
     dialog->accept();
   });
   int first = 0, last = 0;
@@ -131,9 +138,17 @@ TEST_F(SharedPrinterTest, ThePrintDialogsChoicesBecomeTheSharedSelection) {
   EXPECT_EQ(printer.copies(), 3);
   EXPECT_EQ(printer.PrinterIndex(), printer.PrinterNames().size() - 1);
   EXPECT_TRUE(printer.IsPdfPrinter());
-  // A job takes the copies chosen there.
+  EXPECT_EQ(printer.PdfFileName(), chosen);
+  // A job takes the copies and the file chosen there, without asking again
+  // (a file dialog, should one open, is turned down).
   TReportPrinter job;
   EXPECT_EQ(job.Copies(), 3);
+  job.OnPrint = [](TBaseReport& r) { r.PrintLeftAt(QStringLiteral("Chosen"), 1); };
+  QTimer::singleShot(0, [] {
+    if (auto* asked = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) asked->reject();
+  });
+  EXPECT_TRUE(job.Execute());
+  EXPECT_TRUE(QFileInfo::exists(chosen));
   printer.SetCopies(1);
 }
 
