@@ -2,30 +2,26 @@
 #include "printing/base_report.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QPaintDevice>
 #include <cmath>
+#include <stdexcept>
 
+#include "printing/drawing_styles.h"
 #include "printing/status_format.h"
 
 namespace vellumo {
 namespace {
 
-// Font metrics are taken from a font of this many pixels per inch, so that
-// they do not depend on any device.
+// Text is laid out on a font of this many pixels per inch and drawn with
+// that same font scaled to the device, so that the widths measured for
+// layout are the widths drawn at every resolution.
 constexpr double kMetricDpi = 720;
 // Layout positions are compared with this tolerance, so that a line ending
 // exactly on the area's bottom counts as inside.
 constexpr double kEpsilon = 1e-9;
-
-QFont FontFor(const QString& name, double points, double dpi, bool bold, bool italic, bool underline) {
-  QFont font(name);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * dpi / 72.0))));
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
 
 }  // namespace
 
@@ -35,23 +31,35 @@ TBaseReport::~TBaseReport() = default;
 // ---- The job.
 
 bool TBaseReport::Execute() {
+  if (painter_) throw std::logic_error("Execute called while the job is running");
   aborted_ = false;
   if (OnBeforePrint) OnBeforePrint(*this);
-  if (!BeginJob()) return false;
-  page_ = 1;
-  SetPen(Qt::black, 0, 1);
-  SetBrush(Qt::white, 1);
-  ClearTabs();
-  StartPage();
-  if (OnPrint || !OnPrintPage) {
-    if (OnPrint && !aborted_) OnPrint(*this);
-  } else {
-    while (!aborted_ && OnPrintPage(*this)) {
-      if (!aborted_) NewPage();
-    }
+  if (!BeginJob()) {
+    aborted_ = true;
+    return false;
   }
-  if (!aborted_ && OnPrintFooter) OnPrintFooter(*this);
-  EndJob(aborted_);
+  try {
+    page_ = 1;
+    SetPen(Qt::black, psSolid, pmCopy, 1);
+    SetBrush(Qt::white, bsClear);
+    ClearTabs();
+    StartPage();
+    if (OnPrint || !OnPrintPage) {
+      if (OnPrint && !aborted_) OnPrint(*this);
+    } else {
+      while (!aborted_ && OnPrintPage(*this)) {
+        if (!aborted_) NewPage();
+      }
+    }
+    if (!aborted_ && OnPrintFooter) OnPrintFooter(*this);
+  } catch (...) {
+    // The job's output is discarded and the destination freed for the next.
+    aborted_ = true;
+    EndJob(true);
+    painter_ = nullptr;
+    throw;
+  }
+  if (!EndJob(aborted_)) aborted_ = true;
   painter_ = nullptr;
   if (OnAfterPrint) OnAfterPrint(*this);
   return !aborted_;
@@ -61,6 +69,7 @@ void TBaseReport::StartPage() {
   OriginX = OriginY = 0;
   current_tab_ = -1;
   text_in_tab_ = false;
+  LineChanged();
   AreaFromMargins();
   CursorHome();
   RefreshStatus();
@@ -69,7 +78,8 @@ void TBaseReport::StartPage() {
 }
 
 void TBaseReport::NewPage() {
-  if (!painter_ || aborted_) return;
+  RequireJob("NewPage");
+  if (aborted_) return;
   if (OnPrintFooter) OnPrintFooter(*this);
   BeginNextPage();
   ++page_;
@@ -89,6 +99,10 @@ QString TBaseReport::RefreshStatus() {
   if (StatusLabel) StatusLabel->setText(text);
   QApplication::processEvents();
   return text;
+}
+
+void TBaseReport::RequireJob(const char* operation) const {
+  if (!painter_) throw std::logic_error(std::string(operation) + " called outside a running print job");
 }
 
 bool TBaseReport::Drawing() const {
@@ -123,11 +137,13 @@ void TBaseReport::AreaFromMargins() {
 // ---- Cursor and lines.
 
 void TBaseReport::MoveCursor(double x, double y) {
+  if (y != CursorY) LineChanged();
   CursorX = x;
   CursorY = y;
 }
 
 void TBaseReport::CursorHome() {
+  LineChanged();
   line_ = 1;
   CursorX = AreaLeft;
   CursorY = AreaTop + LineHeight() - FontDescent();
@@ -138,6 +154,7 @@ void TBaseReport::NewLine() {
   ++line_;
   CursorY += LineHeight();
   text_in_tab_ = false;
+  LineChanged();
 }
 
 int TBaseReport::LinesRemaining() const {
@@ -151,13 +168,13 @@ double TBaseReport::LineHeight() const {
 }
 
 double TBaseReport::FontAscent() const {
-  return QFontMetricsF(FontFor(font_name_, font_points_, kMetricDpi, bold_, italic_, underline_)).ascent() /
-         kMetricDpi;
+  const TextFont text_font = LayoutFont();
+  return QFontMetricsF(text_font.font).ascent() * text_font.inches_per_pixel;
 }
 
 double TBaseReport::FontDescent() const {
-  return QFontMetricsF(FontFor(font_name_, font_points_, kMetricDpi, bold_, italic_, underline_)).descent() /
-         kMetricDpi;
+  const TextFont text_font = LayoutFont();
+  return QFontMetricsF(text_font.font).descent() * text_font.inches_per_pixel;
 }
 
 // ---- Fonts and text.
@@ -177,25 +194,70 @@ void TBaseReport::SetUnderline(bool on) { underline_ = on; }
 void TBaseReport::SetFontColor(const QColor& color) { font_color_ = color; }
 void TBaseReport::SetFontAngle(double degrees) { font_angle_ = std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0); }
 
-QFont TBaseReport::DeviceFont() const { return FontFor(font_name_, font_points_, Dpi(), bold_, italic_, underline_); }
+TBaseReport::TextFont TBaseReport::LayoutFont() const {
+  // Pixel sizes are whole numbers; the fraction left over goes into the
+  // inches of a pixel, so that sizes such as 10.5 points stay exact.
+  const double pixels = font_points_ * kMetricDpi / 72.0;
+  const int pixel_size = std::max(1, static_cast<int>(std::lround(pixels)));
+  QFont font(font_name_);
+  font.setPixelSize(pixel_size);
+  font.setBold(bold_);
+  font.setItalic(italic_);
+  font.setUnderline(underline_);
+  // Unhinted, so that advances scale exactly with the size.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return {font, pixels / pixel_size / kMetricDpi};
+}
 
 double TBaseReport::TextWidth(const QString& text) const {
-  const double width =
-      QFontMetricsF(FontFor(font_name_, font_points_, kMetricDpi, bold_, italic_, underline_)).horizontalAdvance(text) /
-      kMetricDpi;
+  const TextFont text_font = LayoutFont();
+  const double width = QFontMetricsF(text_font.font).horizontalAdvance(text) * text_font.inches_per_pixel;
   return std::max(width, 1.0 / Dpi());
 }
 
-void TBaseReport::DrawTextAt(const QString& text, double x, int align) {
-  const double width = TextWidth(text);
-  const double left = align == Qt::AlignRight ? x - width : align == Qt::AlignHCenter ? x - width / 2 : x;
+void TBaseReport::DrawTextAt(const QString& text, double x, int align, double spread) {
+  RequireJob("PrintText");
   if (!Drawing()) return;
+  const double width = TextWidth(text);
+  const double shift = align == Qt::AlignRight ? -width : align == Qt::AlignHCenter ? -width / 2 : 0;
+  const double inches_per_pixel = LayoutFont().inches_per_pixel;
+  PaintText(Device(x, CursorY), QPointF(shift / inches_per_pixel, 0), text,
+            align == Qt::AlignJustify ? spread / inches_per_pixel : 0);
+}
+
+void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text, double spread) {
+  const TextFont text_font = LayoutFont();
+  const QFontMetricsF metrics(text_font.font);
   painter_->save();
-  painter_->setFont(DeviceFont());
-  painter_->setPen(font_color_);
-  painter_->translate(Device(left, CursorY));
+  painter_->translate(anchor);
   if (font_angle_ != 0) painter_->rotate(-font_angle_);
-  painter_->drawText(QPointF(0, 0), text);
+  const double device_pixels_per_font_pixel = Dpi() * text_font.inches_per_pixel;
+  painter_->scale(device_pixels_per_font_pixel, device_pixels_per_font_pixel);
+  painter_->setFont(text_font.font);
+  // Block text: the room left over is shared out among the blanks.
+  const QStringList words = text.split(QLatin1Char(' '));
+  const double advance = metrics.horizontalAdvance(text);
+  const double extra = spread > advance && words.size() > 1 ? (spread - advance) / (words.size() - 1) : 0;
+  const double drawn_width = extra > 0 ? spread : advance;
+  if (TextBKMode == bkOpaque) {
+    painter_->fillRect(QRectF(origin.x(), origin.y() - metrics.ascent(), drawn_width, metrics.height()), brush_color_);
+  }
+  painter_->setPen(font_color_);
+  if (painter_->device()->devType() == QInternal::Picture) {
+    // A recorded text is replayed with its line's top at the baseline less
+    // the ascent in whole pixels; it is recorded that fraction lower so that
+    // the replay lands on the baseline.
+    origin.ry() += QFontMetrics(text_font.font).ascent() - metrics.ascent();
+  }
+  if (extra > 0) {
+    double x = origin.x();
+    for (const QString& word : words) {
+      painter_->drawText(QPointF(x, origin.y()), word);
+      x += metrics.horizontalAdvance(word + QLatin1Char(' ')) + extra;
+    }
+  } else {
+    painter_->drawText(origin, text);
+  }
   painter_->restore();
 }
 
@@ -226,7 +288,13 @@ void TBaseReport::PrintPieces(const QString& text) {
       DrawTextAt(text, tab.x + tab.width / 2, Qt::AlignHCenter);
       CursorX = tab.x + tab.width / 2 + TextWidth(text) / 2;
       break;
-    default:  // left, and block spread from the left
+    case kJustifyBlock: {
+      const double spread = tab.width - 2 * margin;
+      DrawTextAt(text, tab.x + margin, Qt::AlignJustify, spread);
+      CursorX = tab.x + margin + std::max(spread, TextWidth(text));
+      break;
+    }
+    default:
       DrawTextAt(text, tab.x + margin, Qt::AlignLeft);
       CursorX = tab.x + margin + TextWidth(text);
       break;
@@ -258,13 +326,13 @@ QRectF TBaseReport::MakeRect(double x1, double y1, double x2, double y2) const {
 }
 
 void TBaseReport::TextInRect(const QRectF& rect, double x, double y, const QString& text) {
+  RequireJob("TextInRect");
   if (!Drawing()) return;
   painter_->save();
   if (brush_.style() != Qt::NoBrush) painter_->fillRect(rect, brush_);
   painter_->setClipRect(rect);
-  painter_->setFont(DeviceFont());
-  painter_->setPen(font_color_);
-  painter_->drawText(Device(x, y + FontAscent()), text);
+  // The text's top-left corner lies on (x, y), whatever its angle.
+  PaintText(Device(x, y), QPointF(0, QFontMetricsF(LayoutFont().font).ascent()), text);
   painter_->restore();
 }
 
@@ -280,6 +348,7 @@ void TBaseReport::ClearTabs() {
   tabs_.clear();
   current_tab_ = -1;
   text_in_tab_ = false;
+  LineChanged();
 }
 
 void TBaseReport::SaveTabs() { saved_tabs_.push_back(tabs_); }
@@ -290,6 +359,7 @@ void TBaseReport::RestoreTabs() {
   saved_tabs_.pop_back();
   current_tab_ = -1;
   text_in_tab_ = false;
+  LineChanged();
 }
 
 double TBaseReport::TabTextStart(int n) const {
@@ -299,9 +369,10 @@ double TBaseReport::TabTextStart(int n) const {
 }
 
 void TBaseReport::NextTab(int left, int right, int shade, int bottom, int top) {
-  if (tab_line_ != line_) {
+  RequireJob("NextTab");
+  if (tab_line_changed_) {
     current_tab_ = -1;
-    tab_line_ = line_;
+    tab_line_changed_ = false;
   }
   if (current_tab_ + 1 >= static_cast<int>(tabs_.size())) {
     current_tab_ = static_cast<int>(tabs_.size());
@@ -326,8 +397,7 @@ void TBaseReport::NextTab(int left, int right, int shade, int bottom, int top) {
     if (argument == kDefault) {
       painter_->setPen(pen_);
     } else {
-      const double width = argument > 0 ? argument : std::max(1.0, -argument / 100.0 * Dpi());
-      painter_->setPen(QPen(Qt::black, width));
+      painter_->setPen(MakePen(Qt::black, Qt::SolidLine, argument));
     }
     painter_->drawLine(from, to);
     painter_->restore();
@@ -340,54 +410,102 @@ void TBaseReport::NextTab(int left, int right, int shade, int bottom, int top) {
 
 // ---- Drawing.
 
-void TBaseReport::SetPen(const QColor& color, int style, int width) {
-  static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,      Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                             Qt::DashDotDotLine, Qt::NoPen,    Qt::SolidLine};
-  const double pixels = width > 0 ? width : std::max(1.0, -width / 100.0 * Dpi());
-  pen_ = QPen(color, pixels, kStyles[std::clamp(style, 0, 6)]);
-  pen_.setJoinStyle(Qt::MiterJoin);
+QPen TBaseReport::MakePen(const QColor& color, Qt::PenStyle style, int width) const {
+  QPen pen(color, width > 0 ? width : std::max(1.0, -width / 100.0 * Dpi()), style);
+  // A width in device pixels stays so many pixels on whatever shows the
+  // page, so that a one-pixel rule still shows in a scaled-down preview.
+  pen.setCosmetic(width > 0);
+  return pen;
 }
 
-void TBaseReport::SetBrush(const QColor& color, int style) { brush_ = style == 1 ? QBrush(Qt::NoBrush) : QBrush(color); }
+void TBaseReport::SetPen(const QColor& color, int style, int mode, int width) {
+  pen_ = MakePen(color, QtPenStyle(style), width);
+  pen_.setJoinStyle(Qt::MiterJoin);
+  pen_mode_ = mode;
+  pen_inside_frame_ = style == psInsideFrame;
+}
 
-void TBaseReport::MoveTo(double x, double y) { pen_position_ = Device(x, y); }
+void TBaseReport::SetBrush(const QColor& color, int style, const QImage& pattern) {
+  brush_ = QtBrush(color, style, pattern);
+  brush_color_ = color;
+}
+
+bool TBaseReport::PrepareShape() {
+  const PenModeEffect effect = EffectOfPenMode(pen_mode_);
+  if (!effect.draws) return false;
+  QPen pen = pen_;
+  QBrush brush = brush_;
+  if (effect.fixed_color) {
+    pen.setColor(effect.color);
+    if (brush.style() != Qt::NoBrush) brush = QBrush(effect.color, brush.style());
+  } else if (effect.invert_color) {
+    const QColor c = pen.color();
+    pen.setColor(QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()));
+  }
+  painter_->setCompositionMode(effect.composition);
+  painter_->setPen(pen);
+  painter_->setBrush(brush);
+  return true;
+}
+
+QRectF TBaseReport::ShapeRect(double x1, double y1, double x2, double y2) const {
+  const QRectF rect = MakeRect(x1, y1, x2, y2);
+  if (!pen_inside_frame_) return rect;
+  // The outline's outer edge runs along the rectangle.
+  const double half = pen_.widthF() / 2;
+  return rect.adjusted(half, half, -half, -half);
+}
+
+void TBaseReport::MoveTo(double x, double y) {
+  RequireJob("MoveTo");
+  pen_position_ = Device(x, y);
+}
 
 void TBaseReport::LineTo(double x, double y) {
+  RequireJob("LineTo");
   const QPointF to = Device(x, y);
   if (Drawing()) {
-    painter_->setPen(pen_);
-    painter_->drawLine(pen_position_, to);
+    painter_->save();
+    if (PrepareShape()) painter_->drawLine(pen_position_, to);
+    painter_->restore();
   }
   pen_position_ = to;
 }
 
 void TBaseReport::DrawRectangle(double x1, double y1, double x2, double y2) {
+  RequireJob("DrawRectangle");
   if (!Drawing()) return;
-  painter_->setPen(pen_);
-  painter_->setBrush(brush_);
-  painter_->drawRect(MakeRect(x1, y1, x2, y2));
+  painter_->save();
+  if (PrepareShape()) painter_->drawRect(ShapeRect(x1, y1, x2, y2));
+  painter_->restore();
 }
 
-void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width,
-                                double corner_height) {
+void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height) {
+  RequireJob("DrawRoundRect");
   if (!Drawing()) return;
-  painter_->setPen(pen_);
-  painter_->setBrush(brush_);
-  painter_->drawRoundedRect(MakeRect(x1, y1, x2, y2), DevicePixels(corner_width) / 2, DevicePixels(corner_height) / 2);
+  painter_->save();
+  if (PrepareShape()) {
+    painter_->drawRoundedRect(ShapeRect(x1, y1, x2, y2), DevicePixels(corner_width) / 2,
+                              DevicePixels(corner_height) / 2);
+  }
+  painter_->restore();
 }
 
 void TBaseReport::DrawEllipse(double x1, double y1, double x2, double y2) {
+  RequireJob("DrawEllipse");
   if (!Drawing()) return;
-  painter_->setPen(pen_);
-  painter_->setBrush(brush_);
-  painter_->drawEllipse(MakeRect(x1, y1, x2, y2));
+  painter_->save();
+  if (PrepareShape()) painter_->drawEllipse(ShapeRect(x1, y1, x2, y2));
+  painter_->restore();
 }
 
 void TBaseReport::DrawBitmapInRect(const QImage& image, double x1, double y1, double x2, double y2) {
+  RequireJob("DrawBitmapInRect");
   if (Drawing()) painter_->drawImage(MakeRect(x1, y1, x2, y2), image);
 }
 
 void TBaseReport::DrawGraphicInRect(const QRectF& rect, const QPicture& picture) {
+  RequireJob("DrawGraphicInRect");
   const QRect bounds = picture.boundingRect();
   if (!Drawing() || bounds.isEmpty()) return;
   painter_->save();

@@ -10,6 +10,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPicture>
@@ -25,6 +26,8 @@ namespace vellumo {
 enum class LineHeightMethod { kFont, kLinesPerInch };
 enum TabJustify { kJustifyCenter = 0, kJustifyLeft = 1, kJustifyRight = 2, kJustifyBlock = 3 };
 enum TabBorder { kBorderLeft = 1, kBorderRight = 2, kBorderTop = 4, kBorderBottom = 8 };
+// Text on the page as it is (transparent) or on a box of the brush's colour.
+enum TextBackground { bkTransparent, bkOpaque };
 // Passed for "the cell's own setting" (or, for AddTab's x, "after the
 // previous cell").
 inline constexpr int kDefault = -32768;
@@ -44,8 +47,11 @@ class TBaseReport {
   QString Title = QStringLiteral("Vellumo");
   int FirstPage = 1;
   int LastPage = 9999;
-  // Runs the job; false when it could not start (the user was told) or was aborted.
+  // Runs the job; false when it could not start (the user was told; the
+  // job then counts as aborted) or was aborted.
   bool Execute();
+  // REQUIRES: a running job (std::logic_error otherwise), as for every
+  // drawing call below.
   void NewPage();
   void Abort() { aborted_ = true; }
   bool IsAborted() const { return aborted_; }
@@ -97,7 +103,10 @@ class TBaseReport {
   void SetItalic(bool on);
   void SetUnderline(bool on);
   void SetFontColor(const QColor& color);
+  // Text turns about its anchor: the baseline point it is printed at, or
+  // the top-left corner given to TextInRect.
   void SetFontAngle(double degrees);
+  TextBackground TextBKMode = bkTransparent;
   double TextWidth(const QString& text) const;
   void PrintText(const QString& text);
   void PrintTextLn(const QString& text);
@@ -121,10 +130,12 @@ class TBaseReport {
 
   // ---- Drawing.
   // width > 0: device pixels; < 0: |width| hundredths of an inch. Styles
-  // 0..6: solid, dash, dot, dash-dot, dash-dot-dot, clear, inside-frame.
-  void SetPen(const QColor& color, int style, int width);
-  // Style 0 solid, 1 clear.
-  void SetBrush(const QColor& color, int style);
+  // and modes are those of drawing_styles.h (pmCopy is plain drawing); an
+  // inside-frame outline stays within the shape's rectangle.
+  void SetPen(const QColor& color, int style, int mode, int width);
+  // Styles of drawing_styles.h (0 solid, 1 clear, 2..7 hatches); a
+  // `pattern` is tiled instead of the hatch.
+  void SetBrush(const QColor& color, int style, const QImage& pattern = QImage());
   void MoveTo(double x, double y);
   void LineTo(double x, double y);
   void DrawRectangle(double x1, double y1, double x2, double y2);
@@ -139,10 +150,13 @@ class TBaseReport {
   virtual double Dpi() const = 0;
   virtual QMarginsF Unprintable() const { return {}; }
   // The destination: start the job (false: it cannot), start a further
-  // page, finish the job (discarding it when aborted).
+  // page (called while PageNumber is still the finished page's), finish
+  // the job (discarding it when aborted).
   virtual bool BeginJob() = 0;
   virtual void BeginNextPage() = 0;
-  virtual void EndJob(bool aborted) = 0;
+  // EndJob returns false when the output could not be completed (the
+  // user was told); the job then counts as aborted.
+  virtual bool EndJob(bool aborted) = 0;
   // The painter of the page being drawn, set by BeginJob.
   QPainter* painter_ = nullptr;
 
@@ -151,17 +165,35 @@ class TBaseReport {
     double x, width;
     int justify, margin, borders, shade;
   };
-  struct TextPlace {
-    double x;
-    int align;  // Qt::AlignLeft / AlignRight / AlignHCenter
+  // The font text is laid out and drawn with, and the inches of one of its
+  // pixels.
+  struct TextFont {
+    QFont font;
+    double inches_per_pixel;
   };
+  // Throws std::logic_error when no job is running.
+  void RequireJob(const char* operation) const;
+  // Whether drawing shows: a running job, not aborted, a page in range.
   bool Drawing() const;
   QPointF Device(double x, double y) const;
   double DevicePixels(double inches) const { return inches * Dpi(); }
-  QFont DeviceFont() const;
-  void DrawTextAt(const QString& text, double x, int align);
+  TextFont LayoutFont() const;
+  // Text on the current baseline anchored at x: its start (AlignLeft), end
+  // (AlignRight) or middle (AlignHCenter); AlignJustify spreads it over
+  // `spread` inches at the blanks.
+  void DrawTextAt(const QString& text, double x, int align, double spread = 0);
+  // Draws `text` with its baseline origin at `origin` (font pixels) in a
+  // frame turned by the font angle about the device point `anchor`.
+  void PaintText(QPointF anchor, QPointF origin, const QString& text, double spread = 0);
   void PrintPieces(const QString& text);
   void StartPage();
+  void LineChanged() { tab_line_changed_ = true; }
+  // Sets the painter up for a shape with the pen and brush; false when the
+  // pen mode draws nothing.
+  bool PrepareShape();
+  // A pen `width` as SetPen takes it.
+  QPen MakePen(const QColor& color, Qt::PenStyle style, int width) const;
+  QRectF ShapeRect(double x1, double y1, double x2, double y2) const;
 
   int page_ = 0;
   bool aborted_ = false;
@@ -174,11 +206,14 @@ class TBaseReport {
   double font_angle_ = 0;
   std::vector<Tab> tabs_;
   std::vector<std::vector<Tab>> saved_tabs_;
-  int current_tab_ = -1;      // index into tabs_, -1 before the first
-  int tab_line_ = -1;         // the line the current tab belongs to
-  bool text_in_tab_ = false;  // the next text goes into the current cell
+  int current_tab_ = -1;          // index into tabs_, -1 before the first
+  bool tab_line_changed_ = true;  // the next NextTab starts at the first cell
+  bool text_in_tab_ = false;      // the next text goes into the current cell
   QPen pen_;
+  int pen_mode_ = 4;  // pmCopy
+  bool pen_inside_frame_ = false;
   QBrush brush_;
+  QColor brush_color_ = Qt::white;  // also the box behind opaque text
   QPointF pen_position_;
 };
 

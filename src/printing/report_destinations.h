@@ -30,7 +30,7 @@ class TCanvasReport : public TBaseReport {
   double Dpi() const override { return dpi_; }
   bool BeginJob() override;
   void BeginNextPage() override;
-  void EndJob(bool aborted) override;
+  bool EndJob(bool aborted) override;
 
  private:
   void OpenPage();
@@ -40,7 +40,8 @@ class TCanvasReport : public TBaseReport {
   std::unique_ptr<QPainter> painter_owner_;
 };
 
-// Pages recorded for preview, measured with the shared printer's paper.
+// Pages recorded for preview, measured with the shared printer's paper and
+// drawn at its resolution, so that a replay equals the printed page.
 class TReportFiler : public TBaseReport {
  public:
   explicit TReportFiler(PageStore* store);
@@ -53,10 +54,10 @@ class TReportFiler : public TBaseReport {
   double PageHeight() const override;
 
  protected:
-  double Dpi() const override { return store_->dpi; }
+  double Dpi() const override;
   bool BeginJob() override;
   void BeginNextPage() override;
-  void EndJob(bool aborted) override;
+  bool EndJob(bool aborted) override;
 
  private:
   void OpenPage();
@@ -65,13 +66,17 @@ class TReportFiler : public TBaseReport {
 };
 
 // Pages printed on the shared printer. On the built-in PDF printer the
-// job is written to OutputFile, asked for when empty.
+// job is written to OutputFile; when that is empty, to the file the print
+// dialog named, else to one the user is asked for. The file appears
+// only when the job completes (an aborted job leaves none).
 class TReportPrinter : public TBaseReport {
  public:
   TReportPrinter();
   ~TReportPrinter() override;
   QString OutputFile;
-  int Copies = 1;
+  // The shared printer's copies: one count for every job and dialog.
+  int Copies() const;
+  void SetCopies(int copies);
 
   QString PrinterName() const override;
   QString DriverName() const override;
@@ -84,10 +89,13 @@ class TReportPrinter : public TBaseReport {
   QMarginsF Unprintable() const override;
   bool BeginJob() override;
   void BeginNextPage() override;
-  void EndJob(bool aborted) override;
+  bool EndJob(bool aborted) override;
 
  private:
+  // Where the PDF printer writes until the job completes.
+  bool OpenPartialFile();
   std::unique_ptr<QPainter> painter_owner_;
+  QString partial_file_;
 };
 
 }  // namespace vellumo

@@ -4,6 +4,8 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <stdexcept>
 
 #include "core/messages.h"
 #include "printing/paper.h"
@@ -23,9 +25,23 @@ QString PortOf(const QPrinterInfo& info) {
   return info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
 }
 
+// Names of the paper sources in the order of QPrinter::PaperSource;
+// driver-specific sources go by their number.
+QString BinName(int source) {
+  static const char* const kNames[] = {"Upper",           "Lower",     "Middle",     "Manual",       "Envelope",
+                                       "Envelope manual", "Automatic", "Tractor",    "Small format", "Large format",
+                                       "Large capacity",  "Cassette",  "Form source"};
+  if (source >= 0 && source < static_cast<int>(std::size(kNames))) return QLatin1String(kNames[source]);
+  return QStringLiteral("Source %1").arg(source);
+}
+
 }  // namespace
 
 SharedPrinter::SharedPrinter() { Reset(); }
+
+void SharedPrinter::RequireNoJob(const char* operation) const {
+  if (JobRunning()) throw std::logic_error(std::string(operation) + " called while a print job runs");
+}
 
 QStringList SharedPrinter::PrinterNames() const {
   QStringList names;
@@ -36,6 +52,7 @@ QStringList SharedPrinter::PrinterNames() const {
 
 void SharedPrinter::Select(int index) {
   const QList<QPrinterInfo> system = SystemPrinters();
+  pdf_file_name_.clear();
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (index >= 0 && index < system.size()) {
     printer_->setPrinterName(system.at(index).printerName());
@@ -51,6 +68,7 @@ void SharedPrinter::Select(int index) {
 }
 
 bool SharedPrinter::SetPrinterIndex(int index) {
+  RequireNoJob("SetPrinterIndex");
   if (index < 0 || index >= PrinterNames().size()) return false;
   Select(index);
   return true;
@@ -67,12 +85,11 @@ bool SharedPrinter::SelectPrinterByName(const QString& text, bool exact) {
 
 QString SharedPrinter::PrinterName() const { return IsPdfPrinter() ? PdfPrinterName() : printer_->printerName(); }
 QString SharedPrinter::DriverName() const { return IsPdfPrinter() ? QStringLiteral("PDF") : QStringLiteral("CUPS"); }
-QString SharedPrinter::Port() const {
-  return PrinterNames().value(index_).section(QStringLiteral(" on "), 1);
-}
+QString SharedPrinter::Port() const { return PrinterNames().value(index_).section(QStringLiteral(" on "), 1); }
 bool SharedPrinter::IsPdfPrinter() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
 
 bool SharedPrinter::SetPaperSize(int code, double width_inches, double height_inches) {
+  RequireNoJob("SetPaperSize");
   if (code == kCustomPaper) {
     requested_tenths_mm_ = QSize(TenthsOfMillimetre(width_inches), TenthsOfMillimetre(height_inches));
   }
@@ -95,17 +112,73 @@ QStringList SharedPrinter::PaperNames() const {
   return names;
 }
 
+QList<int> SharedPrinter::PaperNumbers() const {
+  QList<int> numbers;
+  for (const QPageSize& size : PaperSizes()) numbers << size.windowsId();
+  return numbers;
+}
+
+QString SharedPrinter::CurrentPaperName() const { return printer_->pageLayout().pageSize().name(); }
+int SharedPrinter::CurrentPaperNumber() const { return printer_->pageLayout().pageSize().windowsId(); }
+
 bool SharedPrinter::SelectPaperByName(const QString& text) {
+  RequireNoJob("SelectPaperByName");
   for (const QPageSize& size : PaperSizes()) {
     if (size.name().contains(text, Qt::CaseInsensitive)) return printer_->setPageSize(size);
   }
   return false;
 }
 
+QList<int> SharedPrinter::BinNumbers() const {
+  QList<int> numbers;
+#if defined(Q_OS_WIN)
+  if (!IsPdfPrinter()) {
+    for (QPrinter::PaperSource source : printer_->supportedPaperSources()) numbers << static_cast<int>(source);
+  }
+#endif
+  return numbers;
+}
+
+QStringList SharedPrinter::BinNames() const {
+  QStringList names;
+  for (int number : BinNumbers()) names << BinName(number);
+  return names;
+}
+
+bool SharedPrinter::SelectBinByName(const QString& text) {
+  RequireNoJob("SelectBinByName");
+  for (int number : BinNumbers()) {
+    if (BinName(number).contains(text, Qt::CaseInsensitive)) {
+      printer_->setPaperSource(static_cast<QPrinter::PaperSource>(number));
+      return true;
+    }
+  }
+  return false;
+}
+
+QString SharedPrinter::CurrentBinName() const {
+  const int current = static_cast<int>(printer_->paperSource());
+  return BinNumbers().contains(current) ? BinName(current) : QString();
+}
+
+void SharedPrinter::AdoptDialogPrinter() {
+  if (IsPdfPrinter()) {
+    index_ = static_cast<int>(SystemPrinters().size());
+    pdf_file_name_ = printer_->outputFileName();
+    return;
+  }
+  const QList<QPrinterInfo> system = SystemPrinters();
+  for (int i = 0; i < system.size(); ++i) {
+    if (system.at(i).printerName() == printer_->printerName()) index_ = i;
+  }
+}
+
 bool SharedPrinter::PrintDialog(QWidget* parent, int* first_page, int* last_page) {
+  RequireNoJob("PrintDialog");
   QPrintDialog dialog(printer_.get(), parent);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
   if (dialog.exec() != QDialog::Accepted) return false;
+  AdoptDialogPrinter();
   const bool range = printer_->printRange() == QPrinter::PageRange;
   *first_page = range ? printer_->fromPage() : 1;
   *last_page = range ? printer_->toPage() : 9999;
@@ -113,20 +186,33 @@ bool SharedPrinter::PrintDialog(QWidget* parent, int* first_page, int* last_page
 }
 
 bool SharedPrinter::PrinterSetupDialog(QWidget* parent) {
+  RequireNoJob("PrinterSetupDialog");
   QPageSetupDialog dialog(printer_.get(), parent);
   return dialog.exec() == QDialog::Accepted;
 }
 
-void SharedPrinter::SetOrientation(QPageLayout::Orientation orientation) { printer_->setPageOrientation(orientation); }
-QPageLayout::Orientation SharedPrinter::orientation() const { return printer_->pageLayout().orientation(); }
-void SharedPrinter::SetCopies(int copies) { printer_->setCopyCount(copies); }
+void SharedPrinter::SetOrientation(TPrinterOrientation orientation) {
+  RequireNoJob("SetOrientation");
+  if (orientation == poDefault) return;
+  printer_->setPageOrientation(orientation == poLandScape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+TPrinterOrientation SharedPrinter::Orientation() const {
+  return printer_->pageLayout().orientation() == QPageLayout::Landscape ? poLandScape : poPortrait;
+}
+
+void SharedPrinter::SetCopies(int copies) {
+  RequireNoJob("SetCopies");
+  printer_->setCopyCount(std::max(1, copies));
+}
 int SharedPrinter::copies() const { return printer_->copyCount(); }
 
 double SharedPrinter::PageWidth() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).width(); }
 double SharedPrinter::PageHeight() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).height(); }
 
 QMarginsF SharedPrinter::Unprintable() const {
-  if (IsPdfPrinter()) return QMarginsF();
+  // Where the printer's drawing begins, whichever printer it is: the PDF
+  // printer draws on the whole paper unless a dialog gave it margins.
   const QPageLayout layout = printer_->pageLayout();
   const QRectF full = layout.fullRect(QPageLayout::Inch);
   const QRectF paint = printer_->pageRect(QPrinter::Inch);
@@ -134,6 +220,7 @@ QMarginsF SharedPrinter::Unprintable() const {
 }
 
 void SharedPrinter::Reset() {
+  RequireNoJob("Reset");
   const QList<QPrinterInfo> system = SystemPrinters();
   const QString default_name = QPrinterInfo::defaultPrinter().printerName();
   int index = static_cast<int>(system.size());  // the PDF printer

@@ -11,6 +11,12 @@
 
 namespace vellumo {
 
+// poDefault leaves the printer's own setting.
+enum TPrinterOrientation { poPortrait, poLandScape, poDefault };
+
+// Changing the printer, its paper, source, orientation or copies while a
+// job runs on it is a programming error: those calls throw
+// std::logic_error then.
 class SharedPrinter {
  public:
   static QString PdfPrinterName() { return QStringLiteral("Vellumo PDF"); }
@@ -32,14 +38,29 @@ class SharedPrinter {
   bool IsPdfPrinter() const;
 
   // The paper sizes the printer reports (for the PDF printer: letter,
-  // legal, A4, A5 and the envelopes); selecting by name takes the first
-  // that contains the text, case ignored, and says whether there was one.
+  // legal, A4, A5 and the envelopes) with their paper numbers (0 for a
+  // size that has none); selecting by name takes the first that contains
+  // the text, case ignored, and says whether there was one.
   QStringList PaperNames() const;
+  QList<int> PaperNumbers() const;
   bool SelectPaperByName(const QString& text);
+  QString CurrentPaperName() const;
+  int CurrentPaperNumber() const;
+
+  // The paper sources (bins) the driver reports, with their numbers; none
+  // where the platform's drivers do not report them (and for the PDF
+  // printer). The current source's name is empty then.
+  QStringList BinNames() const;
+  QList<int> BinNumbers() const;
+  bool SelectBinByName(const QString& text);
+  QString CurrentBinName() const;
 
   // The platform's print dialog (printer, copies, page range: 1 to 9999
-  // for all) and page set-up dialog for this printer; true on OK.
+  // for all) and page set-up dialog for this printer; true on OK. The
+  // printer chosen in the dialog becomes the selection.
   bool PrintDialog(QWidget* parent, int* first_page, int* last_page);
+  // The file the print dialog named for the PDF printer; empty when none.
+  QString PdfFileName() const { return pdf_file_name_; }
   bool PrinterSetupDialog(QWidget* parent);
 
   // A paper number (1 letter, 9 A4, 11 A5, 19..38 envelopes) or, with
@@ -47,30 +68,43 @@ class SharedPrinter {
   bool SetPaperSize(int code, double width_inches, double height_inches);
   // The last custom size asked for, in tenths of a millimetre.
   QSize requested_tenths_mm() const { return requested_tenths_mm_; }
-  void SetOrientation(QPageLayout::Orientation orientation);
-  QPageLayout::Orientation orientation() const;
+  void SetOrientation(TPrinterOrientation orientation);
+  // poPortrait or poLandScape.
+  TPrinterOrientation Orientation() const;
   void SetCopies(int copies);
   int copies() const;
 
   // The physical paper in the current orientation, inches.
   double PageWidth() const;
   double PageHeight() const;
-  // The strips the printer cannot reach, inches.
+  // The strips the printer cannot reach (none on the PDF printer unless a
+  // dialog gave it margins), inches.
   QMarginsF Unprintable() const;
 
   // Forgets paper and orientation changes: the selected printer's defaults
   // are taken afresh.
   void Reset();
 
+  // Jobs on this printer (printing, and previews measured with it) say
+  // when they start and end.
+  void JobStarted() { ++jobs_; }
+  void JobEnded() { --jobs_; }
+  bool JobRunning() const { return jobs_ > 0; }
+
   QPrinter& printer() { return *printer_; }
 
  private:
+  void RequireNoJob(const char* operation) const;
   void Select(int index);
+  // The selection after the platform's print dialog changed the printer.
+  void AdoptDialogPrinter();
   QList<QPageSize> PaperSizes() const;
 
   std::unique_ptr<QPrinter> printer_;
   int index_ = -1;
   QSize requested_tenths_mm_;
+  int jobs_ = 0;
+  QString pdf_file_name_;
 };
 
 SharedPrinter& TheSharedPrinter();

@@ -1,6 +1,7 @@
 // Printing the current record: the chosen items, the memo and its
 // continuation on a new page, and the status window of a preview.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -111,6 +112,27 @@ TEST_F(CurrentRecordPrintTest, PreviewRunsInItsStatusWindowAndKeepsThePages) {
   EXPECT_EQ(outcome, QStringLiteral("\rReport Preview Ready!"));
   ASSERT_NE(choice.last_pages(), nullptr);
   EXPECT_EQ(choice.last_pages()->pages.size(), 1u);
+}
+
+TEST_F(CurrentRecordPrintTest, APrintThatCannotStartIsReportedAsCanceled) {
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Turing")}}, false, QString(), nullptr);
+  TReportPrinter printer;
+  printer.OutputFile = dir_.filePath(QStringLiteral("missing folder/record.pdf"));
+  TSingleRecordPrint status(printer, job, false);
+  QString outcome;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &status, [&] {
+    if (status.button()->text() != QLatin1String("Ok")) return;
+    poll.stop();
+    outcome = status.status()->text();
+    status.button()->click();
+  });
+  poll.start(0);
+  status.exec();
+  EXPECT_EQ(outcome, QStringLiteral("\rReport Print Canceled!"));
+  ASSERT_EQ(messenger_.said.size(), 1);
+  EXPECT_TRUE(messenger_.said.first().startsWith(QStringLiteral("Unable to write the file ")));
+  EXPECT_FALSE(QFileInfo::exists(printer.OutputFile));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "ink.h"
 #include "pdf_probe.h"
 #include "printing/page_store.h"
 #include "printing/paper.h"
@@ -61,6 +62,26 @@ TEST_F(CanvasTest, TextLandsWhereItWasPrinted) {
   EXPECT_GT(baseline->y_max, 216.0);  // the descent lies below the baseline
   EXPECT_NEAR(Find(words, QStringLiteral("Right"))->x_max, 540.0, 0.72);
   EXPECT_NEAR(Find(words, QStringLiteral("Shifted"))->x_min, 144.0, 0.72);
+}
+
+TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
+  // As the print dialog may leave the PDF printer: drawing from margins.
+  QPrinter& printer = TheSharedPrinter().printer();
+  printer.setFullPage(false);
+  printer.setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.25), QPageLayout::Inch);
+  EXPECT_NEAR(TheSharedPrinter().Unprintable().left(), 0.5, 1e-6);
+  TReportPrinter job;
+  job.OutputFile = Pdf();
+  job.OnPrint = [](TBaseReport& r) {
+    r.SetFont(QStringLiteral("Arial"), 12);
+    r.TextInRect(r.MakeRect(0, 0, r.PageWidth(), r.PageHeight()), 1.0, 1.0, QStringLiteral("Corner"));
+  };
+  ASSERT_TRUE(job.Execute());
+  const std::vector<PdfWord> words = WordsOf(Pdf());
+  const PdfWord* corner = Find(words, QStringLiteral("Corner"));
+  ASSERT_NE(corner, nullptr);
+  EXPECT_NEAR(corner->x_min, 72.0, 0.72);
+  EXPECT_NEAR(corner->y_min, 72.0, 0.72);
 }
 
 TEST_F(CanvasTest, CustomPaperIsThePdfPage) {
@@ -145,6 +166,13 @@ TEST_F(CanvasTest, PagesOutsideTheRangeAreLaidOutButNotDrawn) {
   EXPECT_EQ(Find(words, QStringLiteral("Page1")), nullptr);
   EXPECT_NE(Find(words, QStringLiteral("Page2")), nullptr);
   EXPECT_EQ(Find(words, QStringLiteral("Page3")), nullptr);
+  // Pages outside the range are not output as blank sheets either.
+  EXPECT_EQ(PageCountOf(Pdf()), 1);
+  job.FirstPage = 2;
+  job.LastPage = 3;
+  ASSERT_TRUE(job.Execute());
+  EXPECT_EQ(PageCountOf(Pdf()), 2);
+  EXPECT_EQ(WordsOf(Pdf()).back().page, 2);
 }
 
 TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
@@ -155,7 +183,7 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
     r.AreaFromMargins();
     r.CursorHome();
     r.PrintTextLn(QStringLiteral("Preview and print agree"));
-    r.SetPen(Qt::black, 0, -2);
+    r.SetPen(Qt::black, 0, 4, -2);
     r.SetBrush(QColor(200, 200, 255), 0);
     r.DrawRectangle(1, 2, 4, 3);
     r.DrawEllipse(5, 2, 7, 4);
@@ -186,6 +214,56 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
     // Glyphs are hinted at each resolution, so edges may move by a pixel.
     EXPECT_LT(differing, drawn.width() * drawn.height() / 200) << "page " << page + 1;
   }
+}
+
+TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
+  // A small paper keeps the images at the printer's resolution small.
+  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, 2.5, 1.0));
+  auto draw = [](TBaseReport& r) {
+    r.SetFont(QStringLiteral("Times"), 9);
+    r.MoveCursor(0.1, 0.3);
+    r.PrintText(QStringLiteral("Replayed exactly as printed, 9 points"));
+    r.SetFontAngle(30);
+    r.SetBold(true);
+    r.PrintRightAt(QStringLiteral("Turned"), 2.4);
+    r.SetFontAngle(0);
+    r.SetPen(Qt::black, 1, 4, -1);
+    r.SetBrush(Qt::gray, 6);
+    r.DrawEllipse(0.1, 0.5, 1.0, 0.9);
+  };
+  PageStore store;
+  TReportFiler filer(&store);
+  filer.OnPrint = draw;
+  ASSERT_TRUE(filer.Execute());
+  EXPECT_EQ(store.dpi, TheSharedPrinter().printer().resolution());
+  TCanvasReport direct(store.page_inches, store.dpi);
+  direct.OnPrint = draw;
+  ASSERT_TRUE(direct.Execute());
+  const QImage replayed = store.Render(0, store.dpi);
+  const QImage drawn = direct.pages().front();
+  ASSERT_EQ(replayed.size(), drawn.size());
+  EXPECT_GT(InkBox(drawn).width(), drawn.width() / 2);
+  EXPECT_EQ(DifferingPixels(replayed, drawn), 0);
+}
+
+TEST_F(CanvasTest, OnePixelRulesStillShowInAScaledDownPreview) {
+  PageStore store;
+  TReportFiler filer(&store);
+  filer.OnPrint = [](TBaseReport& r) {
+    r.MoveTo(1, 1);  // the job's pen: black, one device pixel
+    r.LineTo(7, 1);
+    r.NextTab(1, 1, 0, 1, 1);  // no cell: draws nothing
+    r.AddTab(1, kJustifyLeft, 6, 0, 0, 0);
+    r.MoveCursor(1, 2);
+    r.NextTab(0, 0, 0, 1, 0);  // a bottom edge one pixel wide
+  };
+  ASSERT_TRUE(filer.Execute());
+  const QImage preview = store.Render(0, 96);
+  const QRect rule = InkBox(preview);
+  EXPECT_EQ(rule.left(), 96);
+  EXPECT_EQ(rule.right(), 7 * 96 - 1);
+  EXPECT_LE(rule.top(), 96);
+  EXPECT_GE(rule.bottom(), 2 * 96 - 1);
 }
 
 TEST_F(CanvasTest, PreviewZoomStaysWithinItsLimitsAndHidesPageButtonsForOnePage) {

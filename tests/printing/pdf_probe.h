@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -36,14 +37,25 @@ inline std::vector<PdfWord> WordsOf(const QString& pdf) {
   return words;
 }
 
-// "Page size:      189 x 72 pts" of pdfinfo, in points.
-inline QSizeF PageSizeOf(const QString& pdf) {
+inline QString PdfInfoOf(const QString& pdf) {
   QProcess tool;
   tool.start(QStringLiteral("pdfinfo"), {pdf});
   tool.waitForFinished();
+  return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// "Page size:      189 x 72 pts" of pdfinfo, in points.
+inline QSizeF PageSizeOf(const QString& pdf) {
   static const QRegularExpression size(QStringLiteral(R"re(Page size:\s+([\d.]+) x ([\d.]+) pts)re"));
-  const QRegularExpressionMatch m = size.match(QString::fromUtf8(tool.readAllStandardOutput()));
+  const QRegularExpressionMatch m = size.match(PdfInfoOf(pdf));
   return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// "Pages:          3" of pdfinfo; 0 when it cannot be read.
+inline int PageCountOf(const QString& pdf) {
+  static const QRegularExpression pages(QStringLiteral(R"re(Pages:\s+(\d+))re"));
+  const QRegularExpressionMatch m = pages.match(PdfInfoOf(pdf));
+  return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
 }  // namespace vellumo

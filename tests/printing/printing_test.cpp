@@ -1,7 +1,17 @@
 // Progress templates, paper sizes and the shared printer selection.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
 #include "printing/paper.h"
+#include "printing/report_destinations.h"
 #include "printing/shared_printer.h"
 #include "printing/status_format.h"
 #include "test_home.h"
@@ -62,7 +72,7 @@ TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
   EXPECT_EQ(printer.requested_tenths_mm(), QSize(667, 254));
   EXPECT_NEAR(printer.PageWidth(), 2.625, 0.01);
   EXPECT_NEAR(printer.PageHeight(), 1.0, 0.01);
-  printer.SetOrientation(QPageLayout::Landscape);
+  printer.SetOrientation(poLandScape);
   EXPECT_NEAR(printer.PageWidth(), 1.0, 0.01);
   printer.Reset();  // paper and orientation back to the printer's defaults
   EXPECT_NEAR(printer.PageWidth(), 8.5, 0.01);
@@ -70,6 +80,76 @@ TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
   ASSERT_TRUE(printer.SelectPaperByName(QStringLiteral("a4")));
   EXPECT_NEAR(printer.PageHeight(), 11.69, 0.01);
   EXPECT_FALSE(printer.SelectPaperByName(QStringLiteral("Papyrus")));
+}
+
+TEST_F(SharedPrinterTest, PapersAndBinsAsTheDriverReportsThemAndTheCurrentOnes) {
+  SharedPrinter printer;
+  ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
+  const QStringList names = printer.PaperNames();
+  const QList<int> numbers = printer.PaperNumbers();
+  ASSERT_EQ(names.size(), numbers.size());
+  EXPECT_EQ(numbers.value(names.indexOf(QStringLiteral("A4"))), 9);
+  EXPECT_TRUE(numbers.contains(1));
+  EXPECT_TRUE(numbers.contains(20));  // envelope #10
+  EXPECT_EQ(printer.CurrentPaperNumber(), 1);
+  ASSERT_TRUE(printer.SetPaperSize(9, 0, 0));
+  EXPECT_EQ(printer.CurrentPaperNumber(), 9);
+  EXPECT_EQ(printer.CurrentPaperName(), QStringLiteral("A4"));
+  // The PDF printer has no paper sources: none to name or select.
+  EXPECT_TRUE(printer.BinNames().isEmpty());
+  EXPECT_TRUE(printer.CurrentBinName().isEmpty());
+  EXPECT_FALSE(printer.SelectBinByName(QStringLiteral("Upper")));
+}
+
+TEST_F(SharedPrinterTest, DefaultOrientationLeavesThePrintersSetting) {
+  SharedPrinter printer;
+  ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
+  EXPECT_EQ(printer.Orientation(), poPortrait);
+  printer.SetOrientation(poLandScape);
+  EXPECT_EQ(printer.Orientation(), poLandScape);
+  EXPECT_NEAR(printer.PageWidth(), 11.0, 0.01);
+  printer.SetOrientation(poDefault);
+  EXPECT_EQ(printer.Orientation(), poLandScape);
+  printer.SetOrientation(poPortrait);
+  EXPECT_NEAR(printer.PageWidth(), 8.5, 0.01);
+}
+
+TEST_F(SharedPrinterTest, ThePrintDialogsChoicesBecomeTheSharedSelection) {
+  SharedPrinter& printer = TheSharedPrinter();
+  ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
+  printer.SetCopies(1);
+  const QString chosen = dir_.filePath(QStringLiteral("chosen.pdf"));
+  QTimer::singleShot(0, [&chosen] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(3);
+    dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+    dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(4);
+    dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    file->setText(chosen);
+    dialog->accept();
+  });
+  int first = 0, last = 0;
+  ASSERT_TRUE(printer.PrintDialog(nullptr, &first, &last));
+  EXPECT_EQ(first, 2);
+  EXPECT_EQ(last, 4);
+  EXPECT_EQ(printer.copies(), 3);
+  EXPECT_EQ(printer.PrinterIndex(), printer.PrinterNames().size() - 1);
+  EXPECT_TRUE(printer.IsPdfPrinter());
+  EXPECT_EQ(printer.PdfFileName(), chosen);
+  // A job takes the copies and the file chosen there, without asking again
+  // (a file dialog, should one open, is turned down).
+  TReportPrinter job;
+  EXPECT_EQ(job.Copies(), 3);
+  job.OnPrint = [](TBaseReport& r) { r.PrintLeftAt(QStringLiteral("Chosen"), 1); };
+  QTimer::singleShot(0, [] {
+    if (auto* asked = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) asked->reject();
+  });
+  EXPECT_TRUE(job.Execute());
+  EXPECT_TRUE(QFileInfo::exists(chosen));
+  printer.SetCopies(1);
 }
 
 }  // namespace
