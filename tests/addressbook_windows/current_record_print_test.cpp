@@ -8,6 +8,7 @@
 #include "addressbook/windows/current_record_print.h"
 #include "addressbook/windows/single_record_report.h"
 #include "main_window_fixture.h"
+#include "pdf_job_fixture.h"
 #include "pdf_probe.h"
 #include "printing/page_store.h"
 #include "printing/report_destinations.h"
@@ -20,8 +21,7 @@ class CurrentRecordPrintTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    ASSERT_TRUE(TheSharedPrinter().SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
-    TheSharedPrinter().Reset();
+    ASSERT_TRUE(UseThePdfPrinter());
   }
 
   std::vector<PdfWord> PrintToPdf(const SingleRecordReport& job) {

@@ -12,27 +12,12 @@
 #include "printing/preview_form.h"
 #include "printing/report_destinations.h"
 #include "printing/shared_printer.h"
-#include "test_home.h"
+#include "pdf_job_fixture.h"
 
 namespace vellumo {
 namespace {
 
-class CanvasTest : public HomeTest {
- protected:
-  void SetUp() override {
-    HomeTest::SetUp();
-    ASSERT_TRUE(TheSharedPrinter().SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
-    TheSharedPrinter().Reset();
-  }
-  QString Pdf() const { return dir_.filePath(QStringLiteral("job.pdf")); }
-};
-
-const PdfWord* Find(const std::vector<PdfWord>& words, const QString& text) {
-  for (const PdfWord& w : words) {
-    if (w.text == text) return &w;
-  }
-  return nullptr;
-}
+using CanvasTest = PdfJobTest;
 
 TEST_F(CanvasTest, TextLandsWhereItWasPrinted) {
   TReportPrinter job;
@@ -49,19 +34,19 @@ TEST_F(CanvasTest, TextLandsWhereItWasPrinted) {
   ASSERT_TRUE(job.Execute());
   const std::vector<PdfWord> words = WordsOf(Pdf());
   for (const char* word : {"Corner", "Baseline", "Right", "Shifted"}) {
-    ASSERT_NE(Find(words, QLatin1String(word)), nullptr) << word;
+    ASSERT_NE(FindWord(words, QLatin1String(word)), nullptr) << word;
   }
-  const PdfWord* corner = Find(words, QStringLiteral("Corner"));
+  const PdfWord* corner = FindWord(words, QStringLiteral("Corner"));
   ASSERT_NE(corner, nullptr);
   EXPECT_NEAR(corner->x_min, 72.0, 0.72);
   EXPECT_NEAR(corner->y_min, 72.0, 0.72);
-  const PdfWord* baseline = Find(words, QStringLiteral("Baseline"));
+  const PdfWord* baseline = FindWord(words, QStringLiteral("Baseline"));
   ASSERT_NE(baseline, nullptr);
   EXPECT_NEAR(baseline->x_min, 72.0, 0.72);
   EXPECT_LT(baseline->y_min, 216.0);
   EXPECT_GT(baseline->y_max, 216.0);  // the descent lies below the baseline
-  EXPECT_NEAR(Find(words, QStringLiteral("Right"))->x_max, 540.0, 0.72);
-  EXPECT_NEAR(Find(words, QStringLiteral("Shifted"))->x_min, 144.0, 0.72);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("Right"))->x_max, 540.0, 0.72);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("Shifted"))->x_min, 144.0, 0.72);
 }
 
 TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
@@ -78,7 +63,7 @@ TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
   };
   ASSERT_TRUE(job.Execute());
   const std::vector<PdfWord> words = WordsOf(Pdf());
-  const PdfWord* corner = Find(words, QStringLiteral("Corner"));
+  const PdfWord* corner = FindWord(words, QStringLiteral("Corner"));
   ASSERT_NE(corner, nullptr);
   EXPECT_NEAR(corner->x_min, 72.0, 0.72);
   EXPECT_NEAR(corner->y_min, 72.0, 0.72);
@@ -143,11 +128,11 @@ TEST_F(CanvasTest, TabCellsPlaceTextByTheirJustification) {
   const std::vector<PdfWord> words = WordsOf(Pdf());
   // "Cursor" follows "Again" without a gap, so the two read as one word.
   for (const char* word : {"LeftCell", "RightCell", "AgainCursor"}) {
-    ASSERT_NE(Find(words, QLatin1String(word)), nullptr) << word;
+    ASSERT_NE(FindWord(words, QLatin1String(word)), nullptr) << word;
   }
-  EXPECT_NEAR(Find(words, QStringLiteral("LeftCell"))->x_min, 1.1 * 72, 0.72);
-  EXPECT_NEAR(Find(words, QStringLiteral("RightCell"))->x_max, 4.9 * 72, 0.72);
-  EXPECT_NEAR(Find(words, QStringLiteral("AgainCursor"))->x_min, 1.1 * 72, 0.72);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("LeftCell"))->x_min, 1.1 * 72, 0.72);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("RightCell"))->x_max, 4.9 * 72, 0.72);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("AgainCursor"))->x_min, 1.1 * 72, 0.72);
 }
 
 TEST_F(CanvasTest, PagesOutsideTheRangeAreLaidOutButNotDrawn) {
@@ -163,9 +148,9 @@ TEST_F(CanvasTest, PagesOutsideTheRangeAreLaidOutButNotDrawn) {
   };
   ASSERT_TRUE(job.Execute());
   const std::vector<PdfWord> words = WordsOf(Pdf());
-  EXPECT_EQ(Find(words, QStringLiteral("Page1")), nullptr);
-  EXPECT_NE(Find(words, QStringLiteral("Page2")), nullptr);
-  EXPECT_EQ(Find(words, QStringLiteral("Page3")), nullptr);
+  EXPECT_EQ(FindWord(words, QStringLiteral("Page1")), nullptr);
+  EXPECT_NE(FindWord(words, QStringLiteral("Page2")), nullptr);
+  EXPECT_EQ(FindWord(words, QStringLiteral("Page3")), nullptr);
   // Pages outside the range are not output as blank sheets either.
   EXPECT_EQ(PageCountOf(Pdf()), 1);
   job.FirstPage = 2;

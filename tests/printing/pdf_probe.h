@@ -16,6 +16,14 @@ struct PdfWord {
   int page;                            // from 1
 };
 
+// The first word with this text, or null.
+inline const PdfWord* FindWord(const std::vector<PdfWord>& words, const QString& text) {
+  for (const PdfWord& w : words) {
+    if (w.text == text) return &w;
+  }
+  return nullptr;
+}
+
 inline std::vector<PdfWord> WordsOf(const QString& pdf) {
   QProcess tool;
   tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});

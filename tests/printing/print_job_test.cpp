@@ -14,19 +14,13 @@
 #include "printing/paper.h"
 #include "printing/report_destinations.h"
 #include "printing/shared_printer.h"
-#include "test_home.h"
+#include "pdf_job_fixture.h"
 
 namespace vellumo {
 namespace {
 
-class PrintJobTest : public HomeTest {
+class PrintJobTest : public PdfJobTest {
  protected:
-  void SetUp() override {
-    HomeTest::SetUp();
-    ASSERT_TRUE(TheSharedPrinter().SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
-    TheSharedPrinter().Reset();
-  }
-  QString Pdf() const { return dir_.filePath(QStringLiteral("job.pdf")); }
   // Every file in the folder of the job's PDF.
   QStringList FilesBeside() const {
     return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);

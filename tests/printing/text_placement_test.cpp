@@ -10,29 +10,14 @@
 #include "printing/drawing_styles.h"
 #include "printing/report_destinations.h"
 #include "printing/shared_printer.h"
-#include "test_home.h"
+#include "pdf_job_fixture.h"
 
 namespace vellumo {
 namespace {
 
 const QString kSentence = QStringLiteral("The quick brown fox jumps over the lazy dog and HILL");
 
-class TextPlacementTest : public HomeTest {
- protected:
-  void SetUp() override {
-    HomeTest::SetUp();
-    ASSERT_TRUE(TheSharedPrinter().SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
-    TheSharedPrinter().Reset();
-  }
-  QString Pdf() const { return dir_.filePath(QStringLiteral("text.pdf")); }
-};
-
-const PdfWord* Find(const std::vector<PdfWord>& words, const QString& text) {
-  for (const PdfWord& w : words) {
-    if (w.text == text) return &w;
-  }
-  return nullptr;
-}
+using TextPlacementTest = PdfJobTest;
 
 TEST_F(TextPlacementTest, MeasuredWidthIsTheDrawnWidthInPdf) {
   for (const double points : {10.0, 10.5, 7.0, 23.0}) {
@@ -116,15 +101,15 @@ TEST_F(TextPlacementTest, CellsPlaceTextByJustificationAndStartAgainOnEveryLine)
   ASSERT_TRUE(job.Execute());
   const std::vector<PdfWord> words = WordsOf(Pdf());
   for (const char* word : {"Middle", "spread", "cell", "Flush", "Again"}) {
-    ASSERT_NE(Find(words, QLatin1String(word)), nullptr) << word;
+    ASSERT_NE(FindWord(words, QLatin1String(word)), nullptr) << word;
   }
-  const PdfWord* middle = Find(words, QStringLiteral("Middle"));
+  const PdfWord* middle = FindWord(words, QStringLiteral("Middle"));
   EXPECT_NEAR((middle->x_min + middle->x_max) / 2, 3 * 72, 0.3);
   EXPECT_NEAR(middle->x_max - middle->x_min, centre_width * 72, 0.3);
-  EXPECT_NEAR(Find(words, QStringLiteral("spread"))->x_min, 1.1 * 72, 0.3);
-  EXPECT_NEAR(Find(words, QStringLiteral("cell"))->x_max, 4.9 * 72, 0.3);
-  EXPECT_NEAR(Find(words, QStringLiteral("Flush"))->x_max, 4.9 * 72, 0.3);
-  const PdfWord* again = Find(words, QStringLiteral("Again"));
+  EXPECT_NEAR(FindWord(words, QStringLiteral("spread"))->x_min, 1.1 * 72, 0.3);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("cell"))->x_max, 4.9 * 72, 0.3);
+  EXPECT_NEAR(FindWord(words, QStringLiteral("Flush"))->x_max, 4.9 * 72, 0.3);
+  const PdfWord* again = FindWord(words, QStringLiteral("Again"));
   EXPECT_NEAR((again->x_min + again->x_max) / 2, 3 * 72, 0.3);
 }
 
