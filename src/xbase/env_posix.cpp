@@ -10,6 +10,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
+
+#if defined(__linux__)
+#include <linux/magic.h>
+#include <sys/vfs.h>
+#endif
 
 #include "xbase/env.h"
 
@@ -87,6 +93,7 @@ class PosixFile final : public File {
 
   Status WritableView(char** data, uint64_t* size) override {
     if (!writable_) return Status::NotSupported(path_ + " is open read-only");
+    if (!OverwritesInPlace()) return Status::NotSupported(path_ + " is on a file system that copies on write");
     XBASE_RETURN_IF_ERROR(Map(size));
     *data = map_;
     return Status::OK();
@@ -102,6 +109,25 @@ class PosixFile final : public File {
 
  private:
   static constexpr uint64_t kMapSlack = 16u << 20;
+
+  // Whether stores into a shared mapping can never fail for want of space.
+  // A store that the kernel cannot place kills the process (SIGBUS) instead
+  // of returning an error, so the writable view is offered only where
+  // overwriting a file's existing bytes needs no new blocks: ext4 and tmpfs.
+  // Copy-on-write file systems (btrfs, zfs, overlays) allocate on every
+  // overwrite, and there the file is written with WriteAt.
+  bool OverwritesInPlace() {
+    if (!overwrites_in_place_.has_value()) {
+#if defined(__linux__)
+      struct statfs info;
+      overwrites_in_place_ = ::fstatfs(fd_, &info) == 0 &&
+                             (info.f_type == EXT4_SUPER_MAGIC || info.f_type == TMPFS_MAGIC);
+#else
+      overwrites_in_place_ = false;
+#endif
+    }
+    return *overwrites_in_place_;
+  }
 
   // Maps the file (again, if it outgrew the mapping) and stores its size.
   Status Map(uint64_t* size) {
@@ -128,6 +154,7 @@ class PosixFile final : public File {
   std::string path_;
   int fd_;
   bool writable_;
+  std::optional<bool> overwrites_in_place_;
   char* map_ = nullptr;
   uint64_t map_capacity_ = 0;
 };

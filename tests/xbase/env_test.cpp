@@ -86,7 +86,9 @@ TEST_P(EnvTest, StoresThroughWritableViewAreTheFilesContents) {
   ASSERT_TRUE(f->WriteAt(0, "0123456789").ok());
   char* data = nullptr;
   uint64_t size = 0;
-  ASSERT_TRUE(f->WritableView(&data, &size).ok());
+  Status offered = f->WritableView(&data, &size);
+  if (offered.IsNotSupported()) GTEST_SKIP() << "no writable view on this file system: " << offered.ToString();
+  ASSERT_TRUE(offered.ok()) << offered.ToString();
   ASSERT_EQ(size, 10u);
   std::memcpy(data + 2, "ab", 2);
   // Readers of the same file, through this handle or another, see the store.
