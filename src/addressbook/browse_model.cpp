@@ -128,6 +128,8 @@ Qt::ItemFlags BrowseModel::flags(const QModelIndex& index) const {
 
 bool BrowseModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  // An editor closed without a change writes nothing.
+  if (value.toString() == data(index, Qt::EditRole).toString()) return true;
   const uint32_t recno = record_at(index.row());
   if (!book_.GoTo(recno)) return false;
   if (!book_.SetField(column(index.column()).field, value.toString()) || !book_.Save()) {

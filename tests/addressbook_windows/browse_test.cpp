@@ -83,6 +83,7 @@ TEST_F(BrowseTest, EditedRecordStaysSelectedWhereverTheOrderMovesIt) {
   browse.grid()->scrollToBottom();  // rows read from both ends
 
   TypeIntoCell(browse, 0, "LNAME", QStringLiteral("Zane"));
+  EXPECT_TRUE(browse.isVisible()) << "Enter in a cell editor posts the cell, it does not close the window";
   EXPECT_EQ(browse.grid()->currentIndex().row(), 4);
   EXPECT_EQ(SelectedRow(browse), 4);
   QStringList order;
