@@ -231,6 +231,28 @@ TEST_F(BrowseTest, TagToggleShowsInTheGridAndTheMainWindow) {
   EXPECT_TRUE(window_->tagged_box()->isChecked());
 }
 
+TEST_F(BrowseTest, UntaggingUnderATagFilterTakesTheRowOut) {
+  StartWindow();
+  for (const char* name : {"Ames", "Bell", "Cole"}) {
+    AddRecord({{"LNAME", name}});
+    ASSERT_TRUE(window_->book().ToggleTag());
+  }
+  FilterConditions tagged;
+  tagged.tagged = true;
+  ASSERT_EQ(window_->book().SetFilter(tagged), 3u);
+  TAddressBrowseForm browse(window_->book());
+  browse.show();
+  BrowseModel* model = browse.model();
+  browse.grid()->setCurrentIndex(model->index(1, ColumnOf(model, "LNAME")));
+  browse.TagButtonClick();  // Bell
+  SettleEvents();
+  ASSERT_EQ(model->rowCount(), 2);
+  EXPECT_EQ(Cell(model, 0, "LNAME"), QStringLiteral("Ames"));
+  EXPECT_EQ(Cell(model, 1, "LNAME"), QStringLiteral("Cole"));
+  EXPECT_EQ(browse.grid()->currentIndex().row(), 1);
+  browse.reject();
+}
+
 TEST_F(BrowseTest, DoubleClickTogglesTheTagOfTheRowClicked) {
   StartWindow();
   AddRecord({{"LNAME", "Alpha"}});
