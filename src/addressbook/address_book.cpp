@@ -19,12 +19,15 @@ AddressBook::AddressBook()
 
 AddressBook::~AddressBook() { Close(); }
 
-void AddressBook::LoadPreferences() { prefs_ = AddingPreferences::Load(); }
+void AddressBook::LoadPreferences() {
+  prefs_ = AddingPreferences::Load();
+  tag_id_ = CurrentTagId();
+}
 
 bool AddressBook::Start() {
   conditions_.Clear();
+  filter_expression_.clear();
   LoadPreferences();
-  tag_id_ = CurrentTagId();
   const QStringList recent = ReadRecentFiles();
   if (!recent.isEmpty()) return Open(recent.first());
   const QString first = FirstDatabasePath();

@@ -75,7 +75,8 @@ class AddressBook {
   // The open table, lent to other windows; null when none is open.
   xbase::Table* table() { return table_.get(); }
   const AddingPreferences& preferences() const { return prefs_; }
-  // Reloads the adding preferences (after the preferences dialog).
+  // Reloads the adding preferences and the tag id (after the preferences
+  // dialog).
   void LoadPreferences();
   const QString& tag_id() const { return tag_id_; }
 
@@ -101,7 +102,11 @@ class AddressBook {
   // Re-applies the current conditions, dropping a filter that matches
   // nothing.
   void ApplyFilter();
-  bool filter_set() const { return !conditions_.IsEmpty(); }
+  // Set only while the conditions build an expression: "Reverse" alone,
+  // or lists of nothing but separators, are no filter.
+  bool filter_set() const { return !filter_expression_.isEmpty(); }
+  // The expression built from the conditions, without the deletion test.
+  const QString& filter_expression() const { return filter_expression_; }
   const FilterConditions& filter_conditions() const { return conditions_; }
   uint32_t VisibleRecordCount() const;
   QString FilterStatus() const;
@@ -212,6 +217,7 @@ class AddressBook {
   QString sort_status_;
   int checked_sort_item_ = -1;
   FilterConditions conditions_;
+  QString filter_expression_;
   AddingPreferences prefs_;
   QString tag_id_;
 

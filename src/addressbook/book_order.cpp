@@ -50,9 +50,12 @@ void AddressBook::ClearFilter() {
 }
 
 void AddressBook::ApplyFilter() {
-  if (!table_) return;
-  vellumo::ApplyFilter(*table_, conditions_, tag_id_);
-  if (!CurrentIsVisible()) (void)table_->GoTop();
+  if (table_) {
+    vellumo::ApplyFilter(*table_, conditions_, tag_id_);
+    if (!CurrentIsVisible()) (void)table_->GoTop();
+  }
+  // Built again: applying clears conditions that are refused or match nothing.
+  filter_expression_ = BuildQueryString(conditions_, tag_id_);
 }
 
 void AddressBook::DropFilterIfEmpty() {

@@ -38,17 +38,18 @@ int IndexOf(const std::vector<BrowseColumn>& columns, const QString& field) {
 
 std::vector<BrowseColumn> DefaultBrowseColumns(const std::function<int(const QString&)>& field_width) {
   std::vector<BrowseColumn> columns;
-  columns.push_back({QStringLiteral("Tagged"), QStringLiteral("Tagged"), 6, false});
+  columns.push_back({QStringLiteral("Tagged"), QStringLiteral("Tagged"), 6, false, 0});
   std::vector<BrowseColumn> hidden;
   for (const AddressField& f : AddressFields()) {
     const QString name = QLatin1String(f.name);
     const int preset = PresetWidth(name);
-    BrowseColumn column{name, DisplayLabel(name), preset != 0 ? preset : field_width(name), f.hidden};
+    const int length = field_width(name);
+    BrowseColumn column{name, DisplayLabel(name), preset != 0 ? preset : length, f.hidden, length};
     (f.hidden ? hidden : columns).push_back(column);
   }
-  columns.push_back({QStringLiteral("DisplayDate"), QStringLiteral("Date"), kDisplayDateWidth, false});
+  columns.push_back({QStringLiteral("DisplayDate"), QStringLiteral("Date"), kDisplayDateWidth, false, 0});
   for (const char* computed : {"FullName", "FullNameWithPrefix", "CityStateZip"}) {
-    hidden.push_back({QLatin1String(computed), QLatin1String(computed), kComputedNameWidth, true});
+    hidden.push_back({QLatin1String(computed), QLatin1String(computed), kComputedNameWidth, true, 0});
   }
   columns.insert(columns.end(), hidden.begin(), hidden.end());
   return columns;

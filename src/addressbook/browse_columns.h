@@ -13,8 +13,9 @@ namespace vellumo {
 struct BrowseColumn {
   QString field;    // "LNAME", or a computed field ("Tagged", "DisplayDate" ...)
   QString label;    // the column caption
-  int width_chars;  // display width in characters
+  int width_chars;   // display width in characters
   bool hidden;
+  int field_length;  // characters the stored field holds; 0 for computed ones
 };
 
 // All columns in their first order: "Tagged", the text fields, the display

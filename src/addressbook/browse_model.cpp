@@ -1,6 +1,7 @@
 // Rows found by walking from the nearer end, cells read on demand.
 #include "addressbook/browse_model.h"
 
+#include <algorithm>
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_record.h"
@@ -9,6 +10,24 @@
 #include "xbase/table.h"
 
 namespace vellumo {
+namespace {
+
+// `run` lists records from one end of the order inwards; `neighbour` is the
+// record next to `recno` on that end's side in the new order, 0 when
+// `recno` is now at that end. Only `recno` moved, so the run stays a true
+// run: with it at its new place when that lies within, else without it.
+void Reinsert(std::vector<uint32_t>* run, uint32_t recno, uint32_t neighbour) {
+  const auto old = std::find(run->begin(), run->end(), recno);
+  if (old != run->end()) run->erase(old);
+  if (neighbour == 0) {
+    run->insert(run->begin(), recno);
+    return;
+  }
+  const auto at = std::find(run->begin(), run->end(), neighbour);
+  if (at != run->end()) run->insert(at + 1, recno);
+}
+
+}  // namespace
 
 BrowseModel::BrowseModel(AddressBook& book, std::vector<BrowseColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), book_(book), all_columns_(std::move(columns)) {
@@ -64,6 +83,10 @@ int BrowseModel::columnCount(const QModelIndex& parent) const {
 }
 
 int BrowseModel::row_of(uint32_t recno) const {
+  const auto top = std::find(from_top_.begin(), from_top_.end(), recno);
+  if (top != from_top_.end()) return static_cast<int>(top - from_top_.begin());
+  const auto bottom = std::find(from_bottom_.begin(), from_bottom_.end(), recno);
+  if (bottom != from_bottom_.end()) return row_count_ - 1 - static_cast<int>(bottom - from_bottom_.begin());
   // From both ends at once: the current record is mostly near one of them.
   for (int k = 0; k <= (row_count_ - 1) / 2; ++k) {
     if (record_at(k) == recno) return k;
@@ -105,19 +128,64 @@ Qt::ItemFlags BrowseModel::flags(const QModelIndex& index) const {
 
 bool BrowseModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
-  if (!book_.GoTo(record_at(index.row()))) return false;
+  // An editor closed without a change writes nothing.
+  if (value.toString() == data(index, Qt::EditRole).toString()) return true;
+  const uint32_t recno = record_at(index.row());
+  if (!book_.GoTo(recno)) return false;
   if (!book_.SetField(column(index.column()).field, value.toString()) || !book_.Save()) {
     book_.Cancel();
     return false;
   }
-  Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+  Q_EMIT recordRowChanged(RecordChanged(index.row(), recno));
   return true;
 }
 
 bool BrowseModel::ToggleTag(int row) {
-  if (row < 0 || row >= rowCount() || !book_.GoTo(record_at(row)) || !book_.ToggleTag()) return false;
-  Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+  if (row < 0 || row >= rowCount()) return false;
+  const uint32_t recno = record_at(row);
+  if (!book_.GoTo(recno) || !book_.ToggleTag()) return false;
+  Q_EMIT recordRowChanged(RecordChanged(row, recno));
   return true;
+}
+
+int BrowseModel::RecordChanged(int row, uint32_t recno) {
+  const int old_count = row_count_;
+  const int new_count = static_cast<int>(book_.VisibleRecordCount());
+  if (new_count == old_count) {
+    Relocate(recno);
+  } else {
+    // The record left the filter, or a filter that matched nothing any
+    // more was dropped: the rows are read again.
+    from_top_.clear();
+    from_bottom_.clear();
+    if (new_count < old_count) {
+      beginRemoveRows({}, new_count, old_count - 1);
+      row_count_ = new_count;
+      endRemoveRows();
+    } else {
+      beginInsertRows({}, old_count, new_count - 1);
+      row_count_ = new_count;
+      endInsertRows();
+    }
+  }
+  if (row_count_ == 0) return -1;
+  Q_EMIT dataChanged(index(0, 0), index(row_count_ - 1, columnCount() - 1));
+  // A record that left the filter is looked for nowhere: that would walk
+  // every row.
+  const int now = new_count >= old_count ? row_of(recno) : -1;
+  return now >= 0 ? now : std::min(row, row_count_ - 1);
+}
+
+void BrowseModel::Relocate(uint32_t recno) {
+  xbase::Table* table = book_.table();
+  const uint32_t current = table->RecNo();
+  uint32_t before = 0;
+  uint32_t after = 0;
+  if (table->Go(recno).ok() && table->Skip(-1).ok() && !table->Bof()) before = table->RecNo();
+  if (table->Go(recno).ok() && table->Skip(1).ok() && !table->Eof()) after = table->RecNo();
+  (void)table->Go(current);
+  Reinsert(&from_top_, recno, before);
+  Reinsert(&from_bottom_, recno, after);
 }
 
 }  // namespace vellumo

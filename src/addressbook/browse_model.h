@@ -26,7 +26,8 @@ class BrowseModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
-  // Posts the edit to the table at once.
+  // Posts the edit to the table at once; the record's row follows it
+  // (recordRowChanged).
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
   const std::vector<BrowseColumn>& all_columns() const { return all_columns_; }
@@ -35,10 +36,25 @@ class BrowseModel : public QAbstractTableModel {
   uint32_t record_at(int row) const;
   // The row of a visible record, -1 for others (found by walking from both ends).
   int row_of(uint32_t recno) const;
-  // Toggles the tag of the row's record; the row shows the change.
+  // Toggles the tag of the row's record; the row shows the change, or the
+  // record leaves a filter on tags (recordRowChanged).
   bool ToggleTag(int row);
 
+ Q_SIGNALS:
+  // After an edit or a tag change of a record: the row it now shows in
+  // (it may have moved in the order), or, when it left the filter, the row
+  // that took its place; -1 when no row is left.
+  void recordRowChanged(int row);
+
  private:
+  // Re-reads the rows once the record `recno`, shown in `row`, changed:
+  // an edit may move it in the order or out of the filter, and may drop a
+  // filter that then matches nothing. Returns the row to select.
+  int RecordChanged(int row, uint32_t recno);
+  // Count unchanged, so only `recno` moved: takes it out of the runs read
+  // from either end and puts it back next to its new neighbours.
+  void Relocate(uint32_t recno);
+
   QString Text(uint32_t recno, const BrowseColumn& column) const;
 
   AddressBook& book_;

@@ -69,6 +69,10 @@ TEST_F(PreferencesTest, NewRecordCarriesForwardWhatThePreferencesSay) {
   prefs.carry_country = true;
   r = NewRecordValues(prefs, previous, {}, "", "", QDate(1997, 4, 28));
   EXPECT_EQ(r.Get("COUNTRY"), "USA");
+  // Carried forward from a record without country: the default again.
+  previous.Set("COUNTRY", "");
+  r = NewRecordValues(prefs, previous, {}, "", "", QDate(1997, 4, 28));
+  EXPECT_EQ(r.Get("COUNTRY"), "Canada");
 }
 
 TEST_F(PreferencesTest, FocusAndSkippedFieldsFollowTheSkipSettings) {

@@ -5,9 +5,11 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,6 +34,22 @@ std::vector<BrowseColumn> ColumnsFor(AddressBook& book) {
   return columns;
 }
 
+// Cell editors take no more characters than the field holds.
+class FieldLengthDelegate : public QStyledItemDelegate {
+ public:
+  FieldLengthDelegate(const BrowseModel& model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    const int length = model_.column(index.column()).field_length;
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && length > 0) line->setMaxLength(length);
+    return editor;
+  }
+
+ private:
+  const BrowseModel& model_;
+};
+
 }  // namespace
 
 TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
@@ -49,11 +67,13 @@ TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
   // Every row is one line high, so a million rows scroll without measuring.
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-  const int char_width = grid_->fontMetrics().averageCharWidth();
-  for (int c = 0; c < model_->columnCount(); ++c) {
-    grid_->setColumnWidth(c, std::max(model_->column(c).width_chars, 4) * char_width + 12);
-  }
+  grid_->setItemDelegate(new FieldLengthDelegate(*model_, grid_));
+  SetColumnWidths();
   connect(grid_, &QTableView::doubleClicked, this, [this] { TagButtonClick(); });
+  // Queued: an edit is posted while its cell editor commits, and the view
+  // must be done with that editor before the selection moves.
+  connect(model_.get(), &BrowseModel::recordRowChanged, this, [this](int row) { Move(row, false); },
+          Qt::QueuedConnection);
 
   auto* buttons = new QHBoxLayout;
   const std::pair<const char*, QStyle::StandardPixmap> moves[] = {{"First", QStyle::SP_MediaSkipBackward},
@@ -101,6 +121,22 @@ TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
 }
 
 TAddressBrowseForm::~TAddressBrowseForm() = default;
+
+void TAddressBrowseForm::SetColumnWidths() {
+  QHeaderView* header = grid_->horizontalHeader();
+  const int char_width = grid_->fontMetrics().averageCharWidth();
+  const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    const int caption = header->fontMetrics().horizontalAdvance(model_->column(c).label) + margins;
+    caption_widths_.push_back(caption);
+    grid_->setColumnWidth(c, std::max(std::max(model_->column(c).width_chars, 4) * char_width + 12, caption));
+  }
+  // Nor may the user make a column narrower than its caption.
+  connect(header, &QHeaderView::sectionResized, this, [this, header](int logical, int, int size) {
+    const int least = caption_widths_[static_cast<size_t>(logical)];
+    if (size < least) header->resizeSection(logical, least);
+  });
+}
 
 int TAddressBrowseForm::current_row() const { return grid_->currentIndex().isValid() ? grid_->currentIndex().row() : -1; }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <vector>
 
 class QTableView;
 
@@ -35,12 +36,16 @@ class TAddressBrowseForm : public QDialog {
   void done(int result) override;
 
  private:
+  // Columns as wide as their display widths, and never narrower than
+  // their captions.
+  void SetColumnWidths();
   void Move(int row, bool beep_when_unchanged);
   int current_row() const;
 
   AddressBook& book_;
   std::unique_ptr<BrowseModel> model_;
   QTableView* grid_;
+  std::vector<int> caption_widths_;  // by model column
 };
 
 }  // namespace vellumo

@@ -17,25 +17,49 @@
 namespace vellumo {
 namespace {
 
-// The conditions in the places of the record form: row, column pair, caption.
+// The conditions in the places of the record form's edits, under the same
+// captions: the name panel (three caption-edit pairs a row) above the
+// address page (two a row). The form's "MI" and "Prefix" take no condition.
 struct ConditionPlace {
   const char* field_expression;
+  bool on_name_panel;
   int row;
-  int column;
+  int pair;
   const char* caption;
 };
 
 constexpr ConditionPlace kPlaces[] = {
-    {"LNAME", 0, 0, "&Last"},          {"FNAME", 0, 1, "&First"},
-    {"TITLE", 1, 0, "&Title"},         {"ORG", 1, 1, "&Org"},
-    {"STREET", 2, 0, "Street"},        {"STREET2", 3, 0, "Address 2"},
-    {"CITY+STATE", 4, 0, "City"},      {"STATE", 4, 1, "State or Prov"},
-    {"ZIP", 5, 0, "Zip or Postal"},    {"COUNTRY", 5, 1, "Country"},
-    {"DATE", 6, 0, "Date"},            {"PHONE", 7, 0, "Phone"},
-    {"PHONE2", 8, 0, "Phone 2"},       {"FAX", 9, 0, "Fax"},
-    {"EMAIL", 9, 1, "E-mail"},         {"CODES", 10, 0, "Codes"},
-    {"USER1", 11, 0, "User 1"},        {"USER2", 12, 0, "User 2"},
+    {"LNAME", true, 0, 0, "&Last"},          {"FNAME", true, 0, 1, "&First"},
+    {"TITLE", true, 1, 1, "&Title"},         {"ORG", true, 1, 2, "&Org"},
+    {"STREET", false, 0, 0, "Address 1"},    {"STREET2", false, 1, 0, "Address 2"},
+    {"CITY+STATE", false, 2, 0, "City"},     {"STATE", false, 2, 1, "State or Prov"},
+    {"ZIP", false, 3, 0, "Zip or Postal "},  {"COUNTRY", false, 3, 1, "Country"},
+    {"DATE", false, 4, 0, "Date"},           {"PHONE", false, 5, 0, "Phone 1"},
+    {"PHONE2", false, 6, 0, "Phone 2"},      {"FAX", false, 7, 0, "Fax"},
+    {"EMAIL", false, 7, 1, "E-mail"},        {"CODES", false, 8, 0, "Codes"},
+    {"USER1", false, 9, 0, "Comment 1"},     {"USER2", false, 10, 0, "Comment 2"},
 };
+// The row of the address page that holds "Tagged" in the record form.
+constexpr int kFlagsRow = 11;
+
+const QString kDateNote =
+    QStringLiteral("Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)");
+
+// The What's This text of a condition edit: how a condition is written.
+QString ConditionHelp(const ConditionPlace& place) {
+  QString field = QString::fromLatin1(place.caption).remove(QLatin1Char('&')).trimmed();
+  if (QLatin1String(place.field_expression) == QLatin1String("CITY+STATE")) {
+    field += QStringLiteral(" (followed by the state)");
+  }
+  QString help = QStringLiteral(
+                     "Shows only records whose %1 begins with what you type here; case does not matter. "
+                     "Start with $ to find the text anywhere in the field, or with >, >=, < or <= to compare. "
+                     "Separate alternatives with ; (A;B), conditions that must all hold with + ($A+$B), "
+                     "and exclusions with ^ (A^AB). Leave it empty to ignore the field.")
+                     .arg(field);
+  if (QLatin1String(place.field_expression) == QLatin1String("DATE")) help += QLatin1Char('\n') + kDateNote;
+  return help;
+}
 
 int SlotOf(const QString& field_expression) {
   const auto& fields = FilterConditions::FieldExpressions();
@@ -48,36 +72,62 @@ int SlotOf(const QString& field_expression) {
 }  // namespace
 
 TAddressQueryForm::TAddressQueryForm(AddressBook& book, QWidget* parent)
-    : QDialog(parent), book_(book), kept_(book.filter_conditions()) {
+    : QDialog(parent),
+      book_(book),
+      kept_(book.filter_conditions()),
+      kept_record_(book.has_record() ? book.table()->RecNo() : 0) {
   setWindowTitle(QStringLiteral("Address Filter"));
-  auto* grid = new QGridLayout;
+  auto* name_grid = new QGridLayout;
+  auto* address_grid = new QGridLayout;
+  QVBoxLayout* date_cell = nullptr;
   for (const ConditionPlace& place : kPlaces) {
-    auto* edit = new QLineEdit(kept_.texts[SlotOf(QLatin1String(place.field_expression))], this);
+    const int slot = SlotOf(QLatin1String(place.field_expression));
+    auto* edit = new QLineEdit(kept_.texts[slot], this);
     edit->setObjectName(QLatin1String(place.field_expression));
+    edit->setWhatsThis(ConditionHelp(place));
     auto* label = new QLabel(QLatin1String(place.caption), this);
     label->setBuddy(edit);
-    grid->addWidget(label, place.row, place.column * 2);
-    grid->addWidget(edit, place.row, place.column * 2 + 1);
-    edits_[SlotOf(QLatin1String(place.field_expression))] = edit;
+    QGridLayout* grid = place.on_name_panel ? name_grid : address_grid;
+    grid->addWidget(label, place.row, place.pair * 2);
+    if (QLatin1String(place.field_expression) == QLatin1String("DATE")) {
+      date_cell = new QVBoxLayout;
+      date_cell->setSpacing(0);
+      date_cell->addWidget(edit);
+      grid->addLayout(date_cell, place.row, place.pair * 2 + 1);
+    } else {
+      grid->addWidget(edit, place.row, place.pair * 2 + 1);
+    }
+    edits_[slot] = edit;
   }
   QLineEdit* date = condition_edit(QStringLiteral("DATE"));
-  date->setToolTip(QStringLiteral("Note: enter dates in the form: YYYYMMDD\n(i.e. 19970428 for April 28, 1997)"));
+  date->setToolTip(kDateNote);
   date->installEventFilter(this);
+  // Below the date edit; its room is kept while it is hidden so that the
+  // rows under it do not jump when the date edit takes the focus.
   date_hint_ = new QLabel(QStringLiteral("(YYYYMMDD)"), this);
+  QSizePolicy keep_room = date_hint_->sizePolicy();
+  keep_room.setRetainSizeWhenHidden(true);
+  date_hint_->setSizePolicy(keep_room);
   date_hint_->hide();
-  grid->addWidget(date_hint_, 6, 2, 1, 2);
+  date_cell->addWidget(date_hint_);
+
   tagged_ = new QCheckBox(QStringLiteral("Tagged"), this);
   reverse_ = new QCheckBox(QStringLiteral("Reverse"), this);
   tagged_->setChecked(kept_.tagged);
   reverse_->setChecked(kept_.reverse);
+  tagged_->setWhatsThis(QStringLiteral("Shows only the records that are tagged."));
+  reverse_->setWhatsThis(QStringLiteral("Shows the records that do not match the conditions instead."));
   auto* flags = new QHBoxLayout;
   flags->setSpacing(10);
   flags->addWidget(tagged_);
   flags->addWidget(reverse_);
   flags->addStretch();
-  grid->addLayout(flags, 13, 1, 1, 3);
-  grid->setColumnStretch(1, 3);
-  grid->setColumnStretch(3, 2);
+  address_grid->addLayout(flags, kFlagsRow, 1, 1, 3);
+  name_grid->setColumnStretch(1, 3);
+  name_grid->setColumnStretch(3, 2);
+  name_grid->setColumnStretch(5, 2);
+  address_grid->setColumnStretch(1, 3);
+  address_grid->setColumnStretch(3, 2);
 
   count_ = new QLabel(this);
   auto* hint = new QLabel(
@@ -101,7 +151,8 @@ TAddressQueryForm::TAddressQueryForm(AddressBook& book, QWidget* parent)
   connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(kHelpContext, this); });
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addLayout(name_grid);
+  layout->addLayout(address_grid);
   layout->addWidget(count_);
   layout->addWidget(hint);
   layout->addWidget(buttons);
@@ -142,8 +193,9 @@ void TAddressQueryForm::accept() {
 }
 
 void TAddressQueryForm::reject() {
-  // The conditions in force before the window opened, flags included.
   book_.SetFilter(kept_);
+  // Still shown when the kept filter shows it; else the first record stays.
+  if (kept_record_ != 0) book_.GoTo(kept_record_);
   QDialog::reject();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
 
 #include "core/filter_expression.h"
 
@@ -36,7 +37,8 @@ class TAddressQueryForm : public QDialog {
   // "Clear": empties every condition, then tests.
   void ClearButtonClick();
   // "Ok" tests, then closes; "Cancel" puts back the conditions in force
-  // before the window opened.
+  // before the window opened, flags included, and the record shown then
+  // (a test has moved to the first match).
   void accept() override;
   void reject() override;
 
@@ -48,6 +50,7 @@ class TAddressQueryForm : public QDialog {
 
   AddressBook& book_;
   const FilterConditions kept_;
+  const uint32_t kept_record_;  // 0 when there was none
   std::array<QLineEdit*, FilterConditions::kCount> edits_{};
   QCheckBox* tagged_;
   QCheckBox* reverse_;
