@@ -21,9 +21,11 @@ class FilterWindowTest : public MainWindowTest {
   }
 
   // The caption shown for an edit: the label that names it as its buddy.
+  // The text of the label that names `edit`, without its mnemonic marker:
+  // each window picks mnemonics that do not clash with its own menus.
   static QString CaptionOf(const QWidget* window, const QWidget* edit) {
     for (const QLabel* label : window->findChildren<QLabel*>()) {
-      if (label->buddy() == edit) return label->text();
+      if (label->buddy() == edit) return QString(label->text()).remove(QLatin1Char('&'));
     }
     return QString();
   }
