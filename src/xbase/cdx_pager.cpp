@@ -176,6 +176,7 @@ Status Pager::Flush() {
   // the end, or all of them when the file offers no view) are encoded side
   // by side in one buffer and go out in offset order, adjacent pages in one
   // write. The buffers live on between flushes: a commit allocates nothing.
+  if (!HasChanges()) return Status::OK();  // a commit that changed no key asks the file nothing
   char* mapped = nullptr;
   uint64_t mapped_size = 0;
   if (!file_->WritableView(&mapped, &mapped_size).ok()) mapped_size = 0;
