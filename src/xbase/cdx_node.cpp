@@ -9,18 +9,6 @@
 namespace xbase::cdx {
 namespace {
 
-// Leaf header fields.
-constexpr size_t kFreeSpaceField = 12;
-constexpr size_t kRecnoMaskField = 14;
-constexpr size_t kDupMaskField = 18;
-constexpr size_t kTrailMaskField = 19;
-constexpr size_t kRecnoBitsField = 20;
-constexpr size_t kDupBitsField = 21;
-constexpr size_t kTrailBitsField = 22;
-constexpr size_t kEntryBytesField = 23;
-static_assert(kEntryBytesField + 1 == kLeafHeaderSize);
-constexpr size_t kMaxEntryBytes = 8;
-
 // Bytes of entry `key` stored after `previous` (nullptr for the first),
 // with its duplicate and trailing counts.
 struct Packed {
@@ -41,8 +29,6 @@ Packed PackKnownTrailing(const char* previous, const char* key, uint16_t key_len
 Packed Pack(const char* previous, const char* key, uint16_t key_length, char pad) {
   return PackKnownTrailing(previous, key, key_length, TrailingPad(key, key_length, pad));
 }
-
-uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
 
 }  // namespace
 
@@ -177,8 +163,7 @@ void EncodeNode(const Node& node, char* page) {
   for (size_t i = 0; i < node.count(); ++i) {
     const char* key = node.keys.data() + i * length;
     Packed p = PackKnownTrailing(previous, key, length, static_cast<uint8_t>(node.trailing[i]));
-    uint64_t value = layout.Entry(node.recnos[i], p.duplicate, p.trailing);
-    for (size_t b = 0; b < layout.entry_bytes; ++b) entry[b] = static_cast<char>(value >> (8 * b));
+    WriteLeafEntry(layout.Entry(node.recnos[i], p.duplicate, p.trailing), layout.entry_bytes, entry);
     entry += layout.entry_bytes;
     key_end -= p.stored;
     std::memcpy(key_end, key + p.duplicate, p.stored);
@@ -253,15 +238,8 @@ Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char p
   // bound of what we would write, and exact for our own pages.
   size_t packed_bytes = 0;
   uint32_t max_recno = 0;
-  const uint64_t entry_mask = Mask(static_cast<int>(entry_bytes * 8));
-  const char* const page_end = page + kPageSize;
   for (size_t i = 0; i < count; ++i) {
-    uint64_t value = 0;
-    if (entry + 8 <= page_end) {
-      value = DecodeLE64(entry) & entry_mask;  // one load; the bytes past the entry are masked off
-    } else {
-      for (size_t b = 0; b < entry_bytes; ++b) value |= static_cast<uint64_t>(static_cast<uint8_t>(entry[b])) << (8 * b);
-    }
+    const uint64_t value = ReadLeafEntry(entry, entry_bytes, page + kPageSize);
     entry += entry_bytes;
     node->recnos[i] = static_cast<uint32_t>(value & recno_mask);
     const size_t duplicate = (value >> recno_bits) & dup_mask;

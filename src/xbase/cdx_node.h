@@ -15,6 +15,7 @@
 #endif
 
 #include "cdx_format.h"
+#include "coding.h"
 
 namespace xbase::cdx {
 
@@ -23,6 +24,21 @@ constexpr size_t kLeafHeaderSize = 24;  // plus free space, masks, bit counts, e
 constexpr size_t kLeafSpace = kPageSize - kLeafHeaderSize;
 constexpr size_t kInteriorSpace = kPageSize - kNodeHeaderSize;
 static_assert(kLeafSpace == 488 && kInteriorSpace == 500);
+
+// Fields of a compact leaf's header.
+constexpr size_t kFreeSpaceField = 12;
+constexpr size_t kRecnoMaskField = 14;
+constexpr size_t kDupMaskField = 18;
+constexpr size_t kTrailMaskField = 19;
+constexpr size_t kRecnoBitsField = 20;
+constexpr size_t kDupBitsField = 21;
+constexpr size_t kTrailBitsField = 22;
+constexpr size_t kEntryBytesField = 23;
+static_assert(kEntryBytesField + 1 == kLeafHeaderSize);
+constexpr size_t kMaxEntryBytes = 8;
+
+// The lowest `bits` bits set.
+inline uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
 
 struct Node {
   uint32_t offset = kNoPage;
@@ -97,6 +113,19 @@ struct LeafLayout {
            (static_cast<uint64_t>(trailing) << (recno_bits + count_bits));
   }
 };
+
+// The packed integer of a leaf entry of `entry_bytes` bytes at `entry`.
+// Reads eight bytes at once where the page allows and masks off the rest.
+inline uint64_t ReadLeafEntry(const char* entry, size_t entry_bytes, const char* page_end) {
+  if (entry + 8 <= page_end) return DecodeLE64(entry) & Mask(static_cast<int>(entry_bytes * 8));
+  uint64_t value = 0;
+  for (size_t b = 0; b < entry_bytes; ++b) value |= static_cast<uint64_t>(static_cast<uint8_t>(entry[b])) << (8 * b);
+  return value;
+}
+
+inline void WriteLeafEntry(uint64_t value, size_t entry_bytes, char* entry) {
+  for (size_t b = 0; b < entry_bytes; ++b) entry[b] = static_cast<char>(value >> (8 * b));
+}
 
 // The narrowest layout for a leaf whose largest record number is `max_recno`.
 LeafLayout ChooseLayout(uint32_t max_recno, uint16_t key_length);

@@ -58,14 +58,31 @@ Status Pager::Load(uint32_t offset, uint16_t key_length, char pad, std::shared_p
   return Status::OK();
 }
 
-Status Pager::ReadPage(uint32_t offset, char* buffer, const char** page) {
-  if (!view_current_) {
-    // An environment without views is read page by page.
-    view_current_ = file_->View(&view_).ok();
-    if (!view_current_) view_ = {};
+void Pager::RefreshMapping() {
+  if (mapping_current_) return;
+  mapping_current_ = true;
+  mapped_writable_ = false;
+  if (!writable_view_refused_) {
+    if (file_->WritableView(&mapped_, &mapped_size_).ok()) {
+      mapped_writable_ = true;
+      return;
+    }
+    writable_view_refused_ = true;  // read-only, or a file system that copies on write
   }
-  if (view_current_ && offset + uint64_t{kPageSize} <= view_.size()) {
-    *page = view_.data() + offset;
+  std::string_view view;
+  if (file_->View(&view).ok()) {
+    mapped_ = const_cast<char*>(view.data());  // read only: mapped_writable_ stays false
+    mapped_size_ = view.size();
+  } else {
+    mapped_ = nullptr;  // an environment without views is read page by page
+    mapped_size_ = 0;
+  }
+}
+
+Status Pager::ReadPage(uint32_t offset, char* buffer, const char** page) {
+  RefreshMapping();
+  if (offset + uint64_t{kPageSize} <= mapped_size_) {
+    *page = mapped_ + offset;
     return Status::OK();
   }
   size_t read = 0;
@@ -76,7 +93,7 @@ Status Pager::ReadPage(uint32_t offset, char* buffer, const char** page) {
 }
 
 Status Pager::Write(uint64_t offset, std::string_view bytes) {
-  view_current_ = false;  // the view is not valid past a write
+  mapping_current_ = false;  // the view is not valid past a write
   return file_->WriteAt(offset, bytes);
 }
 
@@ -125,6 +142,18 @@ void Pager::MarkDirty(const std::shared_ptr<Node>& node) {
   if (node->dirty) return;
   node->dirty = true;
   dirty_.push_back(node);
+}
+
+char* Pager::PageToChangeInPlace(uint32_t offset) {
+  if (!IsNodeOffset(offset, end_)) return nullptr;
+  RefreshMapping();
+  if (!mapped_writable_ || offset + uint64_t{kPageSize} > mapped_size_) return nullptr;
+  std::shared_ptr<Node>& slot = Slot(offset);
+  if (slot) {
+    if (!slot->leaf || slot->dirty || slot.use_count() > 1) return nullptr;
+    Drop(offset);
+  }
+  return mapped_ + offset;
 }
 
 void Pager::Free(uint32_t offset) {
@@ -177,10 +206,9 @@ Status Pager::Flush() {
   // by side in one buffer and go out in offset order, adjacent pages in one
   // write. The buffers live on between flushes: a commit allocates nothing.
   if (!HasChanges()) return Status::OK();  // a commit that changed no key asks the file nothing
-  char* mapped = nullptr;
-  uint64_t mapped_size = 0;
-  if (!file_->WritableView(&mapped, &mapped_size).ok()) mapped_size = 0;
-  view_current_ = false;
+  RefreshMapping();
+  char* const mapped = mapped_writable_ ? mapped_ : nullptr;
+  const uint64_t mapped_size = mapped_writable_ ? mapped_size_ : 0;
   auto inside_view = [mapped_size](uint64_t offset, size_t size) { return offset + size <= mapped_size; };
   std::string& encoded = flush_encoded_;
   std::vector<std::pair<uint32_t, std::string_view>>& pages = flush_pages_;

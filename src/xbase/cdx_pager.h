@@ -31,6 +31,14 @@ class Pager {
   Status NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node);
   // Records that `node` changed; Flush writes it.
   void MarkDirty(const std::shared_ptr<Node>& node);
+  // The bytes of the page at `offset`, to be changed where they lie: when
+  // the file is mapped writable, the page lies inside the mapping, and no
+  // decoded copy of it is dirty, in anyone's hands or an interior node (a
+  // clean cached leaf is dropped, since it would go stale). Null when the
+  // page must be changed
+  // through its node. Only for pages of a tree, after the index is marked
+  // as being written: changes land in the file at once.
+  char* PageToChangeInPlace(uint32_t offset);
   // Returns a node's page to the free list. The node must no longer be linked.
   void Free(uint32_t offset);
 
@@ -68,6 +76,9 @@ class Pager {
   // The page at `offset`: in the file's mapping when there is one, else
   // read into `buffer`.
   Status ReadPage(uint32_t offset, char* buffer, const char** page);
+  // Takes the file's view again if a write may have moved it: a writable
+  // one when the file offers it, else a read-only one, else none.
+  void RefreshMapping();
   Status Write(uint64_t offset, std::string_view bytes);
   // The cache slot of the page at `offset`. REQUIRES: offset < end_.
   std::shared_ptr<Node>& Slot(uint32_t offset);
@@ -75,9 +86,13 @@ class Pager {
   File* file_;
   uint64_t end_;
   // A view of the file, taken again after every write; reads come from it
-  // without a system call.
-  std::string_view view_;
-  bool view_current_ = false;
+  // without a system call, and when it is writable, changed pages are
+  // stored into it.
+  char* mapped_ = nullptr;
+  uint64_t mapped_size_ = 0;
+  bool mapped_writable_ = false;
+  bool mapping_current_ = false;
+  bool writable_view_refused_ = false;
   // Indexed by page number: a lookup is one array access.
   std::vector<std::shared_ptr<Node>> cache_;
   size_t cache_bytes_ = 0;

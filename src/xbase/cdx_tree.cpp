@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "cdx_leaf_in_place.h"
+
 namespace xbase::cdx {
 namespace {
 
@@ -173,15 +175,29 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
   }
   std::vector<Step>& path = path_;
   path.clear();
-  TreePosition pos;
   auto below = [&](const Node& node, size_t i) { return node.Compare(i, key, recno) < 0; };
-  XBASE_RETURN_IF_ERROR(Descend(below, &path, &pos));
-  std::shared_ptr<Node> leaf = pos.leaf;
-  if (pos.index < leaf->count() && leaf->Compare(pos.index, key, recno) == 0) return Status::OK();
-  leaf->Insert(pos.index, key, recno, 0);
-  pager_->MarkDirty(leaf);
-  if (pos.index + 1 == leaf->count()) XBASE_RETURN_IF_ERROR(FixSeparators(path, leaf));
-  return SplitUpward(path, leaf);
+  // Down the interior nodes; the leaf is changed on its page where it can
+  // be, and decoded only when it cannot (a split, a new last key, a wider
+  // record number, a page in use decoded).
+  std::shared_ptr<Node> node;
+  XBASE_RETURN_IF_ERROR(LoadNode(root_, &node));
+  for (int depth = 0; !node->leaf; ++depth) {
+    if (depth >= kMaxDepth) return Status::Corruption("index tree deeper than " + std::to_string(kMaxDepth) + " levels");
+    size_t i = PartitionPoint(*node, below);
+    if (i == node->count()) --i;  // beyond every separator: the rightmost child
+    const uint32_t child = node->children[i];
+    path.push_back({std::move(node), i});
+    if (char* page = pager_->PageToChangeInPlace(child)) {
+      if (InsertIntoLeafPage(page, key_length_, pad_, key, recno) != InPlaceInsert::kNotInPlace) return Status::OK();
+    }
+    XBASE_RETURN_IF_ERROR(LoadNode(child, &node));
+  }
+  const size_t at = PartitionPoint(*node, below);
+  if (at < node->count() && node->Compare(at, key, recno) == 0) return Status::OK();
+  node->Insert(at, key, recno, 0);
+  pager_->MarkDirty(node);
+  if (at + 1 == node->count()) XBASE_RETURN_IF_ERROR(FixSeparators(path, node));
+  return SplitUpward(path, node);
 }
 
 Status Tree::Delete(std::string_view key, uint32_t recno) {

@@ -1,12 +1,17 @@
-// Leaf compression counts: trailing padding and shared prefixes, compared
-// with a byte-by-byte count over every length and position where the
-// word-at-a-time scans change step.
+// Leaf compression: trailing padding and shared prefixes, compared with a
+// byte-by-byte count over every length and position where the
+// word-at-a-time scans change step; leaves written by less thorough
+// programs; and insertion into a leaf page where it lies, which must write
+// exactly the page a full encoding would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "cdx_leaf_in_place.h"
 #include "cdx_node.h"
 
 namespace xbase::cdx {
@@ -96,6 +101,116 @@ TEST(CdxPackingTest, LeafStoredWithItsPaddingIsRewrittenCompressed) {
   EXPECT_EQ(again.trailing, node.trailing);
   // Written by us, the keys take their compressed size only.
   EXPECT_EQ(again.packed_bytes, 5u + 2u + 2u + 12u);  // ADAMS, JR, ON, BAKER  SMITH
+}
+
+TEST(CdxPackingTest, InsertIntoAForeignLeafPageKeepsItsLayoutAndEveryKey) {
+  const uint16_t length = 20;
+  std::vector<std::string> keys = {"ADAMS               ", "ADAMSON             ", "BAKER  SMITH        "};
+  std::string page = UncompressedLeaf(keys, length);
+  ASSERT_EQ(InsertIntoLeafPage(page.data(), length, ' ', "ADAMS  JR           ", 2), InPlaceInsert::kInserted);
+  ASSERT_EQ(InsertIntoLeafPage(page.data(), length, ' ', "ZZ                  ", 3), InPlaceInsert::kInserted);
+  EXPECT_EQ(InsertIntoLeafPage(page.data(), length, ' ', "ADAMSON             ", 2), InPlaceInsert::kAlreadyPresent);
+  Node node;
+  ASSERT_TRUE(DecodeNode(page.data(), kPageSize, length, ' ', &node).ok());
+  keys.insert(keys.begin() + 1, "ADAMS  JR           ");
+  keys.push_back("ZZ                  ");
+  ASSERT_EQ(node.count(), keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(node.key(i), keys[i]) << i;
+  EXPECT_EQ(node.recnos, (std::vector<uint32_t>{1, 2, 2, 3, 3}));
+}
+
+TEST(CdxPackingTest, InPlaceInsertRefusesPagesThatDoNotAddUp) {
+  const uint16_t length = 8;
+  Node node;
+  node.key_length = length;
+  node.Insert(0, "AAAA    ", 1, 0);
+  node.Insert(1, "CCCC    ", 2, 0);
+  std::string good(kPageSize, '\0');
+  EncodeNode(node, good.data());
+  auto refused = [&](std::string page) {
+    const std::string before = page;
+    return InsertIntoLeafPage(page.data(), length, ' ', "BBBB    ", 3) == InPlaceInsert::kNotInPlace && page == before;
+  };
+  std::string page = good;
+  page[0] = 0;  // an interior node
+  EXPECT_TRUE(refused(page));
+  page = good;
+  EncodeLE16(page.data() + kFreeSpaceField, kLeafSpace);  // free space that hides the key data
+  EXPECT_TRUE(refused(page));
+  page = good;
+  page[kEntryBytesField] = 9;
+  EXPECT_TRUE(refused(page));
+  page = good;
+  page[kDupMaskField] = 1;  // counts too narrow for the key length
+  EXPECT_TRUE(refused(page));
+  page = good;
+  page[kLeafHeaderSize + 1] = static_cast<char>(0xFF);  // first entry with counts past the key
+  EXPECT_TRUE(refused(page));
+  EXPECT_FALSE(refused(good));
+}
+
+// Random leaves of keys that share prefixes and padding, and a random entry
+// for each: the in-place insert must give the very page that inserting into
+// the decoded node and encoding it gives, and must refuse only when the
+// entry becomes the last of a leaf that is not the root, the record number
+// needs a wider layout, or the leaf would not fit its page.
+TEST(CdxPackingTest, InPlaceInsertWritesWhatAFullEncodingWrites) {
+  std::mt19937 rng(20261210);
+  const char alphabet[] = "AAB  C";
+  int inserted = 0, refused = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const uint16_t length = static_cast<uint16_t>(1 + rng() % 24);
+    const char pad = round % 5 == 0 ? '\0' : ' ';
+    auto random_key = [&] {
+      std::string key(length, pad);
+      const size_t text = rng() % (length + 1);
+      for (size_t i = 0; i < text; ++i) key[i] = alphabet[rng() % 6];
+      return key;
+    };
+    const uint32_t recno_range = round % 3 == 0 ? 300 : 70000;
+    std::vector<std::pair<std::string, uint32_t>> entries(rng() % 40);
+    for (auto& entry : entries) entry = {random_key(), 1 + static_cast<uint32_t>(rng() % recno_range)};
+    std::sort(entries.begin(), entries.end());
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    Node node;
+    node.key_length = length;
+    node.pad = pad;
+    node.root = rng() % 4 == 0;
+    for (const auto& [key, recno] : entries) node.Insert(node.count(), key, recno, 0);
+    if (!NodeFits(node)) continue;
+    std::string page(kPageSize, '\0');
+    EncodeNode(node, page.data());
+
+    const std::string key = random_key();
+    const uint32_t recno = 1 + static_cast<uint32_t>(rng() % (recno_range + recno_range / 8));
+    size_t at = 0;
+    while (at < node.count() && node.Compare(at, key, recno) < 0) ++at;
+    const bool present = at < node.count() && node.Compare(at, key, recno) == 0;
+    const size_t entry_bytes = ChooseLayout(node.max_recno, length).entry_bytes;
+    Node grown = node;
+    grown.Insert(at, key, recno, 0);
+    const bool possible = !present && (at < node.count() || node.root) && NodeFits(grown) &&
+                          ChooseLayout(grown.max_recno, length).entry_bytes == entry_bytes;
+
+    std::string changed = page;
+    const InPlaceInsert result = InsertIntoLeafPage(changed.data(), length, pad, key, recno);
+    if (present) {
+      ASSERT_EQ(result, InPlaceInsert::kAlreadyPresent) << "round " << round;
+      ASSERT_EQ(changed, page);
+    } else if (possible) {
+      ASSERT_EQ(result, InPlaceInsert::kInserted) << "round " << round;
+      std::string expected(kPageSize, '\0');
+      EncodeNode(grown, expected.data());
+      ASSERT_EQ(changed, expected) << "round " << round << ", entry " << at << " of " << node.count();
+      ++inserted;
+    } else {
+      ASSERT_EQ(result, InPlaceInsert::kNotInPlace) << "round " << round;
+      ASSERT_EQ(changed, page);
+      ++refused;
+    }
+  }
+  EXPECT_GT(inserted, 5000);
+  EXPECT_GT(refused, 500);
 }
 
 }  // namespace

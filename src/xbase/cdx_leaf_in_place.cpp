@@ -1,0 +1,134 @@
+// In-place insertion into compact leaf pages (docs/cdx-format.md).
+//
+// A leaf keeps its entries from the header on, one packed integer each, and
+// the bytes each key does not share with its predecessor (less its trailing
+// pad) from the page end downwards, in entry order. Inserting entry i means
+// storing the new key's bytes where entry i's began, re-compressing entry i
+// (now i + 1) against the new key, moving the key bytes of the later entries
+// down (or up) by the difference, and opening a slot in the entries.
+#include "cdx_leaf_in_place.h"
+
+#include <cstring>
+
+#include "cdx_node.h"
+#include "coding.h"
+
+namespace xbase::cdx {
+namespace {
+
+constexpr size_t kLongestKey = 240;
+
+// The bit layout a leaf page declares, when it is one entries can be written in.
+bool ReadLayout(const char* page, uint16_t key_length, LeafLayout* layout, uint32_t* recno_mask) {
+  layout->entry_bytes = static_cast<uint8_t>(page[kEntryBytesField]);
+  layout->recno_bits = static_cast<uint8_t>(page[kRecnoBitsField]);
+  layout->count_bits = static_cast<uint8_t>(page[kDupBitsField]);
+  *recno_mask = DecodeLE32(page + kRecnoMaskField);
+  const uint64_t count_mask = Mask(layout->count_bits);
+  return layout->entry_bytes >= 1 && layout->entry_bytes <= kMaxEntryBytes && layout->recno_bits >= 1 &&
+         layout->recno_bits <= 32 && layout->count_bits <= 8 &&
+         static_cast<uint8_t>(page[kTrailBitsField]) == layout->count_bits &&
+         layout->recno_bits + 2 * layout->count_bits <= static_cast<int>(layout->entry_bytes * 8) &&
+         *recno_mask == Mask(layout->recno_bits) && static_cast<uint8_t>(page[kDupMaskField]) == count_mask &&
+         static_cast<uint8_t>(page[kTrailMaskField]) == count_mask && key_length <= count_mask;
+}
+
+// One entry, unpacked.
+struct Entry {
+  uint32_t recno;
+  size_t duplicate;
+  size_t trailing;
+  size_t stored;
+};
+
+}  // namespace
+
+InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std::string_view key,
+                                 uint32_t recno) {
+  constexpr auto kNo = InPlaceInsert::kNotInPlace;
+  const uint16_t attribute = DecodeLE16(page);
+  if ((attribute & kAttributeLeaf) == 0 || attribute > (kAttributeLeaf | kAttributeRoot)) return kNo;
+  if (key_length > kLongestKey || key.size() != key_length) return kNo;
+  const bool root = (attribute & kAttributeRoot) != 0;
+  const size_t count = DecodeLE16(page + 2);
+  LeafLayout layout;
+  uint32_t recno_mask = 0;
+  if (!ReadLayout(page, key_length, &layout, &recno_mask) || recno > recno_mask) return kNo;
+  const size_t eb = layout.entry_bytes;
+  const size_t free_space = DecodeLE16(page + kFreeSpaceField);
+  if (count * eb > kLeafSpace || free_space > kLeafSpace - count * eb) return kNo;
+  char* const entries = page + kLeafHeaderSize;
+  char* const page_end = page + kPageSize;
+  // The lowest byte of key data, by the header's account.
+  char* const low = page_end - (kLeafSpace - count * eb - free_space);
+
+  // Walks the entries, rebuilding each key over its predecessor, up to the
+  // first one not below (key, recno). `previous` ends as the entry before
+  // the insertion point, `current` as the entry at it.
+  char buffers[2][kLongestKey];
+  char* previous = buffers[0];
+  char* current = buffers[1];
+  const uint64_t count_mask = Mask(layout.count_bits);
+  char* key_end = page_end;  // where the key data of entry i ends
+  Entry at{};
+  size_t i = 0;
+  for (; i < count; ++i) {
+    const uint64_t value = ReadLeafEntry(entries + i * eb, eb, page_end);
+    at.recno = static_cast<uint32_t>(value & recno_mask);
+    at.duplicate = (value >> layout.recno_bits) & count_mask;
+    at.trailing = (value >> (layout.recno_bits + layout.count_bits)) & count_mask;
+    if (at.trailing > key_length || at.duplicate > key_length - at.trailing || (i == 0 && at.duplicate != 0)) {
+      return kNo;
+    }
+    at.stored = key_length - at.duplicate - at.trailing;
+    if (static_cast<size_t>(key_end - low) < at.stored) return kNo;
+    std::memcpy(current, previous, at.duplicate);
+    std::memcpy(current + at.duplicate, key_end - at.stored, at.stored);
+    std::memset(current + at.duplicate + at.stored, pad, at.trailing);
+    int c = std::memcmp(current, key.data(), key_length);
+    if (c == 0) c = at.recno < recno ? -1 : at.recno > recno ? 1 : 0;
+    if (c == 0) return InPlaceInsert::kAlreadyPresent;
+    if (c > 0) break;
+    std::swap(previous, current);
+    key_end -= at.stored;
+  }
+  const bool at_end = i == count;
+  if (at_end) {
+    if (!root || key_end != low) return kNo;
+    at = Entry{};  // nothing follows the new entry
+  }
+
+  // The new entry, compressed against its predecessor, and its successor
+  // compressed against it instead.
+  Entry added;
+  added.recno = recno;
+  added.trailing = TrailingPad(key.data(), key_length, pad);
+  added.duplicate = i > 0 ? CommonPrefix(previous, key.data(), key_length - added.trailing) : 0;
+  added.stored = key_length - added.duplicate - added.trailing;
+  Entry next = at;
+  if (!at_end) {
+    next.duplicate = CommonPrefix(key.data(), current, key_length - at.trailing);
+    next.stored = key_length - next.duplicate - next.trailing;
+  }
+  // How far the key data of the entries after the successor moves down.
+  const ptrdiff_t shift = static_cast<ptrdiff_t>(added.stored + next.stored) - static_cast<ptrdiff_t>(at.stored);
+  const ptrdiff_t growth = static_cast<ptrdiff_t>(eb) + shift;
+  if (growth > static_cast<ptrdiff_t>(free_space)) return kNo;
+
+  // Key data first: the entries only grow into space it no longer needs.
+  char* const rest_end = key_end - at.stored;
+  std::memmove(low - shift, low, static_cast<size_t>(rest_end - low));
+  if (shift < 0) std::memset(low, 0, static_cast<size_t>(-shift));
+  std::memcpy(key_end - added.stored, key.data() + added.duplicate, added.stored);
+  if (!at_end) std::memcpy(key_end - added.stored - next.stored, current + next.duplicate, next.stored);
+
+  char* const slot = entries + i * eb;
+  std::memmove(slot + eb, slot, (count - i) * eb);
+  WriteLeafEntry(layout.Entry(added.recno, added.duplicate, added.trailing), eb, slot);
+  if (!at_end) WriteLeafEntry(layout.Entry(next.recno, next.duplicate, next.trailing), eb, slot + eb);
+  EncodeLE16(page + 2, static_cast<uint16_t>(count + 1));
+  EncodeLE16(page + kFreeSpaceField, static_cast<uint16_t>(static_cast<ptrdiff_t>(free_space) - growth));
+  return InPlaceInsert::kInserted;
+}
+
+}  // namespace xbase::cdx
