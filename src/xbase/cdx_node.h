@@ -15,6 +15,7 @@
 #endif
 
 #include "cdx_format.h"
+#include "cdx_node_memory.h"
 #include "coding.h"
 
 namespace xbase::cdx {
@@ -48,12 +49,12 @@ struct Node {
   uint32_t right = kNoPage;
   uint16_t key_length = 0;
   char pad = ' ';  // the byte trailing compression removes
-  std::string keys;  // count() * key_length bytes
+  NodeBytes keys;  // count() * key_length bytes
   // Leaves only: each entry's number of trailing pad bytes, kept beside the
   // keys so that writing the page need not scan every key for them again.
-  std::string trailing;
-  std::vector<uint32_t> recnos;
-  std::vector<uint32_t> children;  // interior nodes only
+  NodeBytes trailing;
+  NodeVector<uint32_t> recnos;
+  NodeVector<uint32_t> children;  // interior nodes only
   bool dirty = false;
   bool freed = false;
   // A leaf's packed key bytes and largest record number, kept up to date by

@@ -119,14 +119,14 @@ void Pager::Drop(uint32_t offset) {
 }
 
 std::shared_ptr<Node> Pager::TakeSpareNode() {
-  if (spare_.empty()) return std::make_shared<Node>();
+  if (spare_.empty()) return std::allocate_shared<Node>(NodeAllocator<Node>());
   std::shared_ptr<Node> node = std::move(spare_.back());
   spare_.pop_back();
   return node;
 }
 
 Status Pager::NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node) {
-  auto fresh = std::make_shared<Node>();
+  auto fresh = std::allocate_shared<Node>(NodeAllocator<Node>());
   fresh->offset = AllocatePage();
   fresh->leaf = leaf;
   fresh->key_length = key_length;

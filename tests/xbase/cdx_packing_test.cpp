@@ -116,7 +116,7 @@ TEST(CdxPackingTest, InsertIntoAForeignLeafPageKeepsItsLayoutAndEveryKey) {
   keys.push_back("ZZ                  ");
   ASSERT_EQ(node.count(), keys.size());
   for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(node.key(i), keys[i]) << i;
-  EXPECT_EQ(node.recnos, (std::vector<uint32_t>{1, 2, 2, 3, 3}));
+  EXPECT_EQ(node.recnos, (NodeVector<uint32_t>{1, 2, 2, 3, 3}));
 }
 
 TEST(CdxPackingTest, InPlaceInsertRefusesPagesThatDoNotAddUp) {
