@@ -8,6 +8,7 @@
 // down (or up) by the difference, and opening a slot in the entries.
 #include "cdx_leaf_in_place.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cdx_node.h"
@@ -62,14 +63,18 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   // The lowest byte of key data, by the header's account.
   char* const low = page_end - (kLeafSpace - count * eb - free_space);
 
-  // Walks the entries, rebuilding each key over its predecessor, up to the
-  // first one not below (key, recno). `previous` ends as the entry before
-  // the insertion point, `current` as the entry at it.
-  char buffers[2][kLongestKey];
-  char* previous = buffers[0];
-  char* current = buffers[1];
+  // Walks the entries up to the first one not below (key, recno) without
+  // rebuilding keys. `matched` is how many leading bytes the entry before
+  // shares with `key`, which it is below: an entry sharing more than that
+  // with its predecessor is below `key` as well, and any other is compared
+  // from where it stops sharing, its stored bytes on the page, then its
+  // trailing pad.
+  const size_t key_trailing = TrailingPad(key.data(), key_length, pad);
+  const size_t key_text = key_length - key_trailing;
   const uint64_t count_mask = Mask(layout.count_bits);
   char* key_end = page_end;  // where the key data of entry i ends
+  size_t matched = 0;
+  size_t matched_at = 0;  // the same for the entry at the insertion point
   Entry at{};
   size_t i = 0;
   for (; i < count; ++i) {
@@ -82,15 +87,29 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
     }
     at.stored = key_length - at.duplicate - at.trailing;
     if (static_cast<size_t>(key_end - low) < at.stored) return kNo;
-    std::memcpy(current, previous, at.duplicate);
-    std::memcpy(current + at.duplicate, key_end - at.stored, at.stored);
-    std::memset(current + at.duplicate + at.stored, pad, at.trailing);
-    int c = std::memcmp(current, key.data(), key_length);
+    key_end -= at.stored;
+    if (at.duplicate > matched) continue;
+    const char* stored = key_end;
+    size_t same = at.duplicate + CommonPrefix(stored, key.data() + at.duplicate, at.stored);
+    int c = 0;
+    if (same < at.duplicate + at.stored) {
+      c = static_cast<uint8_t>(stored[same - at.duplicate]) < static_cast<uint8_t>(key[same]) ? -1 : 1;
+    } else {
+      while (same < key_text && key[same] == pad) ++same;
+      if (same < key_text) {
+        c = static_cast<uint8_t>(pad) < static_cast<uint8_t>(key[same]) ? -1 : 1;
+      } else {
+        same = key_length;
+      }
+    }
     if (c == 0) c = at.recno < recno ? -1 : at.recno > recno ? 1 : 0;
     if (c == 0) return InPlaceInsert::kAlreadyPresent;
-    if (c > 0) break;
-    std::swap(previous, current);
-    key_end -= at.stored;
+    if (c > 0) {
+      key_end += at.stored;  // back to the end of the entry's own data
+      matched_at = same;
+      break;
+    }
+    matched = same;
   }
   const bool at_end = i == count;
   if (at_end) {
@@ -99,15 +118,15 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   }
 
   // The new entry, compressed against its predecessor, and its successor
-  // compressed against it instead.
+  // compressed against it instead: its bytes are the tail of its own.
   Entry added;
   added.recno = recno;
-  added.trailing = TrailingPad(key.data(), key_length, pad);
-  added.duplicate = i > 0 ? CommonPrefix(previous, key.data(), key_length - added.trailing) : 0;
+  added.trailing = key_trailing;
+  added.duplicate = std::min(matched, key_text);
   added.stored = key_length - added.duplicate - added.trailing;
   Entry next = at;
   if (!at_end) {
-    next.duplicate = CommonPrefix(key.data(), current, key_length - at.trailing);
+    next.duplicate = std::min(matched_at, key_length - at.trailing);
     next.stored = key_length - next.duplicate - next.trailing;
   }
   // How far the key data of the entries after the successor moves down.
@@ -116,11 +135,13 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   if (growth > static_cast<ptrdiff_t>(free_space)) return kNo;
 
   // Key data first: the entries only grow into space it no longer needs.
+  char successor[kLongestKey];
+  std::memcpy(successor, key_end - next.stored, next.stored);
   char* const rest_end = key_end - at.stored;
   std::memmove(low - shift, low, static_cast<size_t>(rest_end - low));
   if (shift < 0) std::memset(low, 0, static_cast<size_t>(-shift));
   std::memcpy(key_end - added.stored, key.data() + added.duplicate, added.stored);
-  if (!at_end) std::memcpy(key_end - added.stored - next.stored, current + next.duplicate, next.stored);
+  std::memcpy(key_end - added.stored - next.stored, successor, next.stored);
 
   char* const slot = entries + i * eb;
   std::memmove(slot + eb, slot, (count - i) * eb);
