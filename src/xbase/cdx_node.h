@@ -66,9 +66,18 @@ struct Node {
 
   size_t count() const { return recnos.size(); }
   std::string_view key(size_t i) const { return {keys.data() + i * key_length, key_length}; }
-  // Orders entry i against (key, recno): memcmp over the key, then record number.
+  // Orders entry i against (key, recno): memcmp over the key, then record
+  // number. The first eight bytes are compared as one big-endian number,
+  // which settles most comparisons of a descent without a call.
   int Compare(size_t i, std::string_view other_key, uint32_t other_recno) const {
-    int c = std::memcmp(keys.data() + i * key_length, other_key.data(), key_length);
+    const char* mine = keys.data() + i * key_length;
+    size_t from = 0;
+    if (key_length >= 8) {
+      const uint64_t a = DecodeBE64(mine), b = DecodeBE64(other_key.data());
+      if (a != b) return a < b ? -1 : 1;
+      from = 8;
+    }
+    int c = std::memcmp(mine + from, other_key.data() + from, key_length - from);
     if (c != 0) return c;
     return recnos[i] < other_recno ? -1 : recnos[i] > other_recno ? 1 : 0;
   }

@@ -30,7 +30,13 @@ Pager::Pager(File* file, uint64_t file_end)
 
 std::shared_ptr<Node>& Pager::Slot(uint32_t offset) {
   const size_t page = offset / kPageSize;
-  if (page >= cache_.size()) cache_.resize(std::max<size_t>(end_ / kPageSize, page + 1));
+  if (page >= cache_.size()) {
+    // New pages come one at a time past the end; moving the slots to a
+    // bigger array for them should be rare, as fresh memory is dear.
+    const size_t needed = std::max<size_t>(end_ / kPageSize, page + 1);
+    if (needed > cache_.capacity()) cache_.reserve(needed + needed / 4 + 1024);
+    cache_.resize(needed);
+  }
   return cache_[page];
 }
 
@@ -144,16 +150,20 @@ void Pager::MarkDirty(const std::shared_ptr<Node>& node) {
   dirty_.push_back(node);
 }
 
-char* Pager::PageToChangeInPlace(uint32_t offset) {
-  if (!IsNodeOffset(offset, end_)) return nullptr;
+Status Pager::LoadForChange(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node,
+                            char** page) {
+  *page = nullptr;
+  if (!IsNodeOffset(offset, end_)) return Load(offset, key_length, pad, node);
   RefreshMapping();
-  if (!mapped_writable_ || offset + uint64_t{kPageSize} > mapped_size_) return nullptr;
-  std::shared_ptr<Node>& slot = Slot(offset);
-  if (slot) {
-    if (!slot->leaf || slot->dirty || slot.use_count() > 1) return nullptr;
-    Drop(offset);
+  const bool in_view = mapped_writable_ && offset + uint64_t{kPageSize} <= mapped_size_;
+  const std::shared_ptr<Node>& slot = Slot(offset);
+  if (slot && (!in_view || !slot->leaf || slot->dirty || slot.use_count() > 1)) {
+    return Load(offset, key_length, pad, node);
   }
-  return mapped_ + offset;
+  if (!in_view) return Load(offset, key_length, pad, node);
+  if (slot) Drop(offset);  // a clean copy would go stale
+  *page = mapped_ + offset;
+  return Status::OK();
 }
 
 void Pager::Free(uint32_t offset) {

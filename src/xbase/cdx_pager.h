@@ -31,14 +31,13 @@ class Pager {
   Status NewNode(bool leaf, uint16_t key_length, char pad, std::shared_ptr<Node>* node);
   // Records that `node` changed; Flush writes it.
   void MarkDirty(const std::shared_ptr<Node>& node);
-  // The bytes of the page at `offset`, to be changed where they lie: when
-  // the file is mapped writable, the page lies inside the mapping, and no
-  // decoded copy of it is dirty, in anyone's hands or an interior node (a
-  // clean cached leaf is dropped, since it would go stale). Null when the
-  // page must be changed
-  // through its node. Only for pages of a tree, after the index is marked
-  // as being written: changes land in the file at once.
-  char* PageToChangeInPlace(uint32_t offset);
+  // The page at `offset` for a change: its bytes, to be changed where they
+  // lie, when the file is mapped writable and no decoded copy of it is
+  // dirty, in anyone's hands or an interior node (a clean cached leaf is
+  // dropped, since it would go stale); else its node, as Load gives it.
+  // Changes made on the bytes land in the file at once: only for pages of
+  // a tree, after the index is marked as being written.
+  Status LoadForChange(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node, char** page);
   // Returns a node's page to the free list. The node must no longer be linked.
   void Free(uint32_t offset);
 

@@ -187,10 +187,12 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
     if (i == node->count()) --i;  // beyond every separator: the rightmost child
     const uint32_t child = node->children[i];
     path.push_back({std::move(node), i});
-    if (char* page = pager_->PageToChangeInPlace(child)) {
+    char* page = nullptr;
+    XBASE_RETURN_IF_ERROR(pager_->LoadForChange(child, key_length_, pad_, &node, &page));
+    if (page != nullptr) {
       if (InsertIntoLeafPage(page, key_length_, pad_, key, recno) != InPlaceInsert::kNotInPlace) return Status::OK();
+      XBASE_RETURN_IF_ERROR(LoadNode(child, &node));
     }
-    XBASE_RETURN_IF_ERROR(LoadNode(child, &node));
   }
   const size_t at = PartitionPoint(*node, below);
   if (at < node->count() && node->Compare(at, key, recno) == 0) return Status::OK();

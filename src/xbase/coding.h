@@ -29,6 +29,10 @@ inline uint32_t DecodeBE32(const char* p) {
          (static_cast<uint32_t>(b[2]) << 8) | static_cast<uint32_t>(b[3]);
 }
 
+inline uint64_t DecodeBE64(const char* p) {
+  return (static_cast<uint64_t>(DecodeBE32(p)) << 32) | DecodeBE32(p + 4);
+}
+
 inline void EncodeLE16(char* p, uint16_t v) {
   p[0] = static_cast<char>(v);
   p[1] = static_cast<char>(v >> 8);
