@@ -77,16 +77,21 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   size_t matched_at = 0;  // the same for the entry at the insertion point
   Entry at{};
   size_t i = 0;
-  for (; i < count; ++i) {
-    const uint64_t value = ReadLeafEntry(entries + i * eb, eb, page_end);
-    at.recno = static_cast<uint32_t>(value & recno_mask);
-    at.duplicate = (value >> layout.recno_bits) & count_mask;
-    at.trailing = (value >> (layout.recno_bits + layout.count_bits)) & count_mask;
-    if (at.trailing > key_length || at.duplicate > key_length - at.trailing || (i == 0 && at.duplicate != 0)) {
-      return kNo;
+  // Entry j unpacked, false when its counts do not fit the key.
+  auto unpack = [&](size_t j, Entry* entry) {
+    const uint64_t value = ReadLeafEntry(entries + j * eb, eb, page_end);
+    entry->recno = static_cast<uint32_t>(value & recno_mask);
+    entry->duplicate = (value >> layout.recno_bits) & count_mask;
+    entry->trailing = (value >> (layout.recno_bits + layout.count_bits)) & count_mask;
+    if (entry->trailing > key_length || entry->duplicate > key_length - entry->trailing ||
+        (j == 0 && entry->duplicate != 0)) {
+      return false;
     }
-    at.stored = key_length - at.duplicate - at.trailing;
-    if (static_cast<size_t>(key_end - low) < at.stored) return kNo;
+    entry->stored = key_length - entry->duplicate - entry->trailing;
+    return true;
+  };
+  for (; i < count; ++i) {
+    if (!unpack(i, &at) || static_cast<size_t>(key_end - low) < at.stored) return kNo;
     key_end -= at.stored;
     if (at.duplicate > matched) continue;
     const char* stored = key_end;
@@ -111,9 +116,18 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
     }
     matched = same;
   }
+  // The entries from the insertion point on must account for the rest of
+  // the key data exactly, or moving it would lose some of it.
+  size_t data_after = at.stored * (i < count);
+  for (size_t j = i + 1; j < count; ++j) {
+    Entry later;
+    if (!unpack(j, &later)) return kNo;
+    data_after += later.stored;
+  }
+  if (data_after != static_cast<size_t>(key_end - low)) return kNo;
   const bool at_end = i == count;
   if (at_end) {
-    if (!root || key_end != low) return kNo;
+    if (!root) return kNo;
     at = Entry{};  // nothing follows the new entry
   }
 

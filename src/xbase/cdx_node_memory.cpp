@@ -117,6 +117,8 @@ void FreeNodeMemory(void* p, size_t bytes) {
     ThePool().Free(p, bytes);
     return;
   }
+#else
+  (void)bytes;
 #endif
   ::operator delete(p);
 }

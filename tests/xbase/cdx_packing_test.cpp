@@ -138,6 +138,11 @@ TEST(CdxPackingTest, InPlaceInsertRefusesPagesThatDoNotAddUp) {
   EncodeLE16(page.data() + kFreeSpaceField, kLeafSpace);  // free space that hides the key data
   EXPECT_TRUE(refused(page));
   page = good;
+  // Free space that leaves bytes no entry accounts for: they would be moved
+  // along with the keys, so the page is rewritten whole instead.
+  EncodeLE16(page.data() + kFreeSpaceField, DecodeLE16(good.data() + kFreeSpaceField) - 2);
+  EXPECT_TRUE(refused(page));
+  page = good;
   page[kEntryBytesField] = 9;
   EXPECT_TRUE(refused(page));
   page = good;
