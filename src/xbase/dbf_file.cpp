@@ -12,6 +12,8 @@ namespace {
 
 // Pack reads and writes in pieces of about this size.
 constexpr size_t kPackBufferSize = 1 << 20;
+// Appended records wait in memory until this many bytes of them do.
+constexpr size_t kPendingAppendBytes = 256 << 10;
 // Visual FoxPro memo pointers are binary; the others are digits.
 constexpr uint16_t kBinaryMemoPointerWidth = 4;
 
@@ -38,6 +40,10 @@ Status DbfFile::ValidateRecordNumber(uint32_t recno) const {
 
 Status DbfFile::ReadRecord(uint32_t recno, char* buf) {
   XBASE_RETURN_IF_ERROR(ValidateRecordNumber(recno));
+  if (const char* pending = PendingRecord(recno)) {
+    std::memcpy(buf, pending, record_length_);
+    return Status::OK();
+  }
   size_t read;
   XBASE_RETURN_IF_ERROR(file_->ReadAt(RecordOffset(recno), record_length_, buf, &read));
   if (read != record_length_) {
@@ -51,18 +57,30 @@ Status DbfFile::ReadRecords(uint32_t first, uint32_t count, char* buf) const {
   if (count == 0) return Status::OK();
   XBASE_RETURN_IF_ERROR(ValidateRecordNumber(first));
   XBASE_RETURN_IF_ERROR(ValidateRecordNumber(first + count - 1));
-  size_t wanted = static_cast<size_t>(count) * record_length_;
-  size_t read = 0;
-  XBASE_RETURN_IF_ERROR(file_->ReadAt(RecordOffset(first), wanted, buf, &read));
-  if (read != wanted) {
-    return Status::Corruption(path_ + ": records up to " + std::to_string(first + count - 1) +
-                              " lie past the end of the file");
+  const uint32_t written = WrittenCount();
+  const uint32_t from_file = first > written ? 0 : std::min(count, written - first + 1);
+  if (from_file > 0) {
+    size_t wanted = static_cast<size_t>(from_file) * record_length_;
+    size_t read = 0;
+    XBASE_RETURN_IF_ERROR(file_->ReadAt(RecordOffset(first), wanted, buf, &read));
+    if (read != wanted) {
+      return Status::Corruption(path_ + ": records up to " + std::to_string(first + from_file - 1) +
+                                " lie past the end of the file");
+    }
+  }
+  if (from_file < count) {
+    std::memcpy(buf + static_cast<size_t>(from_file) * record_length_, PendingRecord(first + from_file),
+                static_cast<size_t>(count - from_file) * record_length_);
   }
   return Status::OK();
 }
 
 Status DbfFile::RecordView(uint32_t recno, std::string_view* record) {
   XBASE_RETURN_IF_ERROR(ValidateRecordNumber(recno));
+  if (const char* pending = PendingRecord(recno)) {
+    *record = std::string_view(pending, record_length_);
+    return Status::OK();
+  }
   uint64_t offset = RecordOffset(recno);
   if (offset + record_length_ > view_.size()) {
     XBASE_RETURN_IF_ERROR(file_->View(&view_));
@@ -83,6 +101,10 @@ Status DbfFile::WriteRecord(uint32_t recno, std::string_view record) {
     return Status::InvalidArgument(path_ + ": record of " + std::to_string(record.size()) +
                                    " bytes, the table's have " + std::to_string(record_length_));
   }
+  if (PendingRecord(recno) != nullptr) {
+    pending_.replace(static_cast<size_t>(recno - WrittenCount() - 1) * record_length_, record_length_, record);
+    return Status::OK();
+  }
   view_ = {};
   return file_->WriteAt(RecordOffset(recno), record);
 }
@@ -94,18 +116,28 @@ Status DbfFile::AppendRecord(std::string_view record, uint32_t* recno) {
                                    " bytes, the table's have " + std::to_string(record_length_));
   }
   if (record_count_ == UINT32_MAX) return Status::InvalidArgument(path_ + ": table is full");
-  // Record and end mark go out in one write so that a reader never sees the
-  // record without the mark after it.
-  append_buffer_.assign(record);
-  append_buffer_.push_back(kDbfEndOfFile);
-  view_ = {};
-  XBASE_RETURN_IF_ERROR(file_->WriteAt(RecordOffset(record_count_ + 1), append_buffer_));
+  pending_.append(record);
   *recno = ++record_count_;
+  if (pending_.size() >= kPendingAppendBytes) return WritePending();
   return Status::OK();
+}
+
+Status DbfFile::WritePending() {
+  if (pending_.empty()) return Status::OK();
+  // Records and end mark go out in one write so that a reader never sees
+  // the records without the mark after them.
+  const uint64_t offset = RecordOffset(WrittenCount() + 1);
+  pending_.push_back(kDbfEndOfFile);
+  view_ = {};
+  Status s = file_->WriteAt(offset, pending_);
+  pending_.pop_back();
+  if (s.ok()) pending_.clear();  // a failed write keeps them for the next try
+  return s;
 }
 
 Status DbfFile::Commit(bool durable) {
   XBASE_RETURN_IF_ERROR(RequireWritable());
+  XBASE_RETURN_IF_ERROR(WritePending());
   // The records must be on stable storage before a count covers them.
   if (durable && record_count_ != committed_count_) XBASE_RETURN_IF_ERROR(file_->Sync());
   DbfHeader header;
@@ -127,6 +159,7 @@ Status DbfFile::Commit(bool durable) {
 Status DbfFile::Pack(const std::function<bool(uint32_t, std::string_view)>& keep,
                      const std::function<void(int)>& progress) {
   XBASE_RETURN_IF_ERROR(RequireWritable());
+  XBASE_RETURN_IF_ERROR(WritePending());
   const uint32_t total = record_count_;
   const uint32_t per_chunk =
       std::clamp<uint32_t>(kPackBufferSize / record_length_, 1, std::max<uint32_t>(total, 1));
@@ -176,6 +209,8 @@ Status DbfFile::Pack(const std::function<bool(uint32_t, std::string_view)>& keep
 Status DbfFile::Zap() {
   XBASE_RETURN_IF_ERROR(RequireWritable());
   view_ = {};
+  record_count_ = WrittenCount();  // appended records not yet written just go
+  pending_.clear();
   XBASE_RETURN_IF_ERROR(file_->WriteAt(header_length_, std::string_view(&kDbfEndOfFile, 1)));
   XBASE_RETURN_IF_ERROR(file_->Truncate(header_length_ + 1));
   record_count_ = 0;

@@ -66,11 +66,13 @@ class DbfFile {
   // nothing writes: the fast path for whole-table scans.
   Status ReadRecords(uint32_t first, uint32_t count, char* buf) const;
   Status WriteRecord(uint32_t recno, std::string_view record);
-  // Writes a new record after the last one and the end-of-file mark, in one
-  // write; the header's count is updated by Commit. Until then a reopened
-  // table does not contain the record.
+  // Adds a new record after the last one. Appended records are kept in
+  // memory (and read from there) until Commit, Pack or a few hundred
+  // kilobytes of them; they then go out in one write with the end-of-file
+  // mark after them. The header's count is updated by Commit: until then a
+  // reopened table does not contain the records.
   Status AppendRecord(std::string_view record, uint32_t* recno);
-  // Makes appended records part of the table: syncs them to stable storage,
+  // Makes appended records part of the table: writes them, syncs them to stable storage,
   // then writes and syncs the header (record count, date of last update),
   // then records the file's change stamp.
   // With `durable`, the records and then the header are also handed to
@@ -128,6 +130,18 @@ class DbfFile {
   uint64_t RecordOffset(uint32_t recno) const {
     return header_length_ + static_cast<uint64_t>(recno - 1) * record_length_;
   }
+  // Records in the file; those after them are still in pending_.
+  uint32_t WrittenCount() const {
+    return record_count_ - static_cast<uint32_t>(pending_.size() / record_length_);
+  }
+  // Record `recno` among the appended ones not yet written, else null.
+  const char* PendingRecord(uint32_t recno) const {
+    const uint32_t written = WrittenCount();
+    return recno > written ? pending_.data() + static_cast<size_t>(recno - written - 1) * record_length_
+                           : nullptr;
+  }
+  // Writes the pending records and the end-of-file mark after them.
+  Status WritePending();
 
   std::string path_;
   std::unique_ptr<File> file_;
@@ -144,7 +158,8 @@ class DbfFile {
   std::string open_note_;
   // The file's bytes as last viewed; cleared by every write.
   std::string_view view_;
-  std::string append_buffer_;
+  // Appended records not yet written, in order.
+  std::string pending_;
 };
 
 }  // namespace xbase

@@ -223,6 +223,54 @@ TEST_F(DbfFileTest, AppendWithoutCommitIsNotPartOfTheTable) {
   EXPECT_EQ(NameOf(dbf.get(), 2), "next");
 }
 
+// Appended records wait in memory for one write: until then every way of
+// reading or changing a record must find them there, scans must join them
+// to the records in the file, and the file must not hold them.
+TEST_F(DbfFileTest, AppendedRecordsAreReadAndChangedBeforeTheyAreWritten) {
+  auto dbf = CreateTable();
+  Append(dbf.get(), "filed");
+  ASSERT_TRUE(dbf->Commit().ok());
+  const size_t committed_size = FileBytes().size();
+  Append(dbf.get(), "second");
+  Append(dbf.get(), "third");
+  EXPECT_EQ(FileBytes().size(), committed_size);
+  EXPECT_EQ(NameOf(dbf.get(), 2), "second");
+  std::string record(dbf->record_length(), '\0');
+  ASSERT_TRUE(dbf->ReadRecord(3, record.data()).ok());
+  EXPECT_EQ(DbfFile::FieldAsText(dbf->schema().field(0), record.data()).substr(0, 5), "third");
+  ASSERT_TRUE(DbfFile::StoreText(dbf->schema().field(0), "changed", record.data()).ok());
+  ASSERT_TRUE(dbf->WriteRecord(3, record).ok());
+  std::string all(3 * dbf->record_length(), '\0');
+  ASSERT_TRUE(dbf->ReadRecords(1, 3, all.data()).ok());
+  EXPECT_EQ(all.substr(2 * dbf->record_length()), record);
+  EXPECT_EQ(DbfFile::FieldAsText(dbf->schema().field(0), all.data()).substr(0, 5), "filed");
+  ASSERT_TRUE(dbf->Commit().ok());
+  EXPECT_EQ(FileBytes().size(), committed_size + 2 * dbf->record_length());
+  EXPECT_EQ(FileBytes().back(), '\x1A');
+  dbf = Reopen();
+  EXPECT_EQ(dbf->record_count(), 3u);
+  EXPECT_EQ(NameOf(dbf.get(), 3), "changed");
+}
+
+TEST_F(DbfFileTest, ManyAppendsGoOutBeforeTheCommit) {
+  auto dbf = CreateTable();
+  uint32_t last = 0;
+  for (int i = 0; i < 20000; ++i) last = Append(dbf.get(), "r" + std::to_string(i));
+  // Some went to the file to keep memory bounded; all read back in order.
+  EXPECT_GT(FileBytes().size(), 200000u);
+  EXPECT_EQ(NameOf(dbf.get(), 1), "r0");
+  EXPECT_EQ(NameOf(dbf.get(), last), "r19999");
+  std::string all(static_cast<size_t>(last) * dbf->record_length(), '\0');
+  ASSERT_TRUE(dbf->ReadRecords(1, last, all.data()).ok());
+  for (uint32_t n : {1u, 9000u, last}) {
+    std::string name = DbfFile::FieldAsText(dbf->schema().field(0), all.data() + (n - 1) * dbf->record_length());
+    EXPECT_EQ(name.substr(0, name.find_last_not_of(' ') + 1), "r" + std::to_string(n - 1));
+  }
+  ASSERT_TRUE(dbf->Zap().ok());
+  EXPECT_EQ(dbf->record_count(), 0u);
+  EXPECT_EQ(Append(dbf.get(), "again"), 1u);
+}
+
 TEST_F(DbfFileTest, PackKeepsTheChosenRecordsInOrder) {
   auto dbf = CreateTable();
   const int kRecords = 5000;  // several pack buffers' worth
