@@ -157,10 +157,9 @@ Status Pager::LoadForChange(uint32_t offset, uint16_t key_length, char pad, std:
   RefreshMapping();
   const bool in_view = mapped_writable_ && offset + uint64_t{kPageSize} <= mapped_size_;
   const std::shared_ptr<Node>& slot = Slot(offset);
-  if (slot && (!in_view || !slot->leaf || slot->dirty || slot.use_count() > 1)) {
+  if (!in_view || (slot && (!slot->leaf || slot->dirty || slot.use_count() > 1))) {
     return Load(offset, key_length, pad, node);
   }
-  if (!in_view) return Load(offset, key_length, pad, node);
   if (slot) Drop(offset);  // a clean copy would go stale
   *page = mapped_ + offset;
   return Status::OK();
