@@ -30,20 +30,22 @@ BlockCache& Cache() {
 // first where the system has them: a large array then costs one page-table
 // entry per 2 MiB instead of 512, and walking it misses the TLB far less.
 void* MapBlock(size_t size) {
+  void* mapping = nullptr;
 #if defined(MADV_HUGEPAGE) && defined(MADV_POPULATE_WRITE)
-  void* mapping = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  mapping = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapping == MAP_FAILED) throw std::bad_alloc();
   ::madvise(mapping, size, MADV_HUGEPAGE);  // a hint: without it the pages are small
-  if (::madvise(mapping, size, MADV_POPULATE_WRITE) == 0) {
-    *static_cast<size_t*>(mapping) = size;
-    return mapping;
+  if (::madvise(mapping, size, MADV_POPULATE_WRITE) != 0) {
+    ::munmap(mapping, size);  // an older kernel: populated at mapping time instead
+    mapping = nullptr;
   }
-  ::munmap(mapping, size);  // an older kernel: populated at mapping time instead
 #endif
-  void* populated = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-  if (populated == MAP_FAILED) throw std::bad_alloc();
-  *static_cast<size_t*>(populated) = size;
-  return populated;
+  if (mapping == nullptr) {
+    mapping = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (mapping == MAP_FAILED) throw std::bad_alloc();
+  }
+  *static_cast<size_t*>(mapping) = size;
+  return mapping;
 }
 
 }  // namespace

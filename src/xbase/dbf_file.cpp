@@ -101,8 +101,8 @@ Status DbfFile::WriteRecord(uint32_t recno, std::string_view record) {
     return Status::InvalidArgument(path_ + ": record of " + std::to_string(record.size()) +
                                    " bytes, the table's have " + std::to_string(record_length_));
   }
-  if (PendingRecord(recno) != nullptr) {
-    pending_.replace(static_cast<size_t>(recno - WrittenCount() - 1) * record_length_, record_length_, record);
+  if (const size_t at = PendingOffset(recno); at != std::string::npos) {
+    pending_.replace(at, record_length_, record);
     return Status::OK();
   }
   view_ = {};

@@ -72,9 +72,9 @@ class DbfFile {
   // mark after them. The header's count is updated by Commit: until then a
   // reopened table does not contain the records.
   Status AppendRecord(std::string_view record, uint32_t* recno);
-  // Makes appended records part of the table: writes them, syncs them to stable storage,
-  // then writes and syncs the header (record count, date of last update),
-  // then records the file's change stamp.
+  // Makes appended records part of the table: writes them, then the header
+  // (record count, date of last update), then records the file's change
+  // stamp.
   // With `durable`, the records and then the header are also handed to
   // stable storage, so that the commit survives a crash of the system too;
   // without, it survives the process being killed at any instant.
@@ -134,11 +134,15 @@ class DbfFile {
   uint32_t WrittenCount() const {
     return record_count_ - static_cast<uint32_t>(pending_.size() / record_length_);
   }
+  // Where record `recno` starts in pending_, or npos when it is in the file.
+  size_t PendingOffset(uint32_t recno) const {
+    const uint32_t written = WrittenCount();
+    return recno > written ? static_cast<size_t>(recno - written - 1) * record_length_ : std::string::npos;
+  }
   // Record `recno` among the appended ones not yet written, else null.
   const char* PendingRecord(uint32_t recno) const {
-    const uint32_t written = WrittenCount();
-    return recno > written ? pending_.data() + static_cast<size_t>(recno - written - 1) * record_length_
-                           : nullptr;
+    const size_t at = PendingOffset(recno);
+    return at == std::string::npos ? nullptr : pending_.data() + at;
   }
   // Writes the pending records and the end-of-file mark after them.
   Status WritePending();
