@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cdx_index.h"
 
@@ -47,6 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!xbase::CompoundIndex::Open(env.get(), "F.CDX", true, xbase::LockMode::kNone, &index).ok()) return 0;
   (void)index->CheckStructure();
   for (size_t t = 0; t < index->tag_count(); ++t) WalkTag(index.get(), t);
+  // One key for every tag at once, as an appended record brings them.
+  std::vector<std::string> keys;
+  std::vector<xbase::CompoundIndex::TagKey> all;
+  for (size_t t = 0; t < index->tag_count(); ++t) keys.emplace_back(index->tag(t).key_length, 'L');
+  for (size_t t = 0; t < index->tag_count(); ++t) all.push_back({t, keys[t]});
+  (void)index->InsertAll(all, 8);
   (void)index->Flush();
   (void)index->CheckStructure();
   return 0;

@@ -9,6 +9,7 @@
 
 #include "cdx_builder.h"
 #include "cdx_cursor.h"
+#include "cdx_descent_prefetch.h"
 #include "cdx_format.h"
 #include "cdx_pager.h"
 #include "cdx_tree.h"
@@ -187,6 +188,19 @@ class CdxIndex final : public CompoundIndex {
     return tags_[tag]->tree->Insert(key, recno);
   }
 
+  Status InsertAll(std::span<const TagKey> keys, uint32_t recno) override {
+    std::vector<cdx::DescentTarget>& targets = descent_targets_;
+    targets.clear();
+    for (const TagKey& k : keys) {
+      XBASE_RETURN_IF_ERROR(CheckTag(k.tag));
+      const cdx::Tree& tree = *tags_[k.tag]->tree;
+      if (k.key.size() == tree.key_length()) targets.push_back({tree.root(), k.key, recno, tree.pad()});
+    }
+    cdx::PrefetchDescents(pager_, targets);
+    for (const TagKey& k : keys) XBASE_RETURN_IF_ERROR(tags_[k.tag]->tree->Insert(k.key, recno));
+    return Status::OK();
+  }
+
   Status Delete(size_t tag, std::string_view key, uint32_t recno) override {
     XBASE_RETURN_IF_ERROR(CheckTag(tag));
     return tags_[tag]->tree->Delete(key, recno);
@@ -331,6 +345,7 @@ class CdxIndex final : public CompoundIndex {
   std::unique_ptr<cdx::Tree> directory_;
   bool directory_changed_ = false;
   std::vector<std::unique_ptr<Tag>> tags_;  // in header order, which is creation order
+  std::vector<cdx::DescentTarget> descent_targets_;  // InsertAll's, kept to spare allocations
 };
 
 }  // namespace

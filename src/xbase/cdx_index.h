@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -124,6 +125,14 @@ class CompoundIndex {
   // Inserting an entry already present changes nothing. Unique tags are not
   // policed here: the table decides which record a unique key keeps.
   virtual Status Insert(size_t tag, std::string_view key, uint32_t recno) = 0;
+  // Inserts the keys of record `recno` into their tags, as Insert would one
+  // after another, walking the trees together first so that their memory
+  // reads overlap.
+  struct TagKey {
+    size_t tag;
+    std::string_view key;
+  };
+  virtual Status InsertAll(std::span<const TagKey> keys, uint32_t recno) = 0;
   // NotFound when the entry is absent.
   virtual Status Delete(size_t tag, std::string_view key, uint32_t recno) = 0;
 

@@ -42,6 +42,22 @@ struct Entry {
   size_t stored;
 };
 
+// Compares an entry's key, whose first `entry.duplicate` bytes equal the
+// key's and whose own bytes are at `stored`, with the key by text alone;
+// `same` is how many leading bytes they share (the whole key when equal).
+int CompareEntryText(const char* stored, const Entry& entry, std::string_view key, size_t key_text, char pad,
+                     size_t* same) {
+  *same = entry.duplicate + CommonPrefix(stored, key.data() + entry.duplicate, entry.stored);
+  if (*same < entry.duplicate + entry.stored) {
+    return static_cast<uint8_t>(stored[*same - entry.duplicate]) < static_cast<uint8_t>(key[*same]) ? -1 : 1;
+  }
+  // Past its stored bytes the entry is pad.
+  while (*same < key_text && key[*same] == pad) ++*same;
+  if (*same < key_text) return static_cast<uint8_t>(pad) < static_cast<uint8_t>(key[*same]) ? -1 : 1;
+  *same = key.size();
+  return 0;
+}
+
 }  // namespace
 
 InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std::string_view key,
@@ -72,41 +88,38 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   const size_t key_trailing = TrailingPad(key.data(), key_length, pad);
   const size_t key_text = key_length - key_trailing;
   const uint64_t count_mask = Mask(layout.count_bits);
+  const int duplicate_shift = layout.recno_bits;
+  const int trailing_shift = layout.recno_bits + layout.count_bits;
+  // Entry j unpacked. Its stored byte count wraps to a huge value when its
+  // counts add up to more than the key, which the callers' bounds refuse.
+  auto unpack = [&](size_t j) {
+    const uint64_t value = ReadLeafEntry(entries + j * eb, eb, page_end);
+    Entry entry;
+    entry.recno = static_cast<uint32_t>(value & recno_mask);
+    entry.duplicate = (value >> duplicate_shift) & count_mask;
+    entry.trailing = (value >> trailing_shift) & count_mask;
+    entry.stored = key_length - entry.duplicate - entry.trailing;
+    return entry;
+  };
+  if (count > 0 && unpack(0).duplicate != 0) return kNo;  // the first key shares nothing
   char* key_end = page_end;  // where the key data of entry i ends
   size_t matched = 0;
   size_t matched_at = 0;  // the same for the entry at the insertion point
   Entry at{};
   size_t i = 0;
-  // Entry j unpacked, false when its counts do not fit the key.
-  auto unpack = [&](size_t j, Entry* entry) {
-    const uint64_t value = ReadLeafEntry(entries + j * eb, eb, page_end);
-    entry->recno = static_cast<uint32_t>(value & recno_mask);
-    entry->duplicate = (value >> layout.recno_bits) & count_mask;
-    entry->trailing = (value >> (layout.recno_bits + layout.count_bits)) & count_mask;
-    if (entry->trailing > key_length || entry->duplicate > key_length - entry->trailing ||
-        (j == 0 && entry->duplicate != 0)) {
-      return false;
-    }
-    entry->stored = key_length - entry->duplicate - entry->trailing;
-    return true;
-  };
   for (; i < count; ++i) {
-    if (!unpack(i, &at) || static_cast<size_t>(key_end - low) < at.stored) return kNo;
+    const size_t previous_trailing = at.trailing;
+    at = unpack(i);
+    if (at.stored > static_cast<size_t>(key_end - low)) return kNo;
     key_end -= at.stored;
     if (at.duplicate > matched) continue;
-    const char* stored = key_end;
-    size_t same = at.duplicate + CommonPrefix(stored, key.data() + at.duplicate, at.stored);
-    int c = 0;
-    if (same < at.duplicate + at.stored) {
-      c = static_cast<uint8_t>(stored[same - at.duplicate]) < static_cast<uint8_t>(key[same]) ? -1 : 1;
-    } else {
-      while (same < key_text && key[same] == pad) ++same;
-      if (same < key_text) {
-        c = static_cast<uint8_t>(pad) < static_cast<uint8_t>(key[same]) ? -1 : 1;
-      } else {
-        same = key_length;
-      }
-    }
+    size_t same = key_length;
+    // An entry with nothing stored and no text past its shared bytes is its
+    // predecessor's key again: in a run of the key's duplicates only the
+    // record numbers need comparing.
+    const bool repeats_key =
+        matched == key_length && at.stored == 0 && at.duplicate + previous_trailing >= key_length;
+    int c = repeats_key ? 0 : CompareEntryText(key_end, at, key, key_text, pad, &same);
     if (c == 0) c = at.recno < recno ? -1 : at.recno > recno ? 1 : 0;
     if (c == 0) return InPlaceInsert::kAlreadyPresent;
     if (c > 0) {
@@ -117,14 +130,22 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
     matched = same;
   }
   // The entries from the insertion point on must account for the rest of
-  // the key data exactly, or moving it would lose some of it.
-  size_t data_after = at.stored * (i < count);
-  for (size_t j = i + 1; j < count; ++j) {
-    Entry later;
-    if (!unpack(j, &later)) return kNo;
-    data_after += later.stored;
+  // the key data exactly, or moving it would lose some of it. Only their
+  // sum matters here: a page with a later entry out of bounds did not
+  // decode before and is no worse after.
+  if (i < count) {
+    size_t counted = 0;  // duplicate and trailing bytes of the entries after it
+    for (size_t j = i + 1; j < count; ++j) {
+      const uint64_t value = ReadLeafEntry(entries + j * eb, eb, page_end);
+      counted += ((value >> duplicate_shift) & count_mask) + ((value >> trailing_shift) & count_mask);
+    }
+    const size_t full = (count - i) * key_length;
+    if (counted > full || full - counted - (key_length - at.stored) != static_cast<size_t>(key_end - low)) {
+      return kNo;
+    }
+  } else if (key_end != low) {
+    return kNo;
   }
-  if (data_after != static_cast<size_t>(key_end - low)) return kNo;
   const bool at_end = i == count;
   if (at_end) {
     if (!root) return kNo;

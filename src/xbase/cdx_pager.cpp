@@ -165,6 +165,11 @@ Status Pager::LoadForChange(uint32_t offset, uint16_t key_length, char pad, std:
   return Status::OK();
 }
 
+void Pager::PrefetchPage(uint32_t offset) const {
+  if (!mapping_current_ || offset + uint64_t{kPageSize} > mapped_size_) return;
+  for (size_t line = 0; line < kPageSize; line += 64) __builtin_prefetch(mapped_ + offset + line, 1);
+}
+
 void Pager::Free(uint32_t offset) {
   std::shared_ptr<Node>& slot = Slot(offset);
   if (slot) {

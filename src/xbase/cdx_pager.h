@@ -38,6 +38,17 @@ class Pager {
   // Changes made on the bytes land in the file at once: only for pages of
   // a tree, after the index is marked as being written.
   Status LoadForChange(uint32_t offset, uint16_t key_length, char pad, std::shared_ptr<Node>* node, char** page);
+  // The decoded node at `offset` when it is cached, else null; reads no page.
+  const Node* Cached(uint32_t offset) const {
+    return IsNodeOffset(offset, end_) && offset / kPageSize < cache_.size() ? cache_[offset / kPageSize].get()
+                                                                            : nullptr;
+  }
+  // Ask the processor to start fetching what Load and LoadForChange read
+  // for `offset`: its cache slot, or the page's bytes in the file's view.
+  void PrefetchSlot(uint32_t offset) const {
+    if (offset / kPageSize < cache_.size()) __builtin_prefetch(&cache_[offset / kPageSize]);
+  }
+  void PrefetchPage(uint32_t offset) const;
   // Returns a node's page to the free list. The node must no longer be linked.
   void Free(uint32_t offset);
 

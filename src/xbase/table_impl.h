@@ -52,6 +52,9 @@ class Table::Impl {
   std::unique_ptr<CompoundIndex> cdx;
   std::vector<ActiveTag> tags;
   Status index_status;
+  // UpdateTags' scratch: the record's new key per tag, and those to insert.
+  std::vector<std::string> new_keys;
+  std::vector<CompoundIndex::TagKey> tag_keys;
   // Temporary index (order -1).
   std::unique_ptr<CompoundIndex> temp_cdx;
   ActiveTag temp_tag;

@@ -82,9 +82,13 @@ Status Table::Impl::WriteCleanStamp() {
 
 Status Table::Impl::UpdateTags(const std::string* before, const std::string* after,
                                uint32_t number) {
-  std::string old_key, new_key;
+  // Old keys leave their tags one by one; new ones go in together.
+  std::string old_key;
+  new_keys.resize(tags.size());
+  tag_keys.clear();
   for (size_t i = 0; i < tags.size(); ++i) {
     const ActiveTag& tag = tags[i];
+    std::string& new_key = new_keys[i];
     bool old_in = before != nullptr && tag.KeyOf(Ref(*before, number), &old_key);
     bool new_in = after != nullptr && tag.KeyOf(Ref(*after, number), &new_key);
     if (old_in && new_in && old_key == new_key) continue;
@@ -96,8 +100,9 @@ Status Table::Impl::UpdateTags(const std::string* before, const std::string* aft
       }
       XBASE_RETURN_IF_ERROR(s);
     }
-    if (new_in) XBASE_RETURN_IF_ERROR(cdx->Insert(i, new_key, number));
+    if (new_in) tag_keys.push_back({i, new_key});
   }
+  if (!tag_keys.empty()) XBASE_RETURN_IF_ERROR(cdx->InsertAll(tag_keys, number));
   cursor_on_record = false;
   return Status::OK();
 }

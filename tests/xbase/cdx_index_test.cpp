@@ -365,6 +365,52 @@ TEST_P(CdxIndexTest, BulkTagsHoldManyLevels) {
   EXPECT_TRUE(index_->CheckStructure().ok());
 }
 
+// Keys of one record inserted into several tags at once end up where
+// inserting them tag by tag puts them, through splits, new roots, reopening
+// and keys of the wrong length.
+TEST_P(CdxIndexTest, InsertAllGivesWhatInsertingOneByOneGives) {
+  Create();
+  const std::vector<std::pair<uint16_t, char>> shapes = {{10, ' '}, {4, '\0'}, {1, ' '}, {120, ' '}};
+  std::mt19937 rng(11);
+  auto random_key = [&](uint16_t length, char pad) {
+    std::string key(length, pad);
+    const size_t used = 1 + rng() % std::min<size_t>(length, 6);
+    for (size_t i = 0; i < used; ++i) key[i] = static_cast<char>('A' + rng() % (length == 1 ? 2 : 8));
+    return key;
+  };
+  const size_t n = shapes.size();
+  for (size_t t = 0; t < n; ++t) {
+    std::vector<Entry> initial;
+    for (uint32_t r = 1; r <= 2000; ++r) initial.emplace_back(random_key(shapes[t].first, shapes[t].second), r);
+    const bool character = shapes[t].second == ' ';
+    for (const std::string& name : {"ALL" + std::to_string(t), "ONE" + std::to_string(t)}) {
+      ASSERT_TRUE(index_->CreateTag(Definition(name, shapes[t].first, character),
+                                    Batch(shapes[t].first, initial), nullptr).ok());
+    }
+  }
+  for (uint32_t r = 2001; r <= 5000; ++r) {
+    std::vector<std::string> keys;
+    std::vector<CompoundIndex::TagKey> together;
+    for (size_t t = 0; t < n; ++t) keys.push_back(random_key(shapes[t].first, shapes[t].second));
+    for (size_t t = 0; t < n; ++t) together.push_back({2 * t, keys[t]});
+    Status s = index_->InsertAll(together, r);
+    ASSERT_TRUE(s.ok()) << s.ToString();
+    for (size_t t = 0; t < n; ++t) ASSERT_TRUE(index_->Insert(2 * t + 1, keys[t], r).ok());
+    if (r == 3500) {
+      ASSERT_TRUE(index_->Flush().ok());
+      Reopen();
+    }
+  }
+  ASSERT_TRUE(index_->CheckStructure().ok());
+  for (size_t t = 0; t < n; ++t) EXPECT_EQ(Walk(index_.get(), 2 * t), Walk(index_.get(), 2 * t + 1)) << t;
+
+  const std::vector<CompoundIndex::TagKey> short_key = {{0, "ABC"}};
+  EXPECT_TRUE(index_->InsertAll(short_key, 9999).IsInvalidArgument());
+  const std::vector<CompoundIndex::TagKey> no_such_tag = {{2 * n, "ABC"}};
+  EXPECT_FALSE(index_->InsertAll(no_such_tag, 9999).ok());
+  EXPECT_TRUE(index_->CheckStructure().ok());
+}
+
 INSTANTIATE_TEST_SUITE_P(MemoryAndDisk, CdxIndexTest, ::testing::Bool());
 INSTANTIATE_TEST_SUITE_P(MemoryAndDisk, CdxModelTest, ::testing::Bool());
 
