@@ -45,18 +45,18 @@ class Walk {
         if (++depth_ > kMaxDepth) node_ = nullptr;
         return;
       }
-      case Stage::kSlot: {
-        const Node* child = pager.Cached(child_);
-        if (child == nullptr) {
+      case Stage::kSlot:
+        node_ = pager.Cached(child_);
+        if (node_ == nullptr) {
           pager.PrefetchPage(child_);  // most likely a leaf, changed where it lies
-        } else {
-          PrefetchRange(child, sizeof(Node));
+          return;
         }
-        node_ = Fits(child);
+        PrefetchRange(node_, sizeof(Node));
         stage_ = Stage::kNode;
         return;
-      }
       case Stage::kNode:
+        node_ = Fits(node_);
+        if (node_ == nullptr) return;
         PrefetchRange(node_->keys.data(), node_->keys.size());
         PrefetchRange(node_->recnos.data(), node_->recnos.size() * sizeof(uint32_t));
         PrefetchRange(node_->children.data(), node_->children.size() * sizeof(uint32_t));
