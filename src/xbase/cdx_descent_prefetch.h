@@ -19,7 +19,7 @@ struct DescentTarget {
   uint32_t root;
   std::string_view key;  // the tree's key length
   uint32_t recno;
-  char pad;
+  char pad;  // the tree's
 };
 
 // Walks from each root toward its entry through the cached nodes, ending at
