@@ -20,10 +20,10 @@ void PrefetchRange(const void* data, size_t bytes) {
 class Walk {
  public:
   Walk() = default;
-  Walk(const Pager& pager, const DescentTarget& target)
-      : target_(target), node_(Fits(pager.Cached(target.root))) {}
+  // Starts at the root, as if just come down to it.
+  explicit Walk(const DescentTarget& target) : target_(target), child_(target.root), done_(false) {}
 
-  bool done() const { return node_ == nullptr; }
+  bool done() const { return done_; }
 
   // One step: each reads what the step before asked for.
   void Step(const Pager& pager) {
@@ -39,24 +39,35 @@ class Walk {
             hi = mid;
           }
         }
-        child_ = node_->children[lo == node_->count() ? lo - 1 : lo];
-        pager.PrefetchSlot(child_);
-        stage_ = Stage::kSlot;
-        if (++depth_ > kMaxDepth) node_ = nullptr;
+        GoDown(pager, node_->children[lo == node_->count() ? lo - 1 : lo]);
+        return;
+      }
+      case Stage::kPage: {
+        // A page not decoded: an interior one is searched where it lies.
+        const char* page = pager.MappedPage(child_);
+        size_t index = 0;
+        uint32_t child = kNoPage;
+        if (page == nullptr || !SearchInteriorPage(page, static_cast<uint16_t>(target_.key.size()), target_.key,
+                                                   target_.recno, &index, &child)) {
+          done_ = true;
+          return;
+        }
+        GoDown(pager, child);
         return;
       }
       case Stage::kSlot:
-        node_ = pager.Cached(child_);
-        if (node_ == nullptr) {
-          pager.PrefetchPage(child_);  // most likely a leaf, changed where it lies
-          return;
+        if (const Node* cached = pager.Cached(child_)) {
+          PrefetchRange(cached, sizeof(Node));
+          node_ = cached;
+          stage_ = Stage::kNode;
+        } else {
+          pager.PrefetchPage(child_);  // a leaf, changed where it lies, or an interior page searched there
+          stage_ = Stage::kPage;
         }
-        PrefetchRange(node_, sizeof(Node));
-        stage_ = Stage::kNode;
         return;
       case Stage::kNode:
-        node_ = Fits(node_);
-        if (node_ == nullptr) return;
+        done_ = !Fits(*node_);
+        if (done_) return;
         PrefetchRange(node_->keys.data(), node_->keys.size());
         PrefetchRange(node_->recnos.data(), node_->recnos.size() * sizeof(uint32_t));
         PrefetchRange(node_->children.data(), node_->children.size() * sizeof(uint32_t));
@@ -66,22 +77,28 @@ class Walk {
   }
 
  private:
-  enum class Stage { kSearch, kSlot, kNode };
+  enum class Stage { kSearch, kSlot, kNode, kPage };
 
-  // A cached interior node of this tree's kind; anything else ends the walk.
-  const Node* Fits(const Node* node) const {
-    if (node == nullptr || node->leaf || node->key_length != target_.key.size() || node->pad != target_.pad ||
-        node->count() == 0 || node->children.size() != node->count()) {
-      return nullptr;
-    }
-    return node;
+  void GoDown(const Pager& pager, uint32_t child) {
+    child_ = child;
+    pager.PrefetchSlot(child_);
+    stage_ = Stage::kSlot;
+    done_ = ++depth_ > kMaxDepth;
+  }
+
+  // Whether `node` is an interior node of this tree's kind; anything else
+  // ends the walk.
+  bool Fits(const Node& node) const {
+    return !node.leaf && node.key_length == target_.key.size() && node.pad == target_.pad && node.count() > 0 &&
+           node.children.size() == node.count();
   }
 
   DescentTarget target_{};
   const Node* node_ = nullptr;
   uint32_t child_ = kNoPage;
-  Stage stage_ = Stage::kSearch;
+  Stage stage_ = Stage::kSlot;
   int depth_ = 0;
+  bool done_ = true;
 };
 
 }  // namespace
@@ -90,7 +107,7 @@ void PrefetchDescents(const Pager& pager, std::span<const DescentTarget> targets
   for (size_t first = 0; first < targets.size(); first += kTogether) {
     std::array<Walk, kTogether> walks;
     const size_t n = std::min(kTogether, targets.size() - first);
-    for (size_t i = 0; i < n; ++i) walks[i] = Walk(pager, targets[first + i]);
+    for (size_t i = 0; i < n; ++i) walks[i] = Walk(targets[first + i]);
     for (bool walking = true; walking;) {
       walking = false;
       for (size_t i = 0; i < n; ++i) {

@@ -22,10 +22,10 @@ struct DescentTarget {
   char pad;  // the tree's
 };
 
-// Walks from each root toward its entry through the cached nodes, ending at
-// the first node or page not cached, whose bytes it asks for. Reads only
-// what it has asked for a step earlier; changes and loads nothing, so it
-// cannot fail: a tree it cannot follow is simply left.
+// Walks from each root toward its entry, through cached nodes and interior
+// pages searched where they lie, down to the leaf's page, whose bytes it
+// asks for. Reads only what it has asked for a step earlier; changes and
+// loads nothing, so it cannot fail: a tree it cannot follow is left.
 void PrefetchDescents(const Pager& pager, std::span<const DescentTarget> targets);
 
 }  // namespace xbase::cdx

@@ -172,6 +172,30 @@ void EncodeNode(const Node& node, char* page) {
   EncodeLeafHeader(layout, static_cast<size_t>(key_end - entry), page);
 }
 
+bool SearchInteriorPage(const char* page, uint16_t key_length, std::string_view key, uint32_t recno,
+                        size_t* index, uint32_t* child) {
+  const uint16_t attribute = DecodeLE16(page);
+  const size_t count = DecodeLE16(page + 2);
+  if ((attribute & ~kAttributeRoot) != 0 || count == 0 || count > InteriorCapacity(key_length)) return false;
+  const char* const entries = page + kNodeHeaderSize;
+  const size_t entry_bytes = key_length + 8u;
+  size_t lo = 0, hi = count;
+  while (lo < hi) {
+    const size_t mid = (lo + hi) / 2;
+    const char* entry = entries + mid * entry_bytes;
+    int c = std::memcmp(entry, key.data(), key_length);
+    if (c == 0) c = DecodeBE32(entry + key_length) < recno ? -1 : 0;
+    if (c < 0) {
+      lo = mid + 1;
+    } else {
+      hi = mid;
+    }
+  }
+  *index = lo == count ? count - 1 : lo;
+  *child = DecodeBE32(entries + *index * entry_bytes + key_length + 4);
+  return true;
+}
+
 Status DecodeNode(const char* page, uint32_t offset, uint16_t key_length, char pad, Node* node) {
   auto corrupt = [offset](const std::string& what) {
     return Status::Corruption("index page " + Hex(offset) + ": " + what);

@@ -188,6 +188,14 @@ inline size_t CommonPrefix(const char* a, const char* b, size_t limit) {
 // Entries an interior node of this key length holds.
 inline size_t InteriorCapacity(uint16_t key_length) { return kInteriorSpace / (key_length + 8u); }
 
+// Searches an interior page where it lies, without decoding it: the child
+// whose separator is the first not below (key, recno), or the last child
+// when every separator is below; *index is that child's entry. False, and
+// nothing searched, when the page is not an interior node whose entries
+// fit it. REQUIRES: key.size() == key_length.
+bool SearchInteriorPage(const char* page, uint16_t key_length, std::string_view key, uint32_t recno,
+                        size_t* index, uint32_t* child);
+
 // Whether `node` fits one page.
 bool NodeFits(const Node& node);
 // REQUIRES: NodeFits(node). Fills a 512-byte page.

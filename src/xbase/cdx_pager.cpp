@@ -166,8 +166,9 @@ Status Pager::LoadForChange(uint32_t offset, uint16_t key_length, char pad, std:
 }
 
 void Pager::PrefetchPage(uint32_t offset) const {
-  if (!mapping_current_ || offset + uint64_t{kPageSize} > mapped_size_) return;
-  for (size_t line = 0; line < kPageSize; line += 64) __builtin_prefetch(mapped_ + offset + line, 1);
+  const char* page = MappedPage(offset);
+  if (page == nullptr) return;
+  for (size_t line = 0; line < kPageSize; line += 64) __builtin_prefetch(page + line, 1);
 }
 
 void Pager::Free(uint32_t offset) {

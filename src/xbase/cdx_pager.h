@@ -49,6 +49,12 @@ class Pager {
     if (offset / kPageSize < cache_.size()) __builtin_prefetch(&cache_[offset / kPageSize]);
   }
   void PrefetchPage(uint32_t offset) const;
+  // The page's bytes in the file's view as it stands, else null.
+  const char* MappedPage(uint32_t offset) const {
+    return mapping_current_ && IsNodeOffset(offset, end_) && offset + uint64_t{kPageSize} <= mapped_size_
+               ? mapped_ + offset
+               : nullptr;
+  }
   // Returns a node's page to the free list. The node must no longer be linked.
   void Free(uint32_t offset);
 

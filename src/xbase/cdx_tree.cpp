@@ -176,26 +176,39 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
   std::vector<Step>& path = path_;
   path.clear();
   auto below = [&](const Node& node, size_t i) { return node.Compare(i, key, recno) < 0; };
-  // Down the interior nodes; the leaf is changed on its page where it can
-  // be, and decoded only when it cannot (a split, a new last key, a wider
-  // record number, a page in use decoded).
+  // Down to the leaf. Interior pages nobody has decoded are searched where
+  // they lie, and decoded only should the change reach them; the leaf is
+  // changed on its page where it can be, and decoded only when it cannot
+  // (a split, a new last key, a wider record number, a page in use decoded).
   std::shared_ptr<Node> node;
-  XBASE_RETURN_IF_ERROR(LoadNode(root_, &node));
-  for (int depth = 0; !node->leaf; ++depth) {
-    if (depth >= kMaxDepth) return Status::Corruption("index tree deeper than " + std::to_string(kMaxDepth) + " levels");
+  for (uint32_t offset = root_;;) {
+    if (path.size() >= kMaxDepth) return Status::Corruption("index tree deeper than " + std::to_string(kMaxDepth) + " levels");
+    char* page = nullptr;
+    XBASE_RETURN_IF_ERROR(pager_->LoadForChange(offset, key_length_, pad_, &node, &page));
+    if (page != nullptr) {
+      size_t index = 0;
+      uint32_t child = kNoPage;
+      if (SearchInteriorPage(page, key_length_, key, recno, &index, &child)) {
+        path.push_back({nullptr, index, offset});
+        offset = child;
+        continue;
+      }
+      if (InsertIntoLeafPage(page, key_length_, pad_, key, recno) != InPlaceInsert::kNotInPlace) return Status::OK();
+      XBASE_RETURN_IF_ERROR(LoadNode(offset, &node));
+    }
+    if (node->leaf) break;
     size_t i = PartitionPoint(*node, below);
     if (i == node->count()) --i;  // beyond every separator: the rightmost child
-    const uint32_t child = node->children[i];
-    path.push_back({std::move(node), i});
-    char* page = nullptr;
-    XBASE_RETURN_IF_ERROR(pager_->LoadForChange(child, key_length_, pad_, &node, &page));
-    if (page != nullptr) {
-      if (InsertIntoLeafPage(page, key_length_, pad_, key, recno) != InPlaceInsert::kNotInPlace) return Status::OK();
-      XBASE_RETURN_IF_ERROR(LoadNode(child, &node));
-    }
+    path.push_back({node, i, offset});
+    offset = node->children[i];
   }
   const size_t at = PartitionPoint(*node, below);
   if (at < node->count() && node->Compare(at, key, recno) == 0) return Status::OK();
+  // The change may reach the parents: those searched on their pages are
+  // decoded now, before anything changes.
+  for (Step& step : path) {
+    if (!step.node) XBASE_RETURN_IF_ERROR(LoadNode(step.offset, &step.node));
+  }
   node->Insert(at, key, recno, 0);
   pager_->MarkDirty(node);
   if (at + 1 == node->count()) XBASE_RETURN_IF_ERROR(FixSeparators(path, node));

@@ -54,8 +54,9 @@ class Tree {
 
  private:
   struct Step {
-    std::shared_ptr<Node> node;
+    std::shared_ptr<Node> node;  // null for a page searched where it lies
     size_t index;
+    uint32_t offset = kNoPage;
   };
   template <typename Below>
   Status Descend(const Below& below, std::vector<Step>* path, TreePosition* pos);

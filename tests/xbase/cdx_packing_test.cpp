@@ -1,8 +1,9 @@
 // Leaf compression: trailing padding and shared prefixes, compared with a
 // byte-by-byte count over every length and position where the
 // word-at-a-time scans change step; leaves written by less thorough
-// programs; and insertion into a leaf page where it lies, which must write
-// exactly the page a full encoding would.
+// programs; insertion into a leaf page where it lies, which must write
+// exactly the page a full encoding would; and the search of an interior
+// page where it lies, which must choose the child decoding would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -216,6 +217,55 @@ TEST(CdxPackingTest, InPlaceInsertWritesWhatAFullEncodingWrites) {
   }
   EXPECT_GT(inserted, 5000);
   EXPECT_GT(refused, 500);
+}
+
+// Interior pages of random separators, duplicates among them, searched for
+// random entries where they lie and through their decoded nodes.
+TEST(CdxPackingTest, InteriorPageSearchChoosesTheChildDecodingChooses) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 300; ++round) {
+    const uint16_t length = static_cast<uint16_t>(1 + rng() % 40);
+    auto random_key = [&] {
+      std::string key(length, ' ');
+      for (auto& c : key) c = static_cast<char>('A' + rng() % 3);
+      return key;
+    };
+    std::vector<std::pair<std::string, uint32_t>> separators;
+    const size_t count = 1 + rng() % InteriorCapacity(length);
+    for (size_t i = 0; i < count; ++i) separators.emplace_back(random_key(), rng() % 50);
+    std::sort(separators.begin(), separators.end());
+    Node node;
+    node.leaf = false;
+    node.key_length = length;
+    for (size_t i = 0; i < count; ++i) node.Insert(i, separators[i].first, separators[i].second, 1000 + 512 * i);
+    std::string page(kPageSize, '\0');
+    EncodeNode(node, page.data());
+    for (int probe = 0; probe < 20; ++probe) {
+      const std::string key = random_key();
+      const uint32_t recno = rng() % 50;
+      size_t expected = 0;
+      while (expected < count && node.Compare(expected, key, recno) < 0) ++expected;
+      if (expected == count) --expected;
+      size_t index = 0;
+      uint32_t child = 0;
+      ASSERT_TRUE(SearchInteriorPage(page.data(), length, key, recno, &index, &child));
+      EXPECT_EQ(index, expected);
+      EXPECT_EQ(child, node.children[expected]);
+    }
+  }
+  // Leaves and pages whose entries do not fit are not searched.
+  Node leaf;
+  leaf.key_length = 4;
+  leaf.Insert(0, "ABCD", 1, 0);
+  std::string page(kPageSize, '\0');
+  EncodeNode(leaf, page.data());
+  size_t index = 0;
+  uint32_t child = 0;
+  EXPECT_FALSE(SearchInteriorPage(page.data(), 4, "ABCD", 1, &index, &child));
+  page.assign(kPageSize, '\0');
+  EXPECT_FALSE(SearchInteriorPage(page.data(), 4, "ABCD", 1, &index, &child));  // no entries
+  EncodeLE16(page.data() + 2, static_cast<uint16_t>(InteriorCapacity(4) + 1));
+  EXPECT_FALSE(SearchInteriorPage(page.data(), 4, "ABCD", 1, &index, &child));
 }
 
 }  // namespace
