@@ -28,20 +28,9 @@ class Walk {
   // One step: each reads what the step before asked for.
   void Step(const Pager& pager) {
     switch (stage_) {
-      case Stage::kSearch: {
-        // The child whose separator is the first not below the entry.
-        size_t lo = 0, hi = node_->count();
-        while (lo < hi) {
-          const size_t mid = (lo + hi) / 2;
-          if (node_->Compare(mid, target_.key, target_.recno) < 0) {
-            lo = mid + 1;
-          } else {
-            hi = mid;
-          }
-        }
-        GoDown(pager, node_->children[lo == node_->count() ? lo - 1 : lo]);
+      case Stage::kSearch:
+        GoDown(pager, node_->children[node_->ChildFor(target_.key, target_.recno)]);
         return;
-      }
       case Stage::kPage: {
         // A page not decoded: an interior one is searched where it lies.
         const char* page = pager.MappedPage(child_);

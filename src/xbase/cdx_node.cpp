@@ -183,7 +183,7 @@ bool SearchInteriorPage(const char* page, uint16_t key_length, std::string_view 
   while (lo < hi) {
     const size_t mid = (lo + hi) / 2;
     const char* entry = entries + mid * entry_bytes;
-    int c = std::memcmp(entry, key.data(), key_length);
+    int c = CompareKeyBytes(entry, key.data(), key_length);
     if (c == 0) c = DecodeBE32(entry + key_length) < recno ? -1 : 0;
     if (c < 0) {
       lo = mid + 1;

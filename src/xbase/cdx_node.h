@@ -41,6 +41,19 @@ constexpr size_t kMaxEntryBytes = 8;
 // The lowest `bits` bits set.
 inline uint64_t Mask(int bits) { return bits >= 64 ? ~0ull : (1ull << bits) - 1; }
 
+// memcmp over `length` bytes; the first eight are compared as one
+// big-endian number, which settles most comparisons of a descent without a
+// call.
+inline int CompareKeyBytes(const char* a, const char* b, size_t length) {
+  size_t from = 0;
+  if (length >= 8) {
+    const uint64_t x = DecodeBE64(a), y = DecodeBE64(b);
+    if (x != y) return x < y ? -1 : 1;
+    from = 8;
+  }
+  return std::memcmp(a + from, b + from, length - from);
+}
+
 struct Node {
   uint32_t offset = kNoPage;
   bool leaf = true;
@@ -66,20 +79,25 @@ struct Node {
 
   size_t count() const { return recnos.size(); }
   std::string_view key(size_t i) const { return {keys.data() + i * key_length, key_length}; }
-  // Orders entry i against (key, recno): memcmp over the key, then record
-  // number. The first eight bytes are compared as one big-endian number,
-  // which settles most comparisons of a descent without a call.
+  // Orders entry i against (key, recno): the key bytes, then record number.
   int Compare(size_t i, std::string_view other_key, uint32_t other_recno) const {
-    const char* mine = keys.data() + i * key_length;
-    size_t from = 0;
-    if (key_length >= 8) {
-      const uint64_t a = DecodeBE64(mine), b = DecodeBE64(other_key.data());
-      if (a != b) return a < b ? -1 : 1;
-      from = 8;
-    }
-    int c = std::memcmp(mine + from, other_key.data() + from, key_length - from);
+    const int c = CompareKeyBytes(keys.data() + i * key_length, other_key.data(), key_length);
     if (c != 0) return c;
     return recnos[i] < other_recno ? -1 : recnos[i] > other_recno ? 1 : 0;
+  }
+  // The child of an interior node whose separator is the first not below
+  // (key, recno), or the last child when every separator is below.
+  size_t ChildFor(std::string_view key, uint32_t recno) const {
+    size_t lo = 0, hi = count();
+    while (lo < hi) {
+      const size_t mid = (lo + hi) / 2;
+      if (Compare(mid, key, recno) < 0) {
+        lo = mid + 1;
+      } else {
+        hi = mid;
+      }
+    }
+    return lo == count() ? lo - 1 : lo;
   }
   void Insert(size_t i, std::string_view key, uint32_t recno, uint32_t child);
   void Erase(size_t i);

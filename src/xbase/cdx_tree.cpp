@@ -197,8 +197,7 @@ Status Tree::Insert(std::string_view key, uint32_t recno) {
       XBASE_RETURN_IF_ERROR(LoadNode(offset, &node));
     }
     if (node->leaf) break;
-    size_t i = PartitionPoint(*node, below);
-    if (i == node->count()) --i;  // beyond every separator: the rightmost child
+    const size_t i = node->ChildFor(key, recno);
     path.push_back({node, i, offset});
     offset = node->children[i];
   }
