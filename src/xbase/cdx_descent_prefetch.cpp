@@ -78,8 +78,7 @@ class Walk {
   // Whether `node` is an interior node of this tree's kind; anything else
   // ends the walk.
   bool Fits(const Node& node) const {
-    return !node.leaf && node.key_length == target_.key.size() && node.pad == target_.pad && node.count() > 0 &&
-           node.children.size() == node.count();
+    return !node.leaf && node.key_length == target_.key.size() && node.pad == target_.pad && node.count() > 0;
   }
 
   DescentTarget target_{};

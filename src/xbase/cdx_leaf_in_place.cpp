@@ -101,7 +101,6 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
     entry.stored = key_length - entry.duplicate - entry.trailing;
     return entry;
   };
-  if (count > 0 && unpack(0).duplicate != 0) return kNo;  // the first key shares nothing
   char* key_end = page_end;  // where the key data of entry i ends
   size_t matched = 0;
   size_t matched_at = 0;  // the same for the entry at the insertion point
@@ -110,7 +109,7 @@ InPlaceInsert InsertIntoLeafPage(char* page, uint16_t key_length, char pad, std:
   for (; i < count; ++i) {
     const size_t previous_trailing = at.trailing;
     at = unpack(i);
-    if (at.stored > static_cast<size_t>(key_end - low)) return kNo;
+    if (at.stored > static_cast<size_t>(key_end - low) || (i == 0 && at.duplicate != 0)) return kNo;
     key_end -= at.stored;
     if (at.duplicate > matched) continue;
     size_t same = key_length;

@@ -44,11 +44,12 @@ class Pager {
                                                                             : nullptr;
   }
   // Ask the processor to start fetching what Load and LoadForChange read
-  // for `offset`: its cache slot, or the page's bytes in the file's view.
+  // for `offset`: its cache slot, and the page's bytes in the file's view.
   void PrefetchSlot(uint32_t offset) const {
     if (offset / kPageSize < cache_.size()) __builtin_prefetch(&cache_[offset / kPageSize]);
   }
   void PrefetchPage(uint32_t offset) const;
+
   // The page's bytes in the file's view as it stands, else null.
   const char* MappedPage(uint32_t offset) const {
     return mapping_current_ && IsNodeOffset(offset, end_) && offset + uint64_t{kPageSize} <= mapped_size_
