@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <vector>
 
 #include "addressbook/address_book.h"
+#include "addressbook/windows/main_commands.h"
 
 class QAction;
 class QCheckBox;
@@ -44,7 +46,11 @@ class TAddressMain : public QMainWindow {
   QLabel* date_display() const { return date_display_; }
   QWidget* no_database_panel() const { return no_database_; }
   QTabWidget* notebook() const { return notebook_; }
-  // Commands by the caption of their menu item or button ("&Add", "Labels").
+  // A command's menu item and button; null where it has none.
+  QAction* action(MainCommand command) const;
+  QPushButton* button(MainCommand command) const;
+  // The same found by the caption a user sees ("&Add", "Labels"), for
+  // tests that act as a user would; null when no item has that caption.
   QAction* action(const QString& caption) const;
   QPushButton* button(const QString& caption) const;
   QMenu* file_menu() const { return file_menu_; }
@@ -78,7 +84,7 @@ class TAddressMain : public QMainWindow {
   QWidget* BuildBottomBar();
   void BuildStatusLine();
   FieldEdit* AddField(const char* field, QWidget* parent);
-  QPushButton* AddButton(const QString& caption, QWidget* parent);
+  QPushButton* AddButton(MainCommand command, QWidget* parent);
 
   // ---- Help (address_main_help.cpp): F1 and the "What's This?" texts.
   void BuildHelp();
@@ -95,8 +101,10 @@ class TAddressMain : public QMainWindow {
 
   // ---- Menus (address_main_menus.cpp).
   void BuildMenus();
-  QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
   void ConnectCommands();
+  // Runs `handler` on the command's menu item and button.
+  template <typename Handler>
+  void OnCommand(MainCommand command, Handler handler);
   void UpdateMenuMRUList();
   void CheckSortItem();
 
@@ -183,8 +191,8 @@ class TAddressMain : public QMainWindow {
   QAction* recent_separator_ = nullptr;
   std::vector<QAction*> recent_actions_;
   std::vector<QAction*> sort_actions_;
-  std::vector<QAction*> actions_;
-  std::vector<QPushButton*> buttons_;
+  std::map<MainCommand, QAction*> actions_;
+  std::map<MainCommand, QPushButton*> buttons_;
   // Where the filter file dialogs start: the home until the user picks
   // another folder.
   QString filter_directory_;

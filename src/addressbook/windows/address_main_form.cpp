@@ -17,20 +17,6 @@ namespace vellumo {
 namespace {
 
 // Commands whose windows are not part of this version; they stay disabled.
-const QStringList& UnavailableCommands() {
-  static const QStringList captions = {
-      QStringLiteral("Labels"), QStringLiteral("Letters"), QStringLiteral("Envelopes"), QStringLiteral("Reports"),
-      QStringLiteral("&Export "), QStringLiteral("Import from &DBF File"), QStringLiteral("Import from &ASCII File"),
-      QStringLiteral("Import from Vellumo 1.x DBF"), QStringLiteral("Import from Vellumo 2.x DBF"),
-      QStringLiteral("Count &Zip Codes"), QStringLiteral("Check && Repair &State and Zip Codes"),
-      QStringLiteral("Check && Repair &Duplicates"), QStringLiteral("Con&vert Case"),
-      QStringLiteral("Delete &Records"), QStringLiteral("&Search && Replace Field Values"),
-      QStringLiteral("Print &Labels"), QStringLiteral("Print Le&tters"), QStringLiteral("Print &Envelopes"),
-      QStringLiteral("Print &Reports"), QStringLiteral("Dial Phone &1"),
-      QStringLiteral("Dial Phone &2"), QStringLiteral("Search for Help On"), QStringLiteral("How to Use Help")};
-  return captions;
-}
-
 }  // namespace
 
 FieldEdit* TAddressMain::field_edit(const QString& field) const {
@@ -63,59 +49,19 @@ void TAddressMain::ApplyFieldWidths() {
 
 void TAddressMain::SetButtons() {
   const CommandState c = book_.Commands();
-  auto enable = [this](const QString& caption, bool on) {
-    const bool available = !UnavailableCommands().contains(caption);
-    if (QAction* a = action(caption)) a->setEnabled(on && available);
-    if (QPushButton* b = button(caption)) b->setEnabled(on && available);
-  };
-  auto show = [this](const QString& caption, bool visible) {
-    if (QPushButton* b = button(caption)) b->setVisible(visible);
-  };
   edit_menu_->setEnabled(c.edit_menu);
-  enable(QStringLiteral("&Rebuild Indexes for this file"), c.rebuild_indexes);
-  enable(QStringLiteral("Import from &ASCII File"), c.import_ascii);
-  enable(QStringLiteral("Import from &DBF File"), c.import_dbf);
-  enable(QStringLiteral("Search"), c.search);
-  enable(QStringLiteral("&Search"), c.search);
-  enable(QStringLiteral("&Edit"), c.edit);
-  enable(QStringLiteral("&Delete"), c.delete_record);
-  enable(QStringLiteral("Browse"), c.browse);
-  enable(QStringLiteral("&Browse"), c.browse);
-  for (const char* move : {"First", "Previous", "Next", "Last"}) enable(QLatin1String(move), c.navigation);
-  enable(QStringLiteral("Create a Duplicate &Record (Clone)"), c.clone);
   sort_menu_->setEnabled(c.sort_menu);
   print_menu_->setEnabled(c.print_menu);
   utilities_menu_->setEnabled(c.utilities_menu);
-  enable(QStringLiteral("Labels"), c.labels);
-  enable(QStringLiteral("Letters"), c.letters);
-  enable(QStringLiteral("Envelopes"), c.envelopes);
-  enable(QStringLiteral("Reports"), c.reports);
-  enable(QStringLiteral("&Export "), c.export_records);
-  show(QStringLiteral("Dial Phone &1"), c.dial_phone1_visible);
-  show(QStringLiteral("Dial Phone &2"), c.dial_phone2_visible);
-  enable(QStringLiteral("Dial Phone &1"), true);
-  enable(QStringLiteral("Dial Phone &2"), true);
-  show(QStringLiteral("Search &Memo"), c.search_memo_visible);
-  enable(QStringLiteral("&Add"), c.add);
   record_menu_->setEnabled(c.record_menu);
-  show(QStringLiteral("Clear Filter"), c.clear_filter_visible);
-  enable(QStringLiteral("Clear Filter"), c.clear_filter_enabled);
-  enable(QStringLiteral("&Save Filter"), c.save_filter);
-  enable(QStringLiteral("&Clear Filter"), c.clear_filter_menu);
-  enable(QStringLiteral("&Tag All Filter Matches"), c.tag_all);
-  enable(QStringLiteral("Filter"), c.filter);
-  enable(QStringLiteral("Set &Filter"), c.set_filter);
-  for (const char* caption : {"&Save", "&Cancel"}) {
-    show(QLatin1String(caption), c.save_cancel_visible);
-    enable(QLatin1String(caption), c.save_cancel_visible);
-  }
-  for (const char* caption : {"&Add", "&Edit", "&Delete", "E&xit"}) {
-    show(QLatin1String(caption), c.add_edit_delete_exit_visible);
-  }
-  show(QStringLiteral("Find &Next"), c.find_next_visible);
   file_menu_->setEnabled(c.file_menu);
-  enable(QStringLiteral("E&xit "), c.exit_menu_item);
-  for (const QString& caption : UnavailableCommands()) enable(caption, false);
+  for (const MainCommandSpec& command : MainCommands()) {
+    if (QAction* item = action(command.id)) item->setEnabled(MenuItemEnabled(command, c));
+    if (QPushButton* b = button(command.id)) {
+      b->setEnabled(ButtonEnabled(command, c));
+      b->setVisible(ButtonVisible(command, c));
+    }
+  }
   tagged_->setEnabled(book_.has_record() || book_.editing());
 
   body_->setCurrentWidget(book_.is_open() ? form_ : no_database_);
@@ -132,7 +78,7 @@ void TAddressMain::SetSkipFields(bool on) {
     f.edit->setFocusPolicy(skipped.contains(QLatin1String(f.field)) ? Qt::ClickFocus : Qt::StrongFocus);
   }
   // The date is set through its button, which the date's setting skips.
-  button(QStringLiteral("Date"))
+  button(MainCommand::kChooseDate)
       ->setFocusPolicy(skipped.contains(QStringLiteral("DATE")) ? Qt::ClickFocus : Qt::StrongFocus);
 }
 

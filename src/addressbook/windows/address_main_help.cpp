@@ -17,7 +17,7 @@ namespace vellumo {
 namespace {
 
 struct Explanation {
-  const char* name;  // field name or button caption
+  const char* name;  // field name
   const char* text;
 };
 
@@ -41,33 +41,6 @@ constexpr Explanation kFieldTexts[] = {
     {"CODES", "Codes of your own, for sorting and filtering the records."},
     {"USER1", "First comment line."},
     {"USER2", "Second comment line."},
-};
-
-constexpr Explanation kButtonTexts[] = {
-    {"Labels", "Prints mailing labels for the records (Ctrl+L)."},
-    {"Letters", "Prints form letters for the records (Ctrl+T)."},
-    {"Envelopes", "Prints envelopes for the records (Ctrl+E)."},
-    {"Reports", "Prints reports of the records (Ctrl+R)."},
-    {"Browse", "Shows the records as a table (Ctrl+B)."},
-    {"Search", "Finds the first record that begins with a text in a chosen sort order (Ctrl+S)."},
-    {"Filter", "Shows only the records that meet the conditions you set (Ctrl+F)."},
-    {"?", "Click here, then on any control, to learn what it does."},
-    {"E&xit", "Closes Vellumo."},
-    {"First", "Goes to the first record (Ctrl+Up or Ctrl+Page Up)."},
-    {"Previous", "Goes to the previous record (Ctrl+Left or Page Up)."},
-    {"Next", "Goes to the next record (Ctrl+Right or Page Down)."},
-    {"Last", "Goes to the last record (Ctrl+Down or Ctrl+Page Down)."},
-    {"&Add", "Adds a new record."},
-    {"&Edit", "Starts editing the record shown."},
-    {"&Delete", "Deletes the record shown, after asking."},
-    {"&Save", "Saves the record being edited (Ctrl+Enter)."},
-    {"&Cancel", "Drops the changes to the record being edited (Escape)."},
-    {"Clear Filter", "Removes the filter, so that every record is shown again."},
-    {"Date", "Chooses the record's date on a calendar, or removes it."},
-    {"Dial Phone &1", "Dials the first telephone number."},
-    {"Dial Phone &2", "Dials the second telephone number."},
-    {"Search &Memo", "Finds the first record whose memo holds a text."},
-    {"Find &Next", "Finds the next record whose memo holds the same text."},
 };
 
 // A right click on `widget` offers its "What's This?" text.
@@ -97,9 +70,10 @@ void TAddressMain::BuildHelp() {
   tagged_->setWhatsThis(QStringLiteral("Marks the record as tagged. Set Filter can show the tagged records; "
                                        "Clear Tags removes every mark."));
   notebook_->tabBar()->setWhatsThis(QStringLiteral("Switches between the address and the memo of the record."));
-  for (const Explanation& e : kButtonTexts) {
-    QPushButton* b = button(QLatin1String(e.name));
-    b->setWhatsThis(QLatin1String(e.text));
+  for (const MainCommandSpec& command : MainCommands()) {
+    QPushButton* b = button(command.id);
+    if (b == nullptr || command.whats_this == nullptr) continue;
+    b->setWhatsThis(QLatin1String(command.whats_this));
     OfferWhatsThisMenu(b);
   }
   for (QWidget* w : std::initializer_list<QWidget*>{date_display_, tagged_, notebook_->tabBar()}) OfferWhatsThisMenu(w);

@@ -20,24 +20,26 @@ void TAddressMain::BuildTabOrder() {
   auto fields = [this, &chain](std::initializer_list<const char*> names) {
     for (const char* name : names) chain.push_back(field_edit(QLatin1String(name)));
   };
-  auto buttons = [this, &chain](std::initializer_list<const char*> captions) {
-    for (const char* caption : captions) chain.push_back(button(QLatin1String(caption)));
+  using M = MainCommand;
+  auto buttons = [this, &chain](std::initializer_list<M> commands) {
+    for (M command : commands) chain.push_back(button(command));
   };
   fields({"LNAME", "FNAME", "MIDDLE", "PREFIX", "TITLE", "ORG"});
   chain.push_back(notebook_);  // its tab bar takes the focus
   fields({"STREET", "STREET2", "CITY", "STATE", "ZIP", "COUNTRY"});
-  buttons({"Date"});
+  buttons({M::kChooseDate});
   fields({"PHONE"});
-  buttons({"Dial Phone &1"});
+  buttons({M::kDialPhone1});
   fields({"PHONE2"});
-  buttons({"Dial Phone &2"});
+  buttons({M::kDialPhone2});
   fields({"FAX", "EMAIL", "CODES", "USER1", "USER2"});
   chain.push_back(tagged_);
   chain.push_back(memo_);
-  buttons({"Search &Memo", "Find &Next"});
-  buttons({"E&xit", "First", "Previous", "Next", "Last", "&Add", "&Edit", "&Delete", "&Save", "&Cancel",
-           "Clear Filter"});
-  buttons({"Labels", "Letters", "Envelopes", "Reports", "Browse", "Search", "Filter", "?"});
+  buttons({M::kSearchMemo, M::kFindNext});
+  buttons({M::kExit, M::kFirst, M::kPrevious, M::kNext, M::kLast, M::kAdd, M::kEdit, M::kDelete, M::kSave,
+           M::kCancel, M::kClearFilter});
+  buttons({M::kPrintLabels, M::kPrintLetters, M::kPrintEnvelopes, M::kPrintReports, M::kBrowse, M::kSearch,
+           M::kSetFilter, M::kWhatsThisMode});
   for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -60,7 +62,7 @@ QPushButton* TAddressMain::ButtonForMnemonic(const QKeyEvent* event) const {
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
   if (mods != Qt::AltModifier) return nullptr;
   const QKeySequence pressed(QKeyCombination(mods, static_cast<Qt::Key>(event->key())));
-  for (QPushButton* b : buttons_) {
+  for (const auto& [command, b] : buttons_) {
     if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed) return b;
   }
   return nullptr;

@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include "addressbook/windows/address_main.h"
 #include "addressbook/windows/field_edit.h"
@@ -42,11 +41,12 @@ FieldEdit* TAddressMain::AddField(const char* field, QWidget* parent) {
   return edit;
 }
 
-QPushButton* TAddressMain::AddButton(const QString& caption, QWidget* parent) {
+QPushButton* TAddressMain::AddButton(MainCommand command, QWidget* parent) {
+  const QString caption = QLatin1String(MainCommandFor(command).button_caption);
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(caption);
   button->setAutoDefault(false);
-  buttons_.push_back(button);
+  buttons_[command] = button;
   return button;
 }
 
@@ -110,19 +110,18 @@ QWidget* TAddressMain::BuildAddressPage() {
   AddRow(grid, 3, {{QStringLiteral("Zip or Postal "), AddField("ZIP", page)},
                    {QStringLiteral("Country"), AddField("COUNTRY", page)}});
 
-  QPushButton* date = AddButton(QStringLiteral("Date"), page);
+  QPushButton* date = AddButton(MainCommand::kChooseDate, page);
   date_display_ = new QLabel(page);
   date_display_->setFrameShape(QFrame::StyledPanel);
   grid->addWidget(date, 4, 0);
   grid->addWidget(date_display_, 4, 1);
-  connect(date, &QPushButton::clicked, this, &TAddressMain::ChooseDate);
 
   FieldEdit* phone1 = AddField("PHONE", page);
   FieldEdit* phone2 = AddField("PHONE2", page);
   AddRow(grid, 5, {{QStringLiteral("Phone 1"), phone1}});
-  grid->addWidget(AddButton(QStringLiteral("Dial Phone &1"), page), 5, 2, 1, 2, Qt::AlignLeft);
+  grid->addWidget(AddButton(MainCommand::kDialPhone1, page), 5, 2, 1, 2, Qt::AlignLeft);
   AddRow(grid, 6, {{QStringLiteral("Phone 2"), phone2}});
-  grid->addWidget(AddButton(QStringLiteral("Dial Phone &2"), page), 6, 2, 1, 2, Qt::AlignLeft);
+  grid->addWidget(AddButton(MainCommand::kDialPhone2, page), 6, 2, 1, 2, Qt::AlignLeft);
   AddRow(grid, 7, {{QStringLiteral("Fax"), AddField("FAX", page)},
                    {QStringLiteral("E-mail"), AddField("EMAIL", page)}});
   AddRow(grid, 8, {{QStringLiteral("Codes"), AddField("CODES", page)}});
@@ -146,13 +145,9 @@ QWidget* TAddressMain::BuildMemoPage() {
   connect(memo_, &QPlainTextEdit::textChanged, this, &TAddressMain::MemoChanged);
   connect(memo_, &MemoEdit::doubleClicked, this, &TAddressMain::StartEditingOnRequest);
   auto* buttons = new QHBoxLayout;
-  QPushButton* search = AddButton(QStringLiteral("Search &Memo"), page);
-  QPushButton* next = AddButton(QStringLiteral("Find &Next"), page);
-  next->hide();
-  connect(search, &QPushButton::clicked, this, &TAddressMain::SearchMemo);
-  connect(next, &QPushButton::clicked, this, &TAddressMain::FindNextInMemo);
-  buttons->addWidget(search);
-  buttons->addWidget(next);
+  buttons->addWidget(AddButton(MainCommand::kSearchMemo, page));
+  buttons->addWidget(AddButton(MainCommand::kFindNext, page));
+  button(MainCommand::kFindNext)->hide();
   buttons->addStretch();
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(memo_, 1);
@@ -164,13 +159,14 @@ QWidget* TAddressMain::BuildTopBar() {
   auto* bar = new QWidget(this);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (const char* caption : {"Labels", "Letters", "Envelopes", "Reports", "Browse", "Search", "Filter"}) {
-    layout->addWidget(AddButton(QLatin1String(caption), bar));
+  using M = MainCommand;
+  for (M command : {M::kPrintLabels, M::kPrintLetters, M::kPrintEnvelopes, M::kPrintReports, M::kBrowse, M::kSearch,
+                    M::kSetFilter}) {
+    layout->addWidget(AddButton(command, bar));
   }
   layout->addStretch();
-  auto* mouse_help = AddButton(QStringLiteral("?"), bar);
+  QPushButton* mouse_help = AddButton(M::kWhatsThisMode, bar);
   mouse_help->setToolTip(QStringLiteral("Click here, then on a control to learn what it does"));
-  connect(mouse_help, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
   layout->addWidget(mouse_help);
   return bar;
 }
@@ -179,24 +175,22 @@ QWidget* TAddressMain::BuildBottomBar() {
   auto* bar = new QWidget(this);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(AddButton(QStringLiteral("E&xit"), bar));
-  const std::pair<const char*, QStyle::StandardPixmap> moves[] = {
-      {"First", QStyle::SP_MediaSkipBackward},
-      {"Previous", QStyle::SP_MediaSeekBackward},
-      {"Next", QStyle::SP_MediaSeekForward},
-      {"Last", QStyle::SP_MediaSkipForward}};
-  for (const auto& [name, icon] : moves) {
-    QPushButton* button = AddButton(QLatin1String(name), bar);
+  using M = MainCommand;
+  layout->addWidget(AddButton(M::kExit, bar));
+  const std::pair<M, QStyle::StandardPixmap> moves[] = {{M::kFirst, QStyle::SP_MediaSkipBackward},
+                                                        {M::kPrevious, QStyle::SP_MediaSeekBackward},
+                                                        {M::kNext, QStyle::SP_MediaSeekForward},
+                                                        {M::kLast, QStyle::SP_MediaSkipForward}};
+  for (const auto& [command, icon] : moves) {
+    QPushButton* button = AddButton(command, bar);
+    button->setToolTip(button->text() + QStringLiteral(" record"));
     button->setText(QString());
     button->setIcon(style()->standardIcon(icon));
-    button->setToolTip(QLatin1String(name) + QStringLiteral(" record"));
     layout->addWidget(button);
   }
-  for (const char* caption : {"&Add", "&Edit", "&Delete", "&Save", "&Cancel"}) {
-    layout->addWidget(AddButton(QLatin1String(caption), bar));
-  }
+  for (M command : {M::kAdd, M::kEdit, M::kDelete, M::kSave, M::kCancel}) layout->addWidget(AddButton(command, bar));
   layout->addStretch();
-  layout->addWidget(AddButton(QStringLiteral("Clear Filter"), bar));
+  layout->addWidget(AddButton(M::kClearFilter, bar));
   return bar;
 }
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWhatsThis>
 
 #include "addressbook/sort_orders.h"
 #include "addressbook/windows/address_main.h"
@@ -13,64 +14,39 @@
 
 namespace vellumo {
 
-QAction* TAddressMain::AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(caption);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  actions_.push_back(action);
-  return action;
-}
-
 void TAddressMain::BuildMenus() {
   file_menu_ = menuBar()->addMenu(QStringLiteral("&File"));
-  AddAction(file_menu_, QStringLiteral("&New Address Database"));
-  AddAction(file_menu_, QStringLiteral("&Open Address DataBase"));
-  AddAction(file_menu_, QStringLiteral("&Browse"), QKeySequence(Qt::CTRL | Qt::Key_B));
-  AddAction(file_menu_, QStringLiteral("&Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
-  QMenu* import = file_menu_->addMenu(QStringLiteral("&Import"));
-  for (const char* caption : {"Import from &DBF File", "Import from &ASCII File", "Import from Vellumo 1.x DBF",
-                              "Import from Vellumo 2.x DBF"}) {
-    AddAction(import, QLatin1String(caption));
-  }
-  AddAction(file_menu_, QStringLiteral("&Export "));
-  file_menu_->addSeparator();
-  AddAction(file_menu_, QStringLiteral("Set &Filter"), QKeySequence(Qt::CTRL | Qt::Key_F));
-  AddAction(file_menu_, QStringLiteral("&Clear Filter"));
-  AddAction(file_menu_, QStringLiteral("&Save Filter"));
-  AddAction(file_menu_, QStringLiteral("&Restore Filter"));
-  file_menu_->addSeparator();
-  AddAction(file_menu_, QStringLiteral("Clear &Tags"));
-  AddAction(file_menu_, QStringLiteral("&Tag All Filter Matches"));
-  file_menu_->addSeparator();
-  AddAction(file_menu_, QStringLiteral("&Rebuild Indexes for this file"));
-  AddAction(file_menu_, QStringLiteral("Rebuild S&ystem File indexes"));
-  AddAction(file_menu_, QStringLiteral("Pre&ferences"));
-  file_menu_->addSeparator();
-  AddAction(file_menu_, QStringLiteral("E&xit "));
-  recent_separator_ = file_menu_->addSeparator();
-
   // Cut, copy and paste act on the focused edit through its own shortcuts;
   // the menu, hidden, only names them.
   edit_menu_ = new QMenu(QStringLiteral("Ed&it"), this);
-  AddAction(edit_menu_, QStringLiteral("&Undo typing"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-  AddAction(edit_menu_, QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
-  AddAction(edit_menu_, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-  AddAction(edit_menu_, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-
   record_menu_ = menuBar()->addMenu(QStringLiteral("&Record"));
-  AddAction(record_menu_, QStringLiteral("&First"), QKeySequence(Qt::CTRL | Qt::Key_Up));
-  AddAction(record_menu_, QStringLiteral("&Previous"), QKeySequence(Qt::CTRL | Qt::Key_Left));
-  AddAction(record_menu_, QStringLiteral("&Next"), QKeySequence(Qt::CTRL | Qt::Key_Right));
-  AddAction(record_menu_, QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_Down));
-  record_menu_->addSeparator();
-  AddAction(record_menu_, QStringLiteral("&Add"));
-  AddAction(record_menu_, QStringLiteral("&Edit"));
-  AddAction(record_menu_, QStringLiteral("&Delete"));
-  record_menu_->addSeparator();
-  AddAction(record_menu_, QStringLiteral("Copy To &Clipboard"));
-  AddAction(record_menu_, QStringLiteral("Create a Duplicate &Record (Clone)"));
-
   sort_menu_ = menuBar()->addMenu(QStringLiteral("&Sort"));
+  utilities_menu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
+  print_menu_ = menuBar()->addMenu(QStringLiteral("&Print"));
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* import = nullptr;  // made where its first item goes
+  const std::map<CommandMenu, QMenu*> menus = {
+      {CommandMenu::kFile, file_menu_},         {CommandMenu::kEdit, edit_menu_},
+      {CommandMenu::kRecord, record_menu_},     {CommandMenu::kUtilities, utilities_menu_},
+      {CommandMenu::kPrint, print_menu_},       {CommandMenu::kHelp, help}};
+
+  for (const MainCommandSpec& command : MainCommands()) {
+    if (command.menu == CommandMenu::kNone) continue;
+    QMenu* menu = nullptr;
+    if (command.menu == CommandMenu::kImport) {
+      if (import == nullptr) import = file_menu_->addMenu(QStringLiteral("&Import"));
+      menu = import;
+    } else {
+      menu = menus.at(command.menu);
+    }
+    QAction* item = menu->addAction(QLatin1String(command.menu_caption));
+    item->setObjectName(QLatin1String(command.menu_caption));
+    if (command.shortcut.key() != Qt::Key_unknown) item->setShortcut(QKeySequence(command.shortcut));
+    actions_[command.id] = item;
+    if (MenuSeparatorAfter(command.id)) menu->addSeparator();
+  }
+  recent_separator_ = file_menu_->addSeparator();
+
   auto* sort_group = new QActionGroup(this);
   for (const SortOrder& order : SortOrders()) {
     QAction* item = sort_menu_->addAction(QLatin1String(order.menu_caption));
@@ -78,88 +54,76 @@ void TAddressMain::BuildMenus() {
     sort_group->addAction(item);
     sort_actions_.push_back(item);
   }
+}
 
-  utilities_menu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
-  for (const char* caption : {"Count &Zip Codes", "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates",
-                              "Con&vert Case", "Delete &Records", "&Search && Replace Field Values"}) {
-    AddAction(utilities_menu_, QLatin1String(caption));
-  }
+QAction* TAddressMain::action(MainCommand command) const {
+  const auto found = actions_.find(command);
+  return found == actions_.end() ? nullptr : found->second;
+}
 
-  print_menu_ = menuBar()->addMenu(QStringLiteral("&Print"));
-  AddAction(print_menu_, QStringLiteral("Print &Labels"), QKeySequence(Qt::CTRL | Qt::Key_L));
-  AddAction(print_menu_, QStringLiteral("Print Le&tters"), QKeySequence(Qt::CTRL | Qt::Key_T));
-  AddAction(print_menu_, QStringLiteral("Print &Envelopes"), QKeySequence(Qt::CTRL | Qt::Key_E));
-  AddAction(print_menu_, QStringLiteral("Print &Reports"), QKeySequence(Qt::CTRL | Qt::Key_R));
-  AddAction(print_menu_, QStringLiteral("Print C&urrent Record"), QKeySequence(Qt::CTRL | Qt::Key_P));
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  AddAction(help, QStringLiteral("&Contents"));
-  AddAction(help, QStringLiteral("&Getting Started"));
-  AddAction(help, QStringLiteral("&About..."));
-  AddAction(help, QStringLiteral("Search for Help On"));
-  AddAction(help, QStringLiteral("How to Use Help"));
+QPushButton* TAddressMain::button(MainCommand command) const {
+  const auto found = buttons_.find(command);
+  return found == buttons_.end() ? nullptr : found->second;
 }
 
 QAction* TAddressMain::action(const QString& caption) const {
-  for (QAction* a : actions_) {
-    if (a->text() == caption) return a;
+  for (const auto& [command, item] : actions_) {
+    if (item->text() == caption) return item;
   }
-  for (QAction* a : sort_actions_) {
-    if (a->text() == caption) return a;
+  for (QAction* item : sort_actions_) {
+    if (item->text() == caption) return item;
   }
   return nullptr;
 }
 
 QPushButton* TAddressMain::button(const QString& caption) const {
-  for (QPushButton* b : buttons_) {
+  for (const auto& [command, b] : buttons_) {
     if (b->objectName() == caption) return b;
   }
   return nullptr;
 }
 
+template <typename Handler>
+void TAddressMain::OnCommand(MainCommand command, Handler handler) {
+  if (QAction* item = action(command)) connect(item, &QAction::triggered, this, handler);
+  if (QPushButton* b = button(command)) connect(b, &QPushButton::clicked, this, handler);
+}
+
 void TAddressMain::ConnectCommands() {
-  auto on = [this](const QString& caption, auto handler) {
-    if (QAction* a = action(caption)) connect(a, &QAction::triggered, this, handler);
-    if (QPushButton* b = button(caption)) connect(b, &QPushButton::clicked, this, handler);
-  };
-  on(QStringLiteral("&New Address Database"), &TAddressMain::NewDatabase);
-  on(QStringLiteral("&Open Address DataBase"), &TAddressMain::OpenDatabase);
-  on(QStringLiteral("&Search"), &TAddressMain::SearchRecords);
-  on(QStringLiteral("Search"), &TAddressMain::SearchRecords);
-  on(QStringLiteral("&Clear Filter"), &TAddressMain::ClearFilter);
-  on(QStringLiteral("Clear Filter"), &TAddressMain::ClearFilter);
-  on(QStringLiteral("Browse"), &TAddressMain::BrowseCommand);
-  on(QStringLiteral("&Browse"), &TAddressMain::BrowseCommand);
-  on(QStringLiteral("Filter"), &TAddressMain::SetFilterCommand);
-  on(QStringLiteral("Set &Filter"), &TAddressMain::SetFilterCommand);
-  on(QStringLiteral("&Save Filter"), &TAddressMain::SaveFilterCommand);
-  on(QStringLiteral("&Restore Filter"), &TAddressMain::RestoreFilterCommand);
-  on(QStringLiteral("Pre&ferences"), &TAddressMain::PreferencesCommand);
-  on(QStringLiteral("Clear &Tags"), &TAddressMain::ClearTags);
-  on(QStringLiteral("Print C&urrent Record"), &TAddressMain::PrintCurrentRecordCommand);
-  on(QStringLiteral("&Tag All Filter Matches"), &TAddressMain::TagAll);
-  on(QStringLiteral("&Rebuild Indexes for this file"), &TAddressMain::RebuildIndexes);
-  on(QStringLiteral("Rebuild S&ystem File indexes"), &TAddressMain::RebuildSystemIndexes);
-  on(QStringLiteral("E&xit "), &QWidget::close);
-  on(QStringLiteral("E&xit"), &QWidget::close);
-  on(QStringLiteral("&First"), [this] { Navigate(&AddressBook::First); });
-  on(QStringLiteral("First"), [this] { Navigate(&AddressBook::First); });
-  on(QStringLiteral("&Previous"), [this] { Navigate(&AddressBook::Previous); });
-  on(QStringLiteral("Previous"), [this] { Navigate(&AddressBook::Previous); });
-  on(QStringLiteral("&Next"), [this] { Navigate(&AddressBook::Next); });
-  on(QStringLiteral("Next"), [this] { Navigate(&AddressBook::Next); });
-  on(QStringLiteral("&Last"), [this] { Navigate(&AddressBook::Last); });
-  on(QStringLiteral("Last"), [this] { Navigate(&AddressBook::Last); });
-  on(QStringLiteral("&Add"), &TAddressMain::AddRecord);
-  on(QStringLiteral("&Edit"), &TAddressMain::EditRecord);
-  on(QStringLiteral("&Delete"), &TAddressMain::DeleteRecord);
-  on(QStringLiteral("&Save"), &TAddressMain::SaveRecord);
-  on(QStringLiteral("&Cancel"), &TAddressMain::CancelRecord);
-  on(QStringLiteral("Copy To &Clipboard"), &TAddressMain::CopyToClipboard);
-  on(QStringLiteral("Create a Duplicate &Record (Clone)"), &TAddressMain::CloneRecord);
-  on(QStringLiteral("&Contents"), [this] { ShowHelpTopic(kHelpContext, this); });
-  on(QStringLiteral("&Getting Started"), &TAddressMain::ShowGettingStarted);
-  on(QStringLiteral("&About..."), &TAddressMain::ShowAbout);
+  using M = MainCommand;
+  OnCommand(M::kNewDatabase, &TAddressMain::NewDatabase);
+  OnCommand(M::kOpenDatabase, &TAddressMain::OpenDatabase);
+  OnCommand(M::kSearch, &TAddressMain::SearchRecords);
+  OnCommand(M::kClearFilter, &TAddressMain::ClearFilter);
+  OnCommand(M::kBrowse, &TAddressMain::BrowseCommand);
+  OnCommand(M::kSetFilter, &TAddressMain::SetFilterCommand);
+  OnCommand(M::kSaveFilter, &TAddressMain::SaveFilterCommand);
+  OnCommand(M::kRestoreFilter, &TAddressMain::RestoreFilterCommand);
+  OnCommand(M::kPreferences, &TAddressMain::PreferencesCommand);
+  OnCommand(M::kClearTags, &TAddressMain::ClearTags);
+  OnCommand(M::kPrintCurrentRecord, &TAddressMain::PrintCurrentRecordCommand);
+  OnCommand(M::kTagAll, &TAddressMain::TagAll);
+  OnCommand(M::kRebuildIndexes, &TAddressMain::RebuildIndexes);
+  OnCommand(M::kRebuildSystemIndexes, &TAddressMain::RebuildSystemIndexes);
+  OnCommand(M::kExit, &QWidget::close);
+  OnCommand(M::kFirst, [this] { Navigate(&AddressBook::First); });
+  OnCommand(M::kPrevious, [this] { Navigate(&AddressBook::Previous); });
+  OnCommand(M::kNext, [this] { Navigate(&AddressBook::Next); });
+  OnCommand(M::kLast, [this] { Navigate(&AddressBook::Last); });
+  OnCommand(M::kAdd, &TAddressMain::AddRecord);
+  OnCommand(M::kEdit, &TAddressMain::EditRecord);
+  OnCommand(M::kDelete, &TAddressMain::DeleteRecord);
+  OnCommand(M::kSave, &TAddressMain::SaveRecord);
+  OnCommand(M::kCancel, &TAddressMain::CancelRecord);
+  OnCommand(M::kCopyToClipboard, &TAddressMain::CopyToClipboard);
+  OnCommand(M::kClone, &TAddressMain::CloneRecord);
+  OnCommand(M::kChooseDate, &TAddressMain::ChooseDate);
+  OnCommand(M::kSearchMemo, &TAddressMain::SearchMemo);
+  OnCommand(M::kFindNext, &TAddressMain::FindNextInMemo);
+  OnCommand(M::kWhatsThisMode, [] { QWhatsThis::enterWhatsThisMode(); });
+  OnCommand(M::kHelpContents, [this] { ShowHelpTopic(kHelpContext, this); });
+  OnCommand(M::kGettingStarted, &TAddressMain::ShowGettingStarted);
+  OnCommand(M::kAbout, &TAddressMain::ShowAbout);
   for (QAction* item : sort_actions_) {
     connect(item, &QAction::triggered, this, [this, item] { SetOrderFromMenu(item); });
   }

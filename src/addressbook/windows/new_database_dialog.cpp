@@ -19,6 +19,14 @@ TNewDataBaseName::TNewDataBaseName(QWidget* parent) : QDialog(parent), lengths_(
   prompt->setBuddy(name_edit_);
   invalid_ = new QLabel(InvalidDatabaseNameText(), this);
   invalid_->setWordWrap(true);
+  // The message has its room from the start, shown or not, and as many
+  // lines as it needs at its narrowest, so that none is cut off and the
+  // buttons below never move.
+  const int message_width = invalid_->fontMetrics().averageCharWidth() * 48;
+  invalid_->setMinimumSize(message_width, invalid_->heightForWidth(message_width));
+  QSizePolicy keep_room = invalid_->sizePolicy();
+  keep_room.setRetainSizeWhenHidden(true);
+  invalid_->setSizePolicy(keep_room);
   auto* specify = new QPushButton(QStringLiteral("Specify Field Lengths"), this);
   DialogButtons buttons = AddDialogButtons(this, QStringLiteral("Ok [PgDn]"), kHelpContext);
   ok_ = buttons.ok;
@@ -30,6 +38,7 @@ TNewDataBaseName::TNewDataBaseName(QWidget* parent) : QDialog(parent), lengths_(
   layout->addWidget(invalid_);
   layout->addWidget(specify, 0, Qt::AlignLeft);
   layout->addWidget(buttons.box);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(name_edit_, &QLineEdit::textChanged, this, &TNewDataBaseName::NameChanged);
   connect(specify, &QPushButton::clicked, this, &TNewDataBaseName::SpecifyFieldLengthsClick);
