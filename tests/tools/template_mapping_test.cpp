@@ -60,23 +60,23 @@ TEST(TemplateMapping, RoundedRectangleOnLetterInMillimetres) {
   ASSERT_EQ(c.stocks.size(), 1u);
   const Stock& s = c.stocks[0];
   EXPECT_EQ(s.description, "Acme 100  Address");
-  EXPECT_NEAR(s.label_width, 2.625, 1e-6);
-  EXPECT_NEAR(s.label_height, 1.0, 1e-6);
-  EXPECT_EQ(s.across, 3);
-  EXPECT_EQ(s.down, 10);
-  EXPECT_NEAR(s.left_margin, 0.1875, 1e-6);
-  EXPECT_NEAR(s.top_margin, 0.5, 1e-6);
-  EXPECT_NEAR(s.horizontal_pitch, 2.78125, 1e-4);
-  EXPECT_NEAR(s.vertical_pitch, 1.0, 1e-6);
-  EXPECT_EQ(s.sheet_width, 8.5);
-  EXPECT_EQ(s.sheet_depth, 11);
-  EXPECT_EQ(s.paper_size, "LTR");
-  EXPECT_EQ(s.shape, "RR");
+  EXPECT_NEAR(s.geometry.label_width, 2.625, 1e-6);
+  EXPECT_NEAR(s.geometry.label_height, 1.0, 1e-6);
+  EXPECT_EQ(s.geometry.across, 3);
+  EXPECT_EQ(s.geometry.down, 10);
+  EXPECT_NEAR(s.geometry.left_margin, 0.1875, 1e-6);
+  EXPECT_NEAR(s.geometry.top_margin, 0.5, 1e-6);
+  EXPECT_NEAR(s.geometry.horizontal_pitch, 2.78125, 1e-4);
+  EXPECT_NEAR(s.geometry.vertical_pitch, 1.0, 1e-6);
+  EXPECT_EQ(s.geometry.sheet_width, 8.5);
+  EXPECT_EQ(s.geometry.sheet_depth, 11);
+  EXPECT_EQ(s.geometry.paper_size, "LTR");
+  EXPECT_EQ(s.geometry.shape, "RR");
   EXPECT_EQ(s.printer, "LJ");
   EXPECT_EQ(s.maker, "ACME");
   EXPECT_EQ(s.product_type, "ADDRESS/SHIPPING LABELS");
-  EXPECT_EQ(s.middle_extra_x, 0);
-  EXPECT_EQ(s.middle_extra_y, 0);
+  EXPECT_EQ(s.geometry.middle_extra_x, 0);
+  EXPECT_EQ(s.geometry.middle_extra_y, 0);
 }
 
 TEST(TemplateMapping, ShapesAndPapers) {
@@ -93,27 +93,27 @@ TEST(TemplateMapping, ShapesAndPapers) {
   ASSERT_EQ(c.stocks.size(), 4u) << (c.skipped.empty() ? "" : c.skipped[0].reason);
   const Stock* square = Find(c, "Acme SQ  Square corners");
   ASSERT_NE(square, nullptr);
-  EXPECT_EQ(square->shape, "SR");
-  EXPECT_EQ(square->paper_size, "A4");
-  EXPECT_NEAR(square->sheet_depth, 11.693, 1e-3);
-  EXPECT_EQ(square->horizontal_pitch, 1.0);  // one column: the label's own width
+  EXPECT_EQ(square->geometry.shape, "SR");
+  EXPECT_EQ(square->geometry.paper_size, "A4");
+  EXPECT_NEAR(square->geometry.sheet_depth, 11.693, 1e-3);
+  EXPECT_EQ(square->geometry.horizontal_pitch, 1.0);  // one column: the label's own width
 
   const Stock* round = Find(c, "Acme RD  Round");
   ASSERT_NE(round, nullptr);
-  EXPECT_EQ(round->shape, "EL");
-  EXPECT_EQ(round->label_width, 1.5);
-  EXPECT_EQ(round->label_height, 1.5);
+  EXPECT_EQ(round->geometry.shape, "EL");
+  EXPECT_EQ(round->geometry.label_width, 1.5);
+  EXPECT_EQ(round->geometry.label_height, 1.5);
 
   const Stock* oval = Find(c, "Acme EL  Ovals");
   ASSERT_NE(oval, nullptr);
-  EXPECT_EQ(oval->shape, "EL");
-  EXPECT_EQ(oval->paper_size, "LTRL");
+  EXPECT_EQ(oval->geometry.shape, "EL");
+  EXPECT_EQ(oval->geometry.paper_size, "LTRL");
 
   const Stock* disc = Find(c, "Acme CD  CD");
   ASSERT_NE(disc, nullptr);
-  EXPECT_EQ(disc->shape, "EL");
-  EXPECT_NEAR(disc->label_width, 117 / 25.4, 1e-9);
-  EXPECT_EQ(disc->paper_size, "USERP");
+  EXPECT_EQ(disc->geometry.shape, "EL");
+  EXPECT_NEAR(disc->geometry.label_width, 117 / 25.4, 1e-9);
+  EXPECT_EQ(disc->geometry.paper_size, "USERP");
 
   EXPECT_EQ(PaperSizeCode(148 / 25.4, 210 / 25.4), "A5");
   EXPECT_EQ(PaperSizeCode(297 / 25.4, 210 / 25.4), "A4L");
@@ -135,12 +135,12 @@ TEST(TemplateMapping, SecondLayoutBecomesMiddleGaps) {
       </Label-rectangle></Template>)");
   ASSERT_EQ(c.stocks.size(), 1u) << c.skipped[0].detail;
   const Stock& s = c.stocks[0];
-  EXPECT_EQ(s.across, 4);
-  EXPECT_EQ(s.down, 4);
-  EXPECT_NEAR(s.horizontal_pitch, 2.0, 1e-9);
-  EXPECT_NEAR(s.vertical_pitch, 1.5, 1e-9);
-  EXPECT_NEAR(s.middle_extra_x, 0.5, 1e-9);   // column 2 at 0.5 + 2 * 2 + 0.5
-  EXPECT_NEAR(s.middle_extra_y, 0.25, 1e-9);  // row 2 at 0.5 + 2 * 1.5 + 0.25
+  EXPECT_EQ(s.geometry.across, 4);
+  EXPECT_EQ(s.geometry.down, 4);
+  EXPECT_NEAR(s.geometry.horizontal_pitch, 2.0, 1e-9);
+  EXPECT_NEAR(s.geometry.vertical_pitch, 1.5, 1e-9);
+  EXPECT_NEAR(s.geometry.middle_extra_x, 0.5, 1e-9);   // column 2 at 0.5 + 2 * 2 + 0.5
+  EXPECT_NEAR(s.geometry.middle_extra_y, 0.25, 1e-9);  // row 2 at 0.5 + 2 * 1.5 + 0.25
 }
 
 TEST(TemplateMapping, OddCountsPutTheGapAfterTheFirstHalf) {
@@ -212,7 +212,7 @@ TEST(TemplateMapping, EquivalentsAndAliasesBecomeRowsOfTheirOwn) {
   const Stock* inkjet = Find(c, "Avery 8163  Shipping");
   ASSERT_NE(inkjet, nullptr);
   EXPECT_EQ(inkjet->printer, "IJ");  // Avery's 8xxx parts are for ink-jet printers
-  EXPECT_EQ(inkjet->across, 2);
+  EXPECT_EQ(inkjet->geometry.across, 2);
   EXPECT_EQ(inkjet->product_type, "ADDRESS/SHIPPING LABELS");
   EXPECT_EQ(c.stocks[0].printer, "LJ");
 }

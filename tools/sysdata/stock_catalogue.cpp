@@ -30,23 +30,23 @@ std::string Upper(std::string s) {
 // pitch, rows at a 1 in pitch); every stored layout made with the
 // application assumes the geometry below, so this row keeps it.
 void ApplyDefaultStockGeometry(Stock* s) {
-  s->label_height = 1.0;
-  s->label_width = 2.625;
-  s->across = 3;
-  s->down = 10;
-  s->top_margin = 0.5;
-  s->left_margin = 0.188;
-  s->horizontal_pitch = 2.765;
-  s->vertical_pitch = 1.01;
-  s->sheet_width = 8.5;
-  s->sheet_depth = 11.0;
-  s->paper_size = "LTR";
-  s->shape = "RR";
+  s->geometry.label_height = 1.0;
+  s->geometry.label_width = 2.625;
+  s->geometry.across = 3;
+  s->geometry.down = 10;
+  s->geometry.top_margin = 0.5;
+  s->geometry.left_margin = 0.188;
+  s->geometry.horizontal_pitch = 2.765;
+  s->geometry.vertical_pitch = 1.01;
+  s->geometry.sheet_width = 8.5;
+  s->geometry.sheet_depth = 11.0;
+  s->geometry.paper_size = "LTR";
+  s->geometry.shape = "RR";
   s->printer = "LJ";
   s->maker = "AVERY";
   s->product_type = "ADDRESS/SHIPPING LABELS";
-  s->middle_extra_x = 0;
-  s->middle_extra_y = 0;
+  s->geometry.middle_extra_x = 0;
+  s->geometry.middle_extra_y = 0;
 }
 
 // Appends " (2)", " (3)", ... to descriptions already taken, compared

@@ -74,34 +74,34 @@ SkipReason MapTemplate(const LabelTemplate& t, const PaperSizes& papers, Stock* 
   Stock out;
   out.description = StockDescription(t.brand, t.part, t.description);
   out.printer = PrinterCode(t);
-  out.label_height = t.height;
-  out.label_width = t.width;
-  out.across = grid.across;
-  out.down = grid.down;
-  out.top_margin = grid.top;
-  out.left_margin = grid.left;
-  out.horizontal_pitch = grid.horizontal_pitch;
-  out.vertical_pitch = grid.vertical_pitch;
-  out.sheet_width = paper.width;
-  out.sheet_depth = paper.height;
-  out.paper_size = PaperSizeCode(paper.width, paper.height);
-  out.shape = ShapeCode(t.shape, t.corner_radius);
+  out.geometry.label_height = t.height;
+  out.geometry.label_width = t.width;
+  out.geometry.across = grid.across;
+  out.geometry.down = grid.down;
+  out.geometry.top_margin = grid.top;
+  out.geometry.left_margin = grid.left;
+  out.geometry.horizontal_pitch = grid.horizontal_pitch;
+  out.geometry.vertical_pitch = grid.vertical_pitch;
+  out.geometry.sheet_width = paper.width;
+  out.geometry.sheet_depth = paper.height;
+  out.geometry.paper_size = PaperSizeCode(paper.width, paper.height);
+  out.geometry.shape = ShapeCode(t.shape, t.corner_radius);
   out.maker = MakerCode(t.brand);
   out.product_type = ProductType(t);
-  out.middle_extra_x = grid.middle_extra_x;
-  out.middle_extra_y = grid.middle_extra_y;
+  out.geometry.middle_extra_x = grid.middle_extra_x;
+  out.geometry.middle_extra_y = grid.middle_extra_y;
 
-  const double lengths[] = {out.label_height,     out.label_width,    out.top_margin,
-                            out.left_margin,      out.horizontal_pitch, out.vertical_pitch,
-                            out.sheet_width,      out.sheet_depth,    out.middle_extra_x,
-                            out.middle_extra_y};
+  const double lengths[] = {out.geometry.label_height,     out.geometry.label_width,    out.geometry.top_margin,
+                            out.geometry.left_margin,      out.geometry.horizontal_pitch, out.geometry.vertical_pitch,
+                            out.geometry.sheet_width,      out.geometry.sheet_depth,    out.geometry.middle_extra_x,
+                            out.geometry.middle_extra_y};
   for (double v : lengths) {
     if (!FitsLengthField(v)) {
       *detail = std::to_string(v) + " in";
       return SkipReason::kOutOfRange;
     }
   }
-  if (out.label_height <= 0 || out.label_width <= 0) {
+  if (out.geometry.label_height <= 0 || out.geometry.label_width <= 0) {
     *detail = "label without area";
     return SkipReason::kOutOfRange;
   }

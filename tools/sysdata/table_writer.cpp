@@ -1,8 +1,6 @@
 // Creation of a system table with its rows and its one tag.
 #include "table_writer.h"
 
-#include <cmath>
-#include <cstdio>
 #include <memory>
 
 namespace sysdata {
@@ -58,14 +56,6 @@ xbase::Status WriteTable(xbase::Env* env, const std::string& path,
     (void)RemoveTableFiles(env, path);
   }
   return s;
-}
-
-std::string FormatLength(double inches) {
-  double thousandths = std::round(inches * 1000);
-  if (thousandths == 0) thousandths = 0;  // no "-0.000"
-  char text[32];
-  std::snprintf(text, sizeof(text), "%.3f", thousandths / 1000);
-  return text;
 }
 
 }  // namespace sysdata

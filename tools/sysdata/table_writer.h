@@ -22,7 +22,4 @@ xbase::Status WriteTable(xbase::Env* env, const std::string& path,
                          const std::vector<xbase::FieldDef>& fields, const std::vector<TableRow>& rows,
                          const xbase::TagSpec& tag);
 
-// A length as N(6,3) text: "2.625", "0.000".
-std::string FormatLength(double inches);
-
 }  // namespace sysdata
