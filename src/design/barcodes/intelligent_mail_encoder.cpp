@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 
 #include "design/barcodes/intelligent_mail_bar_map.h"
 #include "design/barcodes/intelligent_mail_binary.h"
@@ -15,38 +16,46 @@ bool IsDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool HasLength(std::string_view text, std::initializer_list<size_t> lengths) {
-  return std::find(lengths.begin(), lengths.end(), text.size()) != lengths.end();
+// "2", "6 or 9", "0, 5, 9 or 11".
+std::string LengthsText(std::initializer_list<size_t> lengths) {
+  std::string text;
+  size_t index = 0;
+  for (size_t length : lengths) {
+    if (index > 0) text += index + 1 == lengths.size() ? " or " : ", ";
+    text += std::to_string(length);
+    ++index;
+  }
+  return text;
 }
 
-// The error for a field that is not digits of one of the given lengths.
+// Empty when `text` is digits of one of `lengths`, else why not.
 std::string DigitsError(std::string_view name, std::string_view text,
-                        std::initializer_list<size_t> lengths, std::string_view lengths_text) {
-  if (IsDigits(text) && HasLength(text, lengths)) return {};
-  return "The " + std::string(name) + " must be " + std::string(lengths_text) + " digits, not \"" +
+                        std::initializer_list<size_t> lengths) {
+  const bool length_allowed = std::find(lengths.begin(), lengths.end(), text.size()) != lengths.end();
+  if (IsDigits(text) && length_allowed) return {};
+  return "The " + std::string(name) + " must be " + LengthsText(lengths) + " digits, not \"" +
          std::string(text) + "\".";
 }
 
 }  // namespace
 
 std::string IntelligentMailFieldError(const IntelligentMailFields& fields) {
-  std::string error = DigitsError("barcode identifier", fields.barcode_id, {2}, "2");
+  std::string error = DigitsError("barcode identifier", fields.barcode_id, {2});
   if (error.empty() && fields.barcode_id[1] > '4') {
     error = "The second digit of the barcode identifier must be 0 to 4, not \"" +
             fields.barcode_id + "\".";
   }
-  if (error.empty()) error = DigitsError("service type identifier", fields.service_type, {3}, "3");
-  if (error.empty()) error = DigitsError("mailer identifier", fields.mailer_id, {6, 9}, "6 or 9");
+  if (error.empty()) error = DigitsError("service type identifier", fields.service_type, {3});
+  if (error.empty()) error = DigitsError("mailer identifier", fields.mailer_id, {6, 9});
   if (error.empty()) {
-    const bool short_mailer = fields.mailer_id.size() == 6;
-    error = DigitsError(short_mailer ? "serial number after a 6-digit mailer identifier"
-                                     : "serial number after a 9-digit mailer identifier",
-                        fields.serial_number, {short_mailer ? size_t{9} : size_t{6}},
-                        short_mailer ? "9" : "6");
+    // Mailer identifier and serial number share 15 digits.
+    error = fields.mailer_id.size() == 6
+                ? DigitsError("serial number after a 6-digit mailer identifier",
+                              fields.serial_number, {9})
+                : DigitsError("serial number after a 9-digit mailer identifier",
+                              fields.serial_number, {6});
   }
-  if (error.empty()) {
-    error = DigitsError("routing code", fields.routing_code, {0, 5, 9, 11}, "0, 5, 9 or 11");
-  }
+  if (error.empty()) error = DigitsError("routing code", fields.routing_code, {0, 5, 9, 11});
   return error;
 }
 

@@ -10,13 +10,17 @@
 
 namespace vellumo {
 
-// All fields are texts of digits, leading zeros included.
+// All fields are texts of digits, leading zeros included: the barcode
+// identifier 2 digits (the second 0 to 4), the service type identifier 3,
+// the mailer identifier 6 or 9, the serial number 9 after a 6-digit mailer
+// identifier and 6 after a 9-digit one, and the routing code (the
+// delivery-point ZIP) 0, 5, 9 or 11.
 struct IntelligentMailFields {
-  std::string barcode_id;    // 2 digits, the second 0 to 4
-  std::string service_type;  // 3 digits
-  std::string mailer_id;     // 6 or 9 digits
-  std::string serial_number; // 9 digits after a 6-digit mailer id, 6 after a 9-digit one
-  std::string routing_code;  // the delivery-point ZIP: 0, 5, 9 or 11 digits
+  std::string barcode_id;
+  std::string service_type;
+  std::string mailer_id;
+  std::string serial_number;
+  std::string routing_code;
 };
 
 struct IntelligentMailBarcode {
