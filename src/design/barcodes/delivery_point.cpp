@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <array>
 
+#include "design/barcodes/digit_text.h"
+
 namespace vellumo {
 namespace {
 
 constexpr std::string_view kNoDeliveryPoint = "99";
 
 char RaiseAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
@@ -50,7 +50,7 @@ std::string DeliveryPointDigits(std::string_view address) {
   const std::string_view text(upper);
   for (size_t i = text.size(); i-- > 0;) {
     const char c = text[i];
-    if (IsDigit(c)) {
+    if (IsDecimalDigit(c)) {
       if (skip_word || ordinal_word || (have_units && have_tens)) continue;
       if (!have_units) {
         result[1] = c;

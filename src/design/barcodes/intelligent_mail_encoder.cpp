@@ -5,16 +5,13 @@
 #include <initializer_list>
 #include <string>
 
+#include "design/barcodes/digit_text.h"
 #include "design/barcodes/intelligent_mail_bar_map.h"
 #include "design/barcodes/intelligent_mail_binary.h"
 #include "design/barcodes/intelligent_mail_symbols.h"
 
 namespace vellumo {
 namespace {
-
-bool IsDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // "2", "6 or 9", "0, 5, 9 or 11".
 std::string LengthsText(std::initializer_list<size_t> lengths) {
@@ -32,7 +29,7 @@ std::string LengthsText(std::initializer_list<size_t> lengths) {
 std::string DigitsError(std::string_view name, std::string_view text,
                         std::initializer_list<size_t> lengths) {
   const bool length_allowed = std::find(lengths.begin(), lengths.end(), text.size()) != lengths.end();
-  if (IsDigits(text) && length_allowed) return {};
+  if (IsDecimalText(text) && length_allowed) return {};
   return "The " + std::string(name) + " must be " + LengthsText(lengths) + " digits, not \"" +
          std::string(text) + "\".";
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "design/barcodes/delivery_point.h"
+#include "design/barcodes/digit_text.h"
 
 namespace vellumo {
 namespace {
@@ -26,16 +27,6 @@ constexpr std::array<DigitPattern, 10> kDigitPatterns = {{
     {true, false, true, false, false},   // 9
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string DigitsOf(std::string_view text) {
-  std::string digits;
-  for (char c : text) {
-    if (IsDigit(c)) digits += c;
-  }
-  return digits;
-}
-
 Bar PostnetBar(size_t index, bool full) {
   const double height = full ? kPostnetFullBarHeight : kPostnetHalfBarHeight;
   return Bar{static_cast<double>(index) * kPostnetBarPitch, kPostnetFullBarHeight - height,
@@ -52,14 +43,14 @@ bool IsPrintablePostnetZip(std::string_view zip) {
 char PostnetCheckDigit(std::string_view digits) {
   int sum = 0;
   for (char c : digits) {
-    if (IsDigit(c)) sum += c - '0';
+    if (IsDecimalDigit(c)) sum += c - '0';
   }
   return static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
 std::string PostnetDigits(std::string_view zip, std::string_view address,
                           TPostNetBarCodeType type) {
-  const std::string zip_digits = DigitsOf(zip);
+  const std::string zip_digits = DecimalDigitsOf(zip);
   if (zip_digits.size() < kZipDigits) return {};
   std::string digits;
   if (type == TPostNetBarCodeType::pnbc5Digit || zip_digits.size() < kZipPlusFourDigits) {
@@ -74,7 +65,7 @@ std::string PostnetDigits(std::string_view zip, std::string_view address,
 
 Bars PostnetBars(std::string_view digits) {
   Bars bars;
-  if (digits.empty() || DigitsOf(digits).size() != digits.size()) return bars;
+  if (digits.empty() || !IsDecimalText(digits)) return bars;
   bars.reserve(digits.size() * 5 + 2);
   bars.push_back(PostnetBar(0, true));
   for (char c : digits) {
