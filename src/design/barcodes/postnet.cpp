@@ -48,18 +48,22 @@ char PostnetCheckDigit(std::string_view digits) {
   return static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
-std::string PostnetDigits(std::string_view zip, std::string_view address,
-                          TPostNetBarCodeType type) {
+std::string ZipRoutingDigits(std::string_view zip, std::string_view address,
+                             TPostNetBarCodeType type) {
   const std::string zip_digits = DecimalDigitsOf(zip);
   if (zip_digits.size() < kZipDigits) return {};
-  std::string digits;
   if (type == TPostNetBarCodeType::pnbc5Digit || zip_digits.size() < kZipPlusFourDigits) {
-    digits = zip_digits.substr(0, kZipDigits);
-  } else {
-    digits = zip_digits.substr(0, kZipPlusFourDigits);
-    if (type == TPostNetBarCodeType::pnbc11Digit) digits += DeliveryPointDigits(address);
+    return zip_digits.substr(0, kZipDigits);
   }
-  digits += PostnetCheckDigit(digits);
+  std::string digits = zip_digits.substr(0, kZipPlusFourDigits);
+  if (type == TPostNetBarCodeType::pnbc11Digit) digits += DeliveryPointDigits(address);
+  return digits;
+}
+
+std::string PostnetDigits(std::string_view zip, std::string_view address,
+                          TPostNetBarCodeType type) {
+  std::string digits = ZipRoutingDigits(zip, address, type);
+  if (!digits.empty()) digits += PostnetCheckDigit(digits);
   return digits;
 }
 

@@ -27,12 +27,18 @@ inline constexpr double kPostnetHalfBarHeight = 0.055;
 // multiple of 10; other characters do not count.
 [[nodiscard]] char PostnetCheckDigit(std::string_view digits);
 
-// The digits to encode, check digit included. Only the digits of the ZIP
-// text count. A sorting machine reads only 5, 9 or 11 digits, so the
-// longest of those forms the digits allow is taken: for pnbc11Digit the
-// ZIP+4 and the address's delivery point, for pnbc9Digit the ZIP+4, and
-// the 5-digit ZIP when there is no complete +4. Empty when the ZIP text
-// has fewer than 5 digits.
+// The routing digits of a ZIP code and street address, without check
+// digit. Only the digits of the ZIP text count. A sorting machine reads
+// only 5, 9 or 11 digits, so the longest of those forms the digits allow
+// is taken: for pnbc11Digit the ZIP+4 and the address's delivery point,
+// for pnbc9Digit the ZIP+4, and the 5-digit ZIP when there is no complete
+// +4. Empty when the ZIP text has fewer than 5 digits. The same digits
+// serve as the routing code of an Intelligent Mail barcode.
+[[nodiscard]] std::string ZipRoutingDigits(std::string_view zip, std::string_view address,
+                                           TPostNetBarCodeType type);
+
+// The digits a POSTNET code encodes: ZipRoutingDigits and their check
+// digit; empty when there are no routing digits.
 [[nodiscard]] std::string PostnetDigits(std::string_view zip, std::string_view address,
                                         TPostNetBarCodeType type);
 

@@ -14,6 +14,7 @@
 #include "design/barcodes/intelligent_mail_characters.h"
 #include "design/barcodes/intelligent_mail_encoder.h"
 #include "design/barcodes/intelligent_mail_symbols.h"
+#include "design/barcodes/postnet.h"
 
 namespace vellumo {
 namespace {
@@ -211,6 +212,19 @@ TEST(IntelligentMailTest, BadFieldsAreRefusedWithTheirReason) {
     EXPECT_EQ(barcode.error, c.error);
     EXPECT_EQ(barcode.states, "");
   }
+}
+
+TEST(IntelligentMailTest, RoutingCodeFromARecordsZipAndAddress) {
+  for (const char* zip : {"", "1234", "01234", "01234-56", "01234-5678", "01234-567891"}) {
+    SCOPED_TRACE(zip);
+    const IntelligentMailFields fields = ExampleFields(
+        ZipRoutingDigits(zip, "1291 MAIN ST", TPostNetBarCodeType::pnbc11Digit));
+    EXPECT_TRUE(EncodeIntelligentMail(fields).ok()) << fields.routing_code;
+  }
+  EXPECT_EQ(EncodeIntelligentMail(ExampleFields(ZipRoutingDigits(
+                "01234-5678", "91 ELM ST", TPostNetBarCodeType::pnbc11Digit)))
+                .states,
+            kExamples[3].states);
 }
 
 TEST(IntelligentMailTest, HighestFieldsStillFitTheCodewords) {

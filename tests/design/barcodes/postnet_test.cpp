@@ -64,6 +64,13 @@ TEST(PostnetTest, DigitsBeyondTheZipPlusFourAreDropped) {
   EXPECT_EQ(PostnetDigits("12345-678901", "123 MAIN ST", pnbc11Digit), "123456789230");
 }
 
+TEST(PostnetTest, RoutingDigitsAreTheCodeWithoutCheckDigit) {
+  EXPECT_EQ(ZipRoutingDigits("12345-6789", "123 MAIN ST", pnbc11Digit), "12345678923");
+  EXPECT_EQ(ZipRoutingDigits("12345-6789", "123 MAIN ST", pnbc9Digit), "123456789");
+  EXPECT_EQ(ZipRoutingDigits("12345-67", "123 MAIN ST", pnbc11Digit), "12345");
+  EXPECT_EQ(ZipRoutingDigits("1234", "123 MAIN ST", pnbc11Digit), "");
+}
+
 TEST(PostnetTest, FewerThanFiveDigitsPrintNothing) {
   EXPECT_EQ(PostnetDigits("1234", "", pnbc5Digit), "");
   EXPECT_EQ(PostnetDigits("1234A", "123 MAIN ST", pnbc11Digit), "");
