@@ -11,8 +11,8 @@
 #include "pdf_job_fixture.h"
 #include "pdf_probe.h"
 #include "printing/page_store.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 
 namespace vellumo {
 namespace {
