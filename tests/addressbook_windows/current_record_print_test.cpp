@@ -10,6 +10,7 @@
 #include "main_window_fixture.h"
 #include "pdf_job_fixture.h"
 #include "pdf_probe.h"
+#include "preview_probe.h"
 #include "printing/page_store.h"
 #include "printing/windows/printer_jobs.h"
 #include "printing/windows/shared_printer.h"
@@ -22,6 +23,16 @@ class CurrentRecordPrintTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     ASSERT_TRUE(UseThePdfPrinter());
+  }
+
+  // The pages of a preview of `job`, measured with the shared printer.
+  static PageStore PreviewPages(const SingleRecordReport& job) {
+    PageStore store;
+    TPreviewFiler filer(&store);
+    filer.OnBeforePrint = [&job](TBaseReport& r) { job.BeforePrint(r); };
+    filer.OnPrint = [&job](TBaseReport& r) { job.Print(r); };
+    EXPECT_TRUE(filer.Execute());
+    return store;
   }
 
   std::vector<PdfWord> PrintToPdf(const SingleRecordReport& job) {
@@ -82,6 +93,18 @@ TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
   EXPECT_TRUE(Has(words, QStringLiteral("2"), 2));  // "Page 2"
   EXPECT_TRUE(Has(words, QStringLiteral("Page"), 2));
   EXPECT_FALSE(Has(words, QStringLiteral("Babbage"), 2));
+}
+
+TEST_F(CurrentRecordPrintTest, PreviewShowsThePrintedPagesHeadersIncluded) {
+  QStringList memo;
+  for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Lovelace")}}, true, memo.join('\n'), nullptr);
+  const std::vector<PdfWord> printed = PrintToPdf(job);
+  ASSERT_TRUE(Has(printed, QStringLiteral("Page"), 2));
+  const PageStore preview = PreviewPages(job);
+  ASSERT_EQ(preview.pages.size(), 2u);
+  EXPECT_TRUE(SameWords(printed, PreviewWords(preview, dir_.filePath(QStringLiteral("preview.pdf")))));
+  EXPECT_TRUE(PreviewShowsInk(preview, printed));
 }
 
 TEST_F(CurrentRecordPrintTest, BlankMemoPrintsNothing) {
