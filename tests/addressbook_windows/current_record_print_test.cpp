@@ -107,12 +107,41 @@ TEST_F(CurrentRecordPrintTest, PreviewShowsThePrintedPagesHeadersIncluded) {
   EXPECT_TRUE(PreviewShowsInk(preview, printed));
 }
 
+// The rightmost end of the words on the memo's lines (below the rule
+// under the items), in points, and whether one is past `right`.
+static double MemoRightEnd(const std::vector<PdfWord>& words, double memo_top) {
+  double right = 0;
+  for (const PdfWord& w : words) {
+    if (w.y_min > memo_top) right = std::max(right, w.x_max);
+  }
+  return right;
+}
+
+TEST_F(CurrentRecordPrintTest, MemoLinesStayWithinTheAreaInPrintAndPreview) {
+  // Words of many widths, so that some line ends close to the area's edge.
+  QStringList words;
+  for (int i = 0; i < 120; ++i) words << QStringLiteral("memo") + QString(QLatin1Char('w')).repeated(i % 7);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Curie")}}, true, words.join(' '), nullptr);
+  constexpr double kAreaRight = 7.5 * 72;
+  const double memo_top = 1.6 * 72;  // below the header, the item and the rule
+  const std::vector<PdfWord> printed = PrintToPdf(job);
+  EXPECT_LE(MemoRightEnd(printed, memo_top), kAreaRight + 0.1);
+  EXPECT_GT(MemoRightEnd(printed, memo_top), kAreaRight - 0.5 * 72);  // the lines are filled
+  const PageStore preview = PreviewPages(job);
+  const std::vector<PdfWord> previewed = PreviewWords(preview, dir_.filePath(QStringLiteral("preview.pdf")));
+  EXPECT_LE(MemoRightEnd(previewed, memo_top), kAreaRight + 0.1);
+}
+
 TEST_F(CurrentRecordPrintTest, BlankMemoPrintsNothing) {
-  const QStringList blank = SingleRecordReport::WrapMemo(QStringLiteral("   "), 6.5);
+  TCanvasReport canvas(QSizeF(8.5, 11), 72);
+  canvas.SetFont(QStringLiteral("Times"), 10);
+  canvas.SetItalic(true);
+  const auto width_of = [&canvas](const QString& text) { return canvas.TextWidth(text); };
+  const QStringList blank = SingleRecordReport::WrapMemo(QStringLiteral("   "), 6.5, width_of);
   ASSERT_EQ(blank.size(), 1);
   EXPECT_TRUE(blank.first().trimmed().isEmpty());
   const QStringList wrapped =
-      SingleRecordReport::WrapMemo(QString(QStringLiteral("word ")).repeated(60).trimmed(), 2.0);
+      SingleRecordReport::WrapMemo(QString(QStringLiteral("word ")).repeated(60).trimmed(), 2.0, width_of);
   EXPECT_GT(wrapped.size(), 5);
 }
 
