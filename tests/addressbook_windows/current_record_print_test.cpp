@@ -44,6 +44,13 @@ class CurrentRecordPrintTest : public MainWindowTest {
     return WordsOf(printer.OutputFile);
   }
 
+  // A memo of the lines "Line1" to "Line80": more than one page holds.
+  static QString EightyLineMemo() {
+    QStringList memo;
+    for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
+    return memo.join('\n');
+  }
+
   static bool Has(const std::vector<PdfWord>& words, const QString& text, int page) {
     for (const PdfWord& w : words) {
       if (w.text == text && w.page == page) return true;
@@ -84,9 +91,7 @@ TEST_F(CurrentRecordPrintTest, LastNameAndMemoPrintUnderTheHeader) {
 }
 
 TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
-  QStringList memo;
-  for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
-  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Babbage")}}, true, memo.join('\n'), nullptr);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Babbage")}}, true, EightyLineMemo(), nullptr);
   const std::vector<PdfWord> words = PrintToPdf(job);
   EXPECT_TRUE(Has(words, QStringLiteral("Line1"), 1));
   EXPECT_TRUE(Has(words, QStringLiteral("Line80"), 2));
@@ -96,9 +101,7 @@ TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
 }
 
 TEST_F(CurrentRecordPrintTest, PreviewShowsThePrintedPagesHeadersIncluded) {
-  QStringList memo;
-  for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
-  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Lovelace")}}, true, memo.join('\n'), nullptr);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Lovelace")}}, true, EightyLineMemo(), nullptr);
   const std::vector<PdfWord> printed = PrintToPdf(job);
   ASSERT_TRUE(Has(printed, QStringLiteral("Page"), 2));
   const PageStore preview = PreviewPages(job);
@@ -107,8 +110,8 @@ TEST_F(CurrentRecordPrintTest, PreviewShowsThePrintedPagesHeadersIncluded) {
   EXPECT_TRUE(PreviewShowsInk(preview, printed));
 }
 
-// The rightmost end of the words on the memo's lines (below the rule
-// under the items), in points, and whether one is past `right`.
+// The rightmost end of the words below `memo_top` (the memo's lines), in
+// points.
 static double MemoRightEnd(const std::vector<PdfWord>& words, double memo_top) {
   double right = 0;
   for (const PdfWord& w : words) {
