@@ -1,10 +1,8 @@
 // The canvas: job, units, lines, text, tabs and shapes.
 #include "printing/base_report.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QLabel>
 #include <QPaintDevice>
 #include <cmath>
 #include <stdexcept>
@@ -33,6 +31,7 @@ TBaseReport::~TBaseReport() = default;
 bool TBaseReport::Execute() {
   if (painter_) throw std::logic_error("Execute called while the job is running");
   aborted_ = false;
+  last_error_.clear();
   if (OnBeforePrint) OnBeforePrint(*this);
   if (!BeginJob()) {
     aborted_ = true;
@@ -96,9 +95,18 @@ QString TBaseReport::RefreshStatus() {
   values.driver = DriverName();
   values.port = Port();
   const QString text = ExpandStatusFormat(StatusFormat, values);
-  if (StatusLabel) StatusLabel->setText(text);
-  QApplication::processEvents();
+  if (OnStatus) OnStatus(text);
   return text;
+}
+
+bool TBaseReport::Fail(const QString& reason) {
+  last_error_ = reason;
+  return false;
+}
+
+bool TBaseReport::NextPageStartsASheet() const {
+  const int next = page_ + 1;
+  return next > FirstPage && next <= LastPage;
 }
 
 void TBaseReport::RequireJob(const char* operation) const {
@@ -110,8 +118,8 @@ bool TBaseReport::Drawing() const {
 }
 
 QPointF TBaseReport::Device(double x, double y) const {
-  const QMarginsF strips = Unprintable();
-  return QPointF((x + OriginX - strips.left()) * Dpi(), (y + OriginY - strips.top()) * Dpi());
+  const QPointF origin = DeviceOrigin();
+  return QPointF((x + OriginX - origin.x()) * Dpi(), (y + OriginY - origin.y()) * Dpi());
 }
 
 // ---- Margins and area.

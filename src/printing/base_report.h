@@ -2,15 +2,18 @@
 // are inches from the paper's top-left corner (plus OriginX/OriginY); the
 // canvas keeps margins and a print area, a cursor on text lines, tab
 // cells, a font, a pen and a brush, and runs a print job through its
-// events. The destinations derive from it: TCanvasReport draws on any
-// painter, TReportPrinter on the shared printer, TReportFiler into a page
-// store for preview.
+// events. The destinations derive from it: TCanvasReport draws pages as
+// images, TReportPdf into a PDF file, TReportFiler into a page store for
+// preview (and, with the windows, TReportPrinter on the shared printer).
+// The canvas needs no window or event loop: progress goes to OnStatus and
+// a job that fails keeps its reason in LastError for the caller to show.
 #pragma once
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QMarginsF>
 #include <QPainter>
 #include <QPen>
 #include <QPicture>
@@ -18,8 +21,6 @@
 #include <QStringList>
 #include <functional>
 #include <vector>
-
-class QLabel;
 
 namespace vellumo {
 
@@ -47,9 +48,11 @@ class TBaseReport {
   QString Title = QStringLiteral("Vellumo");
   int FirstPage = 1;
   int LastPage = 9999;
-  // Runs the job; false when it could not start (the user was told; the
-  // job then counts as aborted) or was aborted.
+  // Runs the job; false when it could not start or its output could not
+  // be completed (LastError says why; the job then counts as aborted), or
+  // when it was aborted (LastError empty).
   bool Execute();
+  const QString& LastError() const { return last_error_; }
   // REQUIRES: a running job (std::logic_error otherwise), as for every
   // drawing call below.
   void NewPage();
@@ -59,10 +62,12 @@ class TBaseReport {
   bool Printing() const { return painter_ != nullptr; }
 
   // ---- Progress.
-  QLabel* StatusLabel = nullptr;
+  // Called with the expanded StatusFormat at every new page; a status
+  // window shows it and lets pending input through there.
+  std::function<void(const QString&)> OnStatus;
   QString StatusFormat = QStringLiteral("Printing page %p");
   QStringList StatusText;
-  // The expanded template (also shown in StatusLabel); lets pending input through.
+  // The expanded template, also passed to OnStatus.
   QString RefreshStatus();
   virtual QString PrinterName() const = 0;
   virtual QString DriverName() const = 0;
@@ -79,6 +84,11 @@ class TBaseReport {
   void SetMarginTop(double inches);
   void SetMarginRight(double inches);
   void SetMarginBottom(double inches);
+  // The strips along the paper's edges the device cannot reach.
+  double UnprintableLeft() const { return Unprintable().left(); }
+  double UnprintableTop() const { return Unprintable().top(); }
+  double UnprintableRight() const { return Unprintable().right(); }
+  double UnprintableBottom() const { return Unprintable().bottom(); }
   double AreaLeft = 0, AreaTop = 0, AreaRight = 0, AreaBottom = 0;
   void AreaFromMargins();
   double OriginX = 0, OriginY = 0;
@@ -146,17 +156,27 @@ class TBaseReport {
 
  protected:
   TBaseReport();
-  // Device resolution in dots per inch, and the strips the device cannot reach.
+  // Device resolution in dots per inch, the strips the device cannot
+  // reach (inches), and where on the paper the device's own origin lies
+  // (inches; the unprintable corner unless the device records the whole
+  // paper).
   virtual double Dpi() const = 0;
   virtual QMarginsF Unprintable() const { return {}; }
+  virtual QPointF DeviceOrigin() const { return {Unprintable().left(), Unprintable().top()}; }
   // The destination: start the job (false: it cannot), start a further
   // page (called while PageNumber is still the finished page's), finish
   // the job (discarding it when aborted).
   virtual bool BeginJob() = 0;
   virtual void BeginNextPage() = 0;
-  // EndJob returns false when the output could not be completed (the
-  // user was told); the job then counts as aborted.
+  // EndJob returns false when the output could not be completed; the job
+  // then counts as aborted.
   virtual bool EndJob(bool aborted) = 0;
+  // For BeginJob and EndJob: keeps `reason` as LastError, returns false.
+  bool Fail(const QString& reason);
+  // Whether the page after the current one is output on a sheet of its
+  // own: pages outside FirstPage..LastPage are laid out but not output,
+  // and the first page of the range is the sheet the job opened with.
+  bool NextPageStartsASheet() const;
   // The painter of the page being drawn, set by BeginJob.
   QPainter* painter_ = nullptr;
 
@@ -197,6 +217,7 @@ class TBaseReport {
 
   int page_ = 0;
   bool aborted_ = false;
+  QString last_error_;
   double margin_left_ = 0, margin_top_ = 0, margin_right_ = 0, margin_bottom_ = 0;
   int line_ = 1;
   QString font_name_ = QStringLiteral("Arial");

@@ -18,7 +18,7 @@ struct PageStore {
   QSizeF page_inches;    // the paper of the recording
 
   // Replays page `index` (from 0) onto `painter`, one recorded pixel drawn
-  // as `scale` of the painter's.
+  // as `scale` of the painter's, whatever state the painter is in.
   void Replay(size_t index, QPainter* painter, double scale) const;
   // Page `index` as an image of `dpi` pixels per inch on white.
   QImage Render(size_t index, double render_dpi) const;

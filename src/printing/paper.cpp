@@ -6,12 +6,12 @@
 
 namespace vellumo {
 
-int TenthsOfMillimetre(double inches) { return static_cast<int>(std::lround(inches * 254.0)); }
+int TenthsOfMillimetre(Length length) { return static_cast<int>(std::lround(length.inches() * 254.0)); }
 
-QPageSize PaperSize(int code, double width_inches, double height_inches) {
+QPageSize PaperSize(int code, Length width, Length height) {
   if (code == kCustomPaper) {
-    if (width_inches <= 0 || height_inches <= 0) return QPageSize();
-    const QSizeF tenths(TenthsOfMillimetre(width_inches), TenthsOfMillimetre(height_inches));
+    if (width <= Length() || height <= Length()) return QPageSize();
+    const QSizeF tenths(TenthsOfMillimetre(width), TenthsOfMillimetre(height));
     return QPageSize(tenths / 10.0, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
   }
   const QPageSize::PageSizeId id = QPageSize::id(code);

@@ -1,6 +1,5 @@
 // Where a canvas's pages go: TCanvasReport draws them as images,
-// TReportFiler records them into a page store for preview, TReportPrinter
-// prints them on the shared printer.
+// TReportFiler records them into a page store for preview.
 #pragma once
 
 #include <QImage>
@@ -8,8 +7,7 @@
 
 #include "printing/base_report.h"
 #include "printing/page_store.h"
-
-class QPrinter;
+#include "printing/paper.h"
 
 namespace vellumo {
 
@@ -40,62 +38,35 @@ class TCanvasReport : public TBaseReport {
   std::unique_ptr<QPainter> painter_owner_;
 };
 
-// Pages recorded for preview, measured with the shared printer's paper and
-// drawn at its resolution, so that a replay equals the printed page.
+// Pages recorded for preview, on the paper and at the resolution of the
+// metrics it is given (a printer's, so that a replay equals the printed
+// page). The pages are recorded from the paper's corner whatever the
+// strips, which the canvas reports all the same.
 class TReportFiler : public TBaseReport {
  public:
-  explicit TReportFiler(PageStore* store);
+  TReportFiler(PageStore* store, const PageMetrics& metrics);
   ~TReportFiler() override;
 
   QString PrinterName() const override { return QStringLiteral("Preview"); }
   QString DriverName() const override { return QStringLiteral("Preview"); }
   QString Port() const override { return QStringLiteral("Screen"); }
-  double PageWidth() const override;
-  double PageHeight() const override;
+  double PageWidth() const override { return metrics_.width.inches(); }
+  double PageHeight() const override { return metrics_.height.inches(); }
 
  protected:
-  double Dpi() const override;
+  double Dpi() const override { return metrics_.dpi; }
+  QMarginsF Unprintable() const override { return metrics_.UnprintableInches(); }
+  QPointF DeviceOrigin() const override { return {}; }
   bool BeginJob() override;
   void BeginNextPage() override;
   bool EndJob(bool aborted) override;
 
  private:
   void OpenPage();
+  void ClosePage();
   PageStore* store_;
+  PageMetrics metrics_;
   std::unique_ptr<QPainter> painter_owner_;
-};
-
-// Pages printed on the shared printer. On the built-in PDF printer the
-// job is written to OutputFile; when that is empty, to the file the print
-// dialog named, else to one the user is asked for. The file appears
-// only when the job completes (an aborted job leaves none).
-class TReportPrinter : public TBaseReport {
- public:
-  TReportPrinter();
-  ~TReportPrinter() override;
-  QString OutputFile;
-  // The shared printer's copies: one count for every job and dialog.
-  int Copies() const;
-  void SetCopies(int copies);
-
-  QString PrinterName() const override;
-  QString DriverName() const override;
-  QString Port() const override;
-  double PageWidth() const override;
-  double PageHeight() const override;
-
- protected:
-  double Dpi() const override;
-  QMarginsF Unprintable() const override;
-  bool BeginJob() override;
-  void BeginNextPage() override;
-  bool EndJob(bool aborted) override;
-
- private:
-  // Where the PDF printer writes until the job completes.
-  bool OpenPartialFile();
-  std::unique_ptr<QPainter> painter_owner_;
-  QString partial_file_;
 };
 
 }  // namespace vellumo

@@ -10,9 +10,10 @@
 #include "main_window_fixture.h"
 #include "pdf_job_fixture.h"
 #include "pdf_probe.h"
+#include "preview_probe.h"
 #include "printing/page_store.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 
 namespace vellumo {
 namespace {
@@ -24,6 +25,16 @@ class CurrentRecordPrintTest : public MainWindowTest {
     ASSERT_TRUE(UseThePdfPrinter());
   }
 
+  // The pages of a preview of `job`, measured with the shared printer.
+  static PageStore PreviewPages(const SingleRecordReport& job) {
+    PageStore store;
+    TPreviewFiler filer(&store);
+    filer.OnBeforePrint = [&job](TBaseReport& r) { job.BeforePrint(r); };
+    filer.OnPrint = [&job](TBaseReport& r) { job.Print(r); };
+    EXPECT_TRUE(filer.Execute());
+    return store;
+  }
+
   std::vector<PdfWord> PrintToPdf(const SingleRecordReport& job) {
     TReportPrinter printer;
     printer.OutputFile = dir_.filePath(QStringLiteral("record.pdf"));
@@ -31,6 +42,13 @@ class CurrentRecordPrintTest : public MainWindowTest {
     printer.OnPrint = [&job](TBaseReport& r) { job.Print(r); };
     EXPECT_TRUE(printer.Execute());
     return WordsOf(printer.OutputFile);
+  }
+
+  // A memo of the lines "Line1" to "Line80": more than one page holds.
+  static QString EightyLineMemo() {
+    QStringList memo;
+    for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
+    return memo.join('\n');
   }
 
   static bool Has(const std::vector<PdfWord>& words, const QString& text, int page) {
@@ -73,9 +91,7 @@ TEST_F(CurrentRecordPrintTest, LastNameAndMemoPrintUnderTheHeader) {
 }
 
 TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
-  QStringList memo;
-  for (int i = 1; i <= 80; ++i) memo << QStringLiteral("Line%1").arg(i);
-  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Babbage")}}, true, memo.join('\n'), nullptr);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Babbage")}}, true, EightyLineMemo(), nullptr);
   const std::vector<PdfWord> words = PrintToPdf(job);
   EXPECT_TRUE(Has(words, QStringLiteral("Line1"), 1));
   EXPECT_TRUE(Has(words, QStringLiteral("Line80"), 2));
@@ -84,12 +100,51 @@ TEST_F(CurrentRecordPrintTest, LongMemoContinuesOnPageTwoUnderANewHeader) {
   EXPECT_FALSE(Has(words, QStringLiteral("Babbage"), 2));
 }
 
+TEST_F(CurrentRecordPrintTest, PreviewShowsThePrintedPagesHeadersIncluded) {
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Lovelace")}}, true, EightyLineMemo(), nullptr);
+  const std::vector<PdfWord> printed = PrintToPdf(job);
+  ASSERT_TRUE(Has(printed, QStringLiteral("Page"), 2));
+  const PageStore preview = PreviewPages(job);
+  ASSERT_EQ(preview.pages.size(), 2u);
+  EXPECT_TRUE(SameWords(printed, PreviewWords(preview, dir_.filePath(QStringLiteral("preview.pdf")))));
+  EXPECT_TRUE(PreviewShowsInk(preview, printed));
+}
+
+// The rightmost end of the words below `memo_top` (the memo's lines), in
+// points.
+static double MemoRightEnd(const std::vector<PdfWord>& words, double memo_top) {
+  double right = 0;
+  for (const PdfWord& w : words) {
+    if (w.y_min > memo_top) right = std::max(right, w.x_max);
+  }
+  return right;
+}
+
+TEST_F(CurrentRecordPrintTest, MemoLinesStayWithinTheAreaInPrintAndPreview) {
+  // Words of many widths, so that some line ends close to the area's edge.
+  QStringList words;
+  for (int i = 0; i < 120; ++i) words << QStringLiteral("memo") + QString(QLatin1Char('w')).repeated(i % 7);
+  const SingleRecordReport job({{QStringLiteral("Last"), QStringLiteral("Curie")}}, true, words.join(' '), nullptr);
+  constexpr double kAreaRight = 7.5 * 72;
+  const double memo_top = 1.6 * 72;  // below the header, the item and the rule
+  const std::vector<PdfWord> printed = PrintToPdf(job);
+  EXPECT_LE(MemoRightEnd(printed, memo_top), kAreaRight + 0.1);
+  EXPECT_GT(MemoRightEnd(printed, memo_top), kAreaRight - 0.5 * 72);  // the lines are filled
+  const PageStore preview = PreviewPages(job);
+  const std::vector<PdfWord> previewed = PreviewWords(preview, dir_.filePath(QStringLiteral("preview.pdf")));
+  EXPECT_LE(MemoRightEnd(previewed, memo_top), kAreaRight + 0.1);
+}
+
 TEST_F(CurrentRecordPrintTest, BlankMemoPrintsNothing) {
-  const QStringList blank = SingleRecordReport::WrapMemo(QStringLiteral("   "), 6.5);
+  TCanvasReport canvas(QSizeF(8.5, 11), 72);
+  canvas.SetFont(QStringLiteral("Times"), 10);
+  canvas.SetItalic(true);
+  const auto width_of = [&canvas](const QString& text) { return canvas.TextWidth(text); };
+  const QStringList blank = SingleRecordReport::WrapMemo(QStringLiteral("   "), 6.5, width_of);
   ASSERT_EQ(blank.size(), 1);
   EXPECT_TRUE(blank.first().trimmed().isEmpty());
   const QStringList wrapped =
-      SingleRecordReport::WrapMemo(QString(QStringLiteral("word ")).repeated(60).trimmed(), 2.0);
+      SingleRecordReport::WrapMemo(QString(QStringLiteral("word ")).repeated(60).trimmed(), 2.0, width_of);
   EXPECT_GT(wrapped.size(), 5);
 }
 

@@ -9,9 +9,9 @@
 #include "pdf_probe.h"
 #include "printing/page_store.h"
 #include "printing/paper.h"
-#include "printing/preview_form.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/preview_form.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 #include "pdf_job_fixture.h"
 
 namespace vellumo {
@@ -50,11 +50,12 @@ TEST_F(CanvasTest, TextLandsWhereItWasPrinted) {
 }
 
 TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
-  // As the print dialog may leave the PDF printer: drawing from margins.
+  // As the print dialog may leave the PDF printer: with margins. The PDF
+  // file is drawn on whole all the same.
   QPrinter& printer = TheSharedPrinter().printer();
   printer.setFullPage(false);
   printer.setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.25), QPageLayout::Inch);
-  EXPECT_NEAR(TheSharedPrinter().Unprintable().left(), 0.5, 1e-6);
+  EXPECT_EQ(TheSharedPrinter().Unprintable(), QMarginsF());
   TReportPrinter job;
   job.OutputFile = Pdf();
   job.OnPrint = [](TBaseReport& r) {
@@ -70,7 +71,7 @@ TEST_F(CanvasTest, PositionsAreFromThePaperCornerWhateverThePrintersMargins) {
 }
 
 TEST_F(CanvasTest, CustomPaperIsThePdfPage) {
-  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, 2.625, 1.0));
+  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, Length::Inches(2.625), Length::Inches(1.0)));
   EXPECT_EQ(TheSharedPrinter().requested_tenths_mm(), QSize(667, 254));
   TReportPrinter job;
   job.OutputFile = Pdf();
@@ -176,7 +177,7 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
     r.DrawRoundRect(1, 1, 3, 2, 0.25, 0.25);
   };
   PageStore store;
-  TReportFiler filer(&store);
+  TPreviewFiler filer(&store);
   filer.OnPrint = draw;
   ASSERT_TRUE(filer.Execute());
   ASSERT_EQ(store.pages.size(), 2u);
@@ -203,7 +204,7 @@ TEST_F(CanvasTest, PreviewPagesMatchDirectlyDrawnPages) {
 
 TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
   // A small paper keeps the images at the printer's resolution small.
-  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, 2.5, 1.0));
+  ASSERT_TRUE(TheSharedPrinter().SetPaperSize(kCustomPaper, Length::Inches(2.5), Length::Inches(1.0)));
   auto draw = [](TBaseReport& r) {
     r.SetFont(QStringLiteral("Times"), 9);
     r.MoveCursor(0.1, 0.3);
@@ -217,7 +218,7 @@ TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
     r.DrawEllipse(0.1, 0.5, 1.0, 0.9);
   };
   PageStore store;
-  TReportFiler filer(&store);
+  TPreviewFiler filer(&store);
   filer.OnPrint = draw;
   ASSERT_TRUE(filer.Execute());
   EXPECT_EQ(store.dpi, TheSharedPrinter().printer().resolution());
@@ -233,7 +234,7 @@ TEST_F(CanvasTest, PreviewRecordsAtThePrintersResolutionAndReplaysAsPrinted) {
 
 TEST_F(CanvasTest, OnePixelRulesStillShowInAScaledDownPreview) {
   PageStore store;
-  TReportFiler filer(&store);
+  TPreviewFiler filer(&store);
   filer.OnPrint = [](TBaseReport& r) {
     r.MoveTo(1, 1);  // the job's pen: black, one device pixel
     r.LineTo(7, 1);
@@ -255,7 +256,7 @@ TEST_F(CanvasTest, PreviewZoomStaysWithinItsLimitsAndHidesPageButtonsForOnePage)
   EXPECT_EQ(ClampZoom(5), 10);
   EXPECT_EQ(ClampZoom(250), 200);
   PageStore store;
-  TReportFiler filer(&store);
+  TPreviewFiler filer(&store);
   filer.OnPrint = [](TBaseReport& r) { r.PrintLeftAt(QStringLiteral("Only"), 1); };
   ASSERT_TRUE(filer.Execute());
   TPreviewForm one(store, QStringLiteral("Preview Report"), 100);

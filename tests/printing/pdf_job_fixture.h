@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "printing/shared_printer.h"
+#include "printing/windows/shared_printer.h"
 #include "test_home.h"
 
 namespace vellumo {

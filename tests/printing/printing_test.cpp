@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "printing/paper.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 #include "printing/status_format.h"
 #include "test_home.h"
 
@@ -35,19 +35,19 @@ TEST(StatusFormatTest, CodesExpandAndUnknownOnesShowAnError) {
 }
 
 TEST(PaperTest, NumbersAndCustomSizes) {
-  EXPECT_EQ(TenthsOfMillimetre(2.625), 667);
-  EXPECT_EQ(TenthsOfMillimetre(1.0), 254);
-  EXPECT_EQ(PaperSize(1, 0, 0).id(), QPageSize::Letter);
-  EXPECT_EQ(PaperSize(9, 0, 0).id(), QPageSize::A4);
-  EXPECT_EQ(PaperSize(11, 0, 0).id(), QPageSize::A5);
-  const QSizeF envelope10 = PaperSize(20, 0, 0).size(QPageSize::Inch);
+  EXPECT_EQ(TenthsOfMillimetre(Length::Inches(2.625)), 667);
+  EXPECT_EQ(TenthsOfMillimetre(Length::Inches(1.0)), 254);
+  EXPECT_EQ(PaperSize(1, Length(), Length()).id(), QPageSize::Letter);
+  EXPECT_EQ(PaperSize(9, Length(), Length()).id(), QPageSize::A4);
+  EXPECT_EQ(PaperSize(11, Length(), Length()).id(), QPageSize::A5);
+  const QSizeF envelope10 = PaperSize(20, Length(), Length()).size(QPageSize::Inch);
   EXPECT_NEAR(envelope10.width(), 4.125, 0.01);
   EXPECT_NEAR(envelope10.height(), 9.5, 0.01);
-  const QSizeF custom = PaperSize(kCustomPaper, 2.625, 1.0).size(QPageSize::Millimeter);
+  const QSizeF custom = PaperSize(kCustomPaper, Length::Inches(2.625), Length::Inches(1.0)).size(QPageSize::Millimeter);
   EXPECT_DOUBLE_EQ(custom.width(), 66.7);
   EXPECT_DOUBLE_EQ(custom.height(), 25.4);
-  EXPECT_FALSE(PaperSize(9999, 0, 0).isValid());
-  EXPECT_FALSE(PaperSize(kCustomPaper, 0, 1).isValid());
+  EXPECT_FALSE(PaperSize(9999, Length(), Length()).isValid());
+  EXPECT_FALSE(PaperSize(kCustomPaper, Length(), Length::Inches(1)).isValid());
 }
 
 class SharedPrinterTest : public HomeTest {};
@@ -68,7 +68,7 @@ TEST_F(SharedPrinterTest, PdfPrinterIsAlwaysThereAndPassesTheCheck) {
 TEST_F(SharedPrinterTest, CustomPaperIsRequestedInTenthsOfAMillimetre) {
   SharedPrinter printer;
   ASSERT_TRUE(printer.SelectPrinterByName(SharedPrinter::PdfPrinterName(), true));
-  ASSERT_TRUE(printer.SetPaperSize(kCustomPaper, 2.625, 1.0));
+  ASSERT_TRUE(printer.SetPaperSize(kCustomPaper, Length::Inches(2.625), Length::Inches(1.0)));
   EXPECT_EQ(printer.requested_tenths_mm(), QSize(667, 254));
   EXPECT_NEAR(printer.PageWidth(), 2.625, 0.01);
   EXPECT_NEAR(printer.PageHeight(), 1.0, 0.01);
@@ -92,7 +92,7 @@ TEST_F(SharedPrinterTest, PapersAndBinsAsTheDriverReportsThemAndTheCurrentOnes) 
   EXPECT_TRUE(numbers.contains(1));
   EXPECT_TRUE(numbers.contains(20));  // envelope #10
   EXPECT_EQ(printer.CurrentPaperNumber(), 1);
-  ASSERT_TRUE(printer.SetPaperSize(9, 0, 0));
+  ASSERT_TRUE(printer.SetPaperSize(9, Length(), Length()));
   EXPECT_EQ(printer.CurrentPaperNumber(), 9);
   EXPECT_EQ(printer.CurrentPaperName(), QStringLiteral("A4"));
   // The PDF printer has no paper sources: none to name or select.

@@ -6,7 +6,7 @@
 
 #include "ink.h"
 #include "printing/drawing_styles.h"
-#include "printing/report_destinations.h"
+#include "printing/windows/printer_jobs.h"
 #include "test_home.h"
 
 namespace vellumo {

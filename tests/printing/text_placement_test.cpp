@@ -8,8 +8,8 @@
 #include "ink.h"
 #include "pdf_probe.h"
 #include "printing/drawing_styles.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 #include "pdf_job_fixture.h"
 
 namespace vellumo {

@@ -12,7 +12,7 @@
 #include "core/preferences.h"
 #include "core/windows/rebuild_dialogs.h"
 #include "core/windows/window_placement_ops.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/shared_printer.h"
 
 namespace vellumo {
 namespace {

@@ -9,7 +9,7 @@
 #include "addressbook/windows/current_record_print.h"
 #include "addressbook/windows/record_tool_windows.h"
 #include "core/messages.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/shared_printer.h"
 
 namespace vellumo {
 

@@ -13,9 +13,9 @@
 #include "core/messages.h"
 #include "core/windows/help.h"
 #include "printing/page_store.h"
-#include "printing/preview_form.h"
-#include "printing/report_destinations.h"
-#include "printing/shared_printer.h"
+#include "printing/windows/preview_form.h"
+#include "printing/windows/printer_jobs.h"
+#include "printing/windows/shared_printer.h"
 
 namespace vellumo {
 namespace {
@@ -89,7 +89,7 @@ TPrintCurrentRecord::TPrintCurrentRecord(const AddressRecord& record, QWidget* p
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(print, &QPushButton::clicked, this, &TPrintCurrentRecord::PrintClick);
   connect(preview, &QPushButton::clicked, this, [this] { PreviewClick(); });
-  connect(setup, &QPushButton::clicked, this, [this] { TheSharedPrinter().PrinterSetupDialog(this); });
+  connect(setup, &QPushButton::clicked, this, [this] { TheSharedPrinter().PrinterSetupDialog(this, TAddressMain::kHelpContext); });
   connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(TAddressMain::kHelpContext, this); });
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
@@ -135,7 +135,7 @@ void TPrintCurrentRecord::PrintClick() {
 
 void TPrintCurrentRecord::PreviewClick(bool show_preview) {
   pages_ = std::make_unique<PageStore>();
-  TReportFiler filer(pages_.get());
+  TPreviewFiler filer(pages_.get());
   TSingleRecordPrint* status_window = nullptr;
   std::unique_ptr<SingleRecordReport> job =
       MakeJob([&status_window] { return status_window && status_window->stop_requested(); });

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "addressbook/address_record.h"
-#include "printing/print_status_window.h"
+#include "printing/windows/print_status_window.h"
 
 class QCheckBox;
 
@@ -22,7 +22,7 @@ class TSingleRecordPrint : public PrintStatusWindow {
   Q_OBJECT
 
  public:
-  // `report` is the destination: a TReportPrinter, or a TReportFiler when previewing.
+  // `report` is the destination: a TReportPrinter, or a TPreviewFiler when previewing.
   TSingleRecordPrint(TBaseReport& report, const SingleRecordReport& job, bool previewing, QWidget* parent = nullptr);
 };
 

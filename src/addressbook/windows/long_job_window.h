@@ -1,6 +1,6 @@
-// A small modal window for a loop over records that the user may stop: it
-// starts the job when first shown, lets pending events through after each
-// record so that "Cancel" works, and shows the outcome.
+// A small modal window for a loop over records that the user may stop,
+// run by the job runner: the job starts when the window is first shown,
+// "Cancel" works between records, and the outcome shows with "Ok".
 #pragma once
 
 #include <QDialog>
@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace vellumo {
 
+class JobRunner;
+
 class LongJobWindow : public QDialog {
   Q_OBJECT
 
@@ -19,7 +21,7 @@ class LongJobWindow : public QDialog {
   QLabel* count() const { return count_; }
   QPushButton* cancel_button() const { return cancel_; }
   QPushButton* ok_button() const { return ok_; }
-  bool cancelled() const { return cancelled_; }
+  bool cancelled() const;
 
  protected:
   // `confirm_cancel` decides whether a press of "Cancel" stops the job
@@ -33,18 +35,10 @@ class LongJobWindow : public QDialog {
   // user has stopped the job.
   bool KeepGoing();
 
-  void showEvent(QShowEvent* event) override;
-  void reject() override;
-
  private:
-  void CancelClick();
-  void Start();
+  void ShowOutcome(const QString& outcome);
 
-  std::function<bool()> confirm_cancel_;
-  bool closes_itself_;
-  bool started_ = false;
-  bool running_ = false;
-  bool cancelled_ = false;
+  JobRunner* runner_;
   QLabel* activity_;
   QLabel* count_;
   QPushButton* cancel_;

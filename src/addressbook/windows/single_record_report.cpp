@@ -1,7 +1,6 @@
 // Laying out the record print-out on the canvas.
 #include "addressbook/windows/single_record_report.h"
 
-#include <QFontMetricsF>
 #include <QLocale>
 #include <QTime>
 
@@ -12,7 +11,6 @@ namespace {
 
 const QString kFace = QStringLiteral("Times");
 constexpr double kPoints = 10;
-constexpr double kScreenPixelsPerInch = 96;
 constexpr double kLabelWidth = 1.25;
 constexpr double kValueWidth = 5.25;
 constexpr int kCellMargin = 2;  // hundredths of an inch
@@ -88,8 +86,10 @@ void SingleRecordReport::PrintHeader(TBaseReport& report) const {
 
 void SingleRecordReport::PrintMemo(TBaseReport& report) const {
   report.SetItalic(true);
+  // The memo's cell spans the area; its text lies within the cell's margins.
+  const double text_width = report.AreaRight - report.AreaLeft - 2 * kCellMargin / 100.0;
   const QStringList lines =
-      WrapMemo(memo_, report.PageWidth() - report.MarginLeft() - report.MarginRight());
+      WrapMemo(memo_, text_width, [&report](const QString& text) { return report.TextWidth(text); });
   if (lines.isEmpty() || (lines.size() == 1 && lines.first().trimmed().isEmpty())) {
     report.SetItalic(false);
     return;
@@ -117,23 +117,18 @@ void SingleRecordReport::PrintMemo(TBaseReport& report) const {
   report.SetItalic(false);
 }
 
-QStringList SingleRecordReport::WrapMemo(const QString& memo, double width_inches) {
-  QFont font(kFace);
-  font.setPixelSize(qRound(kPoints * kScreenPixelsPerInch / 72));
-  font.setItalic(true);
-  const QFontMetricsF metrics(font);
-  const double width = static_cast<int>(width_inches * kScreenPixelsPerInch);
+QStringList SingleRecordReport::WrapMemo(const QString& memo, double width, const Measure& width_of) {
   QStringList lines;
   for (const QString& paragraph : memo.split(QLatin1Char('\n'))) {
     QString line;
     for (const QString& word : paragraph.split(QLatin1Char(' '))) {
       const QString tried = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-      if (metrics.horizontalAdvance(tried) <= width || line.isEmpty()) {
+      if (width_of(tried) <= width || line.isEmpty()) {
         line = tried;
         // A word wider than the line is broken where it must be.
-        while (metrics.horizontalAdvance(line) > width && line.size() > 1) {
+        while (width_of(line) > width && line.size() > 1) {
           qsizetype fit = line.size() - 1;
-          while (fit > 1 && metrics.horizontalAdvance(line.left(fit)) > width) --fit;
+          while (fit > 1 && width_of(line.left(fit)) > width) --fit;
           lines << line.left(fit);
           line = line.mid(fit);
         }

@@ -25,8 +25,10 @@ class SingleRecordReport {
   void BeforePrint(TBaseReport& report) const;
   void Print(TBaseReport& report) const;
 
+  // Measures a text's width in inches, as the canvas that draws it does.
+  using Measure = std::function<double(const QString&)>;
   // The memo as the printed lines of a text `width_inches` wide.
-  static QStringList WrapMemo(const QString& memo, double width_inches);
+  static QStringList WrapMemo(const QString& memo, double width_inches, const Measure& width_of);
 
  private:
   void PrintHeader(TBaseReport& report) const;

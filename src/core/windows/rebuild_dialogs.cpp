@@ -9,12 +9,13 @@
 #include "core/address_database.h"
 #include "core/system_tables.h"
 #include "core/windows/help.h"
+#include "widgets/job_runner.h"
 #include "xbase/table.h"
 
 namespace vellumo {
 
 RebuildDialog::RebuildDialog(const QString& caption, int help_context, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), runner_(new JobRunner(this, [this] { return RebuildBusy(); })) {
   setWindowTitle(caption);
   gauge_ = new QProgressBar(this);
   gauge_->setRange(0, 100);
@@ -41,15 +42,19 @@ RebuildDialog::RebuildDialog(const QString& caption, int help_context, QWidget* 
 
 void RebuildDialog::SetStatus(const QString& text) {
   status_->setText(text);
-  QApplication::processEvents();
+  runner_->KeepGoing();
 }
 
 void RebuildDialog::SetGauge(int percent) {
   gauge_->setValue(percent);
-  QApplication::processEvents();
+  runner_->KeepGoing();
 }
 
-void RebuildDialog::ReindexButtonClick() {
+// The window closes when the rebuild is done (the runner has no outcome
+// to show).
+void RebuildDialog::ReindexButtonClick() { runner_->Run(); }
+
+QString RebuildDialog::RebuildBusy() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   gauge_->show();
   reindex_->setEnabled(false);
@@ -63,7 +68,7 @@ void RebuildDialog::ReindexButtonClick() {
   cancel_->show();
   help_->show();
   QApplication::restoreOverrideCursor();
-  accept();
+  return {};
 }
 
 TVelReindex::TVelReindex(xbase::Table& table, QWidget* parent)

@@ -14,6 +14,8 @@ class Table;
 
 namespace vellumo {
 
+class JobRunner;
+
 // Gauge, status line and the buttons "Reindex", "Cancel" and "Help".
 class RebuildDialog : public QDialog {
   Q_OBJECT
@@ -28,12 +30,16 @@ class RebuildDialog : public QDialog {
   RebuildDialog(const QString& caption, int help_context, QWidget* parent);
   // Runs the rebuild; the window closes afterwards.
   virtual void Rebuild() = 0;
+  // Show progress and let pending events through.
   void SetStatus(const QString& text);
   void SetGauge(int percent);
 
  private:
   void ReindexButtonClick();
+  // The rebuild with the window made busy around it.
+  QString RebuildBusy();
 
+  JobRunner* runner_;
   QProgressBar* gauge_;
   QLabel* status_;
   QPushButton* reindex_;

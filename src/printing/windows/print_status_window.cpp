@@ -1,12 +1,13 @@
 // Running a print job in its status window.
-#include "printing/print_status_window.h"
+#include "printing/windows/print_status_window.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/messages.h"
 #include "printing/base_report.h"
+#include "widgets/job_runner.h"
 
 namespace vellumo {
 
@@ -16,8 +17,8 @@ PrintStatusWindow::PrintStatusWindow(const QString& caption, TBaseReport& report
     : QDialog(parent),
       report_(report),
       previewing_(previewing),
-      confirm_cancel_(std::move(confirm_cancel)),
-      outcome_text_(std::move(outcome_text)) {
+      outcome_text_(std::move(outcome_text)),
+      runner_(new JobRunner(this, [this] { return Run(); })) {
   setWindowTitle(caption);
   status_ = new QLabel(this);
   status_->setAlignment(Qt::AlignCenter);
@@ -27,45 +28,43 @@ PrintStatusWindow::PrintStatusWindow(const QString& caption, TBaseReport& report
   layout->addWidget(status_, 1);
   layout->addWidget(button_, 0, Qt::AlignHCenter);
   connect(button_, &QPushButton::clicked, this, &PrintStatusWindow::ButtonClick);
+  // A preview's "Stop" only records the request; printing's "Cancel"
+  // asks, then aborts the job.
+  if (!previewing) {
+    runner_->ConfirmStop = std::move(confirm_cancel);
+    runner_->OnStop = [this] { report_.Abort(); };
+  }
+  runner_->OnFinished = [this](const QString& outcome) { ShowOutcome(outcome); };
+  runner_->StartOnFirstShow();
 }
 
-void PrintStatusWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (started_) return;
-  started_ = true;
-  QTimer::singleShot(0, this, &PrintStatusWindow::Run);
-}
+bool PrintStatusWindow::stop_requested() const { return previewing_ && runner_->stop_requested(); }
 
-void PrintStatusWindow::Run() {
-  report_.StatusLabel = status_;
-  running_ = true;
+QString PrintStatusWindow::Run() {
+  report_.OnStatus = [this](const QString& text) {
+    status_->setText(text);
+    runner_->KeepGoing();
+  };
   report_.Execute();
-  running_ = false;
-  report_.StatusLabel = nullptr;
+  report_.OnStatus = nullptr;
+  if (!report_.LastError().isEmpty()) ShowInformation(report_.LastError());
   outcome_.aborted = report_.IsAborted();
-  status_->setText(outcome_text_(outcome_));
+  outcome_.stopped = stop_requested();
+  return outcome_text_(outcome_);
+}
+
+void PrintStatusWindow::ShowOutcome(const QString& outcome) {
+  status_->setText(outcome);
   button_->setText(QStringLiteral("Ok"));
   button_->setDefault(true);
 }
 
 void PrintStatusWindow::ButtonClick() {
-  if (!running_) {
+  if (runner_->running()) {
+    runner_->RequestStop();
+  } else {
     accept();
-    return;
   }
-  if (previewing_) {
-    outcome_.stopped = true;
-  } else if (!confirm_cancel_ || confirm_cancel_()) {
-    report_.Abort();
-  }
-}
-
-void PrintStatusWindow::reject() {
-  if (running_) {
-    ButtonClick();
-    return;
-  }
-  QDialog::reject();
 }
 
 }  // namespace vellumo

@@ -1,5 +1,5 @@
 // The preview window.
-#include "printing/preview_form.h"
+#include "printing/windows/preview_form.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

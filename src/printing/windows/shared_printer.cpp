@@ -1,14 +1,13 @@
 // The shared printer selection.
-#include "printing/shared_printer.h"
+#include "printing/windows/shared_printer.h"
 
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <algorithm>
 #include <stdexcept>
 
 #include "core/messages.h"
-#include "printing/paper.h"
+#include "printing/windows/printer_setup_window.h"
 
 namespace vellumo {
 namespace {
@@ -88,34 +87,41 @@ QString SharedPrinter::DriverName() const { return IsPdfPrinter() ? QStringLiter
 QString SharedPrinter::Port() const { return PrinterNames().value(index_).section(QStringLiteral(" on "), 1); }
 bool SharedPrinter::IsPdfPrinter() const { return printer_->outputFormat() == QPrinter::PdfFormat; }
 
-bool SharedPrinter::SetPaperSize(int code, double width_inches, double height_inches) {
+bool SharedPrinter::SetPaperSize(int code, Length width, Length height) {
   RequireNoJob("SetPaperSize");
-  if (code == kCustomPaper) {
-    requested_tenths_mm_ = QSize(TenthsOfMillimetre(width_inches), TenthsOfMillimetre(height_inches));
-  }
-  const QPageSize size = PaperSize(code, width_inches, height_inches);
+  if (code == kCustomPaper) requested_tenths_mm_ = QSize(TenthsOfMillimetre(width), TenthsOfMillimetre(height));
+  const QPageSize size = PaperSize(code, width, height);
   return size.isValid() && printer_->setPageSize(size);
 }
 
-QList<QPageSize> SharedPrinter::PaperSizes() const {
-  if (!IsPdfPrinter()) return QPrinterInfo(*printer_).supportedPageSizes();
+QList<QPageSize> SharedPrinter::PaperSizesOf(int printer_index) const {
+  const QList<QPrinterInfo> system = SystemPrinters();
+  if (printer_index >= 0 && printer_index < system.size()) return system.at(printer_index).supportedPageSizes();
   QList<QPageSize> sizes;
   for (int code : {1, 5, 9, 11, 19, 20, 21, 22, 23, 27, 28, 30, 31, 32, 33, 34, 35, 36, 37, 38}) {
-    sizes << PaperSize(code, 0, 0);
+    sizes << PaperSize(code, Length(), Length());
   }
   return sizes;
 }
 
-QStringList SharedPrinter::PaperNames() const {
+QStringList SharedPrinter::PaperNamesOf(int printer_index) const {
   QStringList names;
-  for (const QPageSize& size : PaperSizes()) names << size.name();
+  for (const QPageSize& size : PaperSizesOf(printer_index)) names << size.name();
   return names;
 }
 
+QStringList SharedPrinter::PaperNames() const { return PaperNamesOf(index_); }
+
 QList<int> SharedPrinter::PaperNumbers() const {
   QList<int> numbers;
-  for (const QPageSize& size : PaperSizes()) numbers << size.windowsId();
+  for (const QPageSize& size : PaperSizesOf(index_)) numbers << size.windowsId();
   return numbers;
+}
+
+bool SharedPrinter::SetPaperIndex(int index) {
+  RequireNoJob("SetPaperIndex");
+  const QList<QPageSize> sizes = PaperSizesOf(index_);
+  return index >= 0 && index < sizes.size() && printer_->setPageSize(sizes.at(index));
 }
 
 QString SharedPrinter::CurrentPaperName() const { return printer_->pageLayout().pageSize().name(); }
@@ -123,7 +129,7 @@ int SharedPrinter::CurrentPaperNumber() const { return printer_->pageLayout().pa
 
 bool SharedPrinter::SelectPaperByName(const QString& text) {
   RequireNoJob("SelectPaperByName");
-  for (const QPageSize& size : PaperSizes()) {
+  for (const QPageSize& size : PaperSizesOf(index_)) {
     if (size.name().contains(text, Qt::CaseInsensitive)) return printer_->setPageSize(size);
   }
   return false;
@@ -185,10 +191,10 @@ bool SharedPrinter::PrintDialog(QWidget* parent, int* first_page, int* last_page
   return true;
 }
 
-bool SharedPrinter::PrinterSetupDialog(QWidget* parent) {
+bool SharedPrinter::PrinterSetupDialog(QWidget* parent, int help_context) {
   RequireNoJob("PrinterSetupDialog");
-  QPageSetupDialog dialog(printer_.get(), parent);
-  return dialog.exec() == QDialog::Accepted;
+  PrinterSetupWindow window(*this, help_context, parent);
+  return window.exec() == QDialog::Accepted;
 }
 
 void SharedPrinter::SetOrientation(TPrinterOrientation orientation) {
@@ -211,12 +217,24 @@ double SharedPrinter::PageWidth() const { return printer_->pageLayout().fullRect
 double SharedPrinter::PageHeight() const { return printer_->pageLayout().fullRect(QPageLayout::Inch).height(); }
 
 QMarginsF SharedPrinter::Unprintable() const {
-  // Where the printer's drawing begins, whichever printer it is: the PDF
-  // printer draws on the whole paper unless a dialog gave it margins.
+  if (IsPdfPrinter()) return {};
   const QPageLayout layout = printer_->pageLayout();
   const QRectF full = layout.fullRect(QPageLayout::Inch);
   const QRectF paint = printer_->pageRect(QPrinter::Inch);
   return QMarginsF(paint.left(), paint.top(), full.width() - paint.right(), full.height() - paint.bottom());
+}
+
+PageMetrics SharedPrinter::Metrics() const {
+  const QMarginsF strips = Unprintable();
+  PageMetrics metrics;
+  metrics.width = Length::Inches(PageWidth());
+  metrics.height = Length::Inches(PageHeight());
+  metrics.dpi = printer_->resolution();
+  metrics.unprintable_left = Length::Inches(strips.left());
+  metrics.unprintable_top = Length::Inches(strips.top());
+  metrics.unprintable_right = Length::Inches(strips.right());
+  metrics.unprintable_bottom = Length::Inches(strips.bottom());
+  return metrics;
 }
 
 void SharedPrinter::Reset() {

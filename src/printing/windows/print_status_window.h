@@ -1,6 +1,8 @@
-// The modal window every print or preview job runs in: it starts the job
-// when first shown, shows the job's progress, lets "Cancel" (printing) or
-// "Stop" (preview) act between items, then shows the outcome with "Ok".
+// The modal window every print or preview job runs in, driven by the job
+// runner: it starts the job when first shown, shows the job's progress,
+// lets "Cancel" (printing) or "Stop" (preview) act between items, then
+// shows the outcome with "Ok". A job that failed has its reason shown to
+// the user here.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +13,7 @@ class QPushButton;
 
 namespace vellumo {
 
+class JobRunner;
 class TBaseReport;
 
 class PrintStatusWindow : public QDialog {
@@ -28,28 +31,23 @@ class PrintStatusWindow : public QDialog {
   PrintStatusWindow(const QString& caption, TBaseReport& report, bool previewing, std::function<bool()> confirm_cancel,
                     std::function<QString(const Outcome&)> outcome_text, QWidget* parent = nullptr);
 
-  bool stop_requested() const { return outcome_.stopped; }
+  bool stop_requested() const;
   const Outcome& outcome() const { return outcome_; }
   QLabel* status() const { return status_; }
   QPushButton* button() const { return button_; }
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void reject() override;
-
  private:
   void ButtonClick();
-  void Run();
+  QString Run();
+  void ShowOutcome(const QString& outcome);
 
   TBaseReport& report_;
   bool previewing_;
-  std::function<bool()> confirm_cancel_;
   std::function<QString(const Outcome&)> outcome_text_;
-  bool started_ = false;
-  bool running_ = false;
   Outcome outcome_;
   QLabel* status_;
   QPushButton* button_;
+  JobRunner* runner_;
 };
 
 }  // namespace vellumo

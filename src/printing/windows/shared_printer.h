@@ -9,6 +9,9 @@
 #include <QStringList>
 #include <memory>
 
+#include "printing/length.h"
+#include "printing/paper.h"
+
 namespace vellumo {
 
 // poDefault leaves the printer's own setting.
@@ -44,6 +47,11 @@ class SharedPrinter {
   QStringList PaperNames() const;
   QList<int> PaperNumbers() const;
   bool SelectPaperByName(const QString& text);
+  // The paper sizes of the printer at `printer_index` of PrinterNames,
+  // selected or not.
+  QStringList PaperNamesOf(int printer_index) const;
+  // Selects entry `index` of PaperNames; false when there is none.
+  bool SetPaperIndex(int index);
   QString CurrentPaperName() const;
   int CurrentPaperNumber() const;
 
@@ -56,16 +64,18 @@ class SharedPrinter {
   QString CurrentBinName() const;
 
   // The platform's print dialog (printer, copies, page range: 1 to 9999
-  // for all) and page set-up dialog for this printer; true on OK. The
-  // printer chosen in the dialog becomes the selection.
+  // for all); true on OK. The printer chosen in the dialog becomes the
+  // selection.
   bool PrintDialog(QWidget* parent, int* first_page, int* last_page);
   // The file the print dialog named for the PDF printer; empty when none.
   QString PdfFileName() const { return pdf_file_name_; }
-  bool PrinterSetupDialog(QWidget* parent);
+  // The printer set-up window (printer, paper, orientation); its choices
+  // become the selection on OK. `help_context` is the caller's help topic.
+  bool PrinterSetupDialog(QWidget* parent, int help_context);
 
   // A paper number (1 letter, 9 A4, 11 A5, 19..38 envelopes) or, with
-  // code 0, width × height inches. False when the printer refuses it.
-  bool SetPaperSize(int code, double width_inches, double height_inches);
+  // code 0, width × height. False when the printer refuses it.
+  bool SetPaperSize(int code, Length width, Length height);
   // The last custom size asked for, in tenths of a millimetre.
   QSize requested_tenths_mm() const { return requested_tenths_mm_; }
   void SetOrientation(TPrinterOrientation orientation);
@@ -77,9 +87,11 @@ class SharedPrinter {
   // The physical paper in the current orientation, inches.
   double PageWidth() const;
   double PageHeight() const;
-  // The strips the printer cannot reach (none on the PDF printer unless a
-  // dialog gave it margins), inches.
+  // The strips the printer cannot reach (none on the PDF printer, which
+  // draws on the whole paper), inches.
   QMarginsF Unprintable() const;
+  // The page a job on this printer draws on: paper, resolution, strips.
+  PageMetrics Metrics() const;
 
   // Forgets paper and orientation changes: the selected printer's defaults
   // are taken afresh.
@@ -98,7 +110,7 @@ class SharedPrinter {
   void Select(int index);
   // The selection after the platform's print dialog changed the printer.
   void AdoptDialogPrinter();
-  QList<QPageSize> PaperSizes() const;
+  QList<QPageSize> PaperSizesOf(int printer_index) const;
 
   std::unique_ptr<QPrinter> printer_;
   int index_ = -1;
