@@ -1,0 +1,79 @@
+// Construction of stream values.
+#include "design/stream/value.h"
+
+#include <utility>
+
+namespace vellumo::design {
+
+std::string_view KindName(ValueKind kind) {
+  switch (kind) {
+    case ValueKind::kList: return "a list";
+    case ValueKind::kInteger: return "an integer";
+    case ValueKind::kExtended: return "a floating-point number";
+    case ValueKind::kString: return "a string";
+    case ValueKind::kIdentifier: return "an identifier";
+    case ValueKind::kBoolean: return "a boolean";
+    case ValueKind::kBinary: return "a binary block";
+    case ValueKind::kSet: return "a set";
+    case ValueKind::kNil: return "nil";
+  }
+  return "an unknown kind";
+}
+
+Value Value::Integer(int32_t value) {
+  Value v;
+  v.kind_ = ValueKind::kInteger;
+  v.integer_ = value;
+  return v;
+}
+
+Value Value::Extended(double value) {
+  Value v;
+  v.kind_ = ValueKind::kExtended;
+  v.extended_ = value;
+  return v;
+}
+
+Value Value::String(std::string utf8) {
+  Value v;
+  v.kind_ = ValueKind::kString;
+  v.text_ = std::move(utf8);
+  return v;
+}
+
+Value Value::Identifier(std::string name) {
+  Value v;
+  v.kind_ = ValueKind::kIdentifier;
+  v.text_ = std::move(name);
+  return v;
+}
+
+Value Value::Boolean(bool value) {
+  Value v;
+  v.kind_ = ValueKind::kBoolean;
+  v.integer_ = value ? 1 : 0;
+  return v;
+}
+
+Value Value::Binary(std::string bytes) {
+  Value v;
+  v.kind_ = ValueKind::kBinary;
+  v.text_ = std::move(bytes);
+  return v;
+}
+
+Value Value::Set(std::vector<std::string> members) {
+  Value v;
+  v.kind_ = ValueKind::kSet;
+  v.members_ = std::move(members);
+  return v;
+}
+
+Value Value::List(std::vector<Value> items) {
+  Value v;
+  v.kind_ = ValueKind::kList;
+  v.items_ = std::move(items);
+  return v;
+}
+
+}  // namespace vellumo::design
