@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "design/stream/font_size.h"
+#include "design/stream/nested_properties.h"
 #include "design/stream/property_writer.h"
 
 namespace vellumo::design::testing {
@@ -18,16 +19,6 @@ using namespace std::string_literals;
 constexpr std::array<std::string_view, 3> kAlignment = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::array<std::string_view, 6> kHighlight = {"hdNone", "hdright", "hdLeft", "hdUpRight", "hdUpLeft", "hdUp"};
 constexpr std::array<std::string_view, 6> kShadow = {"sdNone", "sdRight", "sdLeft", "sdDownRight", "sdDownLeft", "sdDown"};
-constexpr std::array<std::string_view, 3> kPitch = {"fpDefault", "fpVariable", "fpFixed"};
-constexpr std::array<std::string_view, 4> kFontStyle = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-constexpr std::array<std::string_view, 8> kBrushStyle = {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                                         "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
-constexpr std::array<std::string_view, 16> kPenMode = {
-    "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot",
-    "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"};
-constexpr std::array<std::string_view, 7> kPenStyle = {"psSolid", "psDash", "psDot", "psDashDot",
-                                                       "psDashDotDot", "psClear", "psInsideFrame"};
-constexpr int kPenModeCopy = 4;
 constexpr int kHighlightUpLeft = 4;
 constexpr int kShadowDownRight = 3;
 
@@ -43,12 +34,11 @@ void WriteCommon(PropertyWriter& w, int left, int top, int width, int height) {
   w.Boolean("Unselectable", false);
 }
 
-void WriteFont(PropertyWriter& w, const std::string& name, int points) {
-  w.ColourValue("Font.Color", kClBlack);
-  w.Integer("Font.Height", FontHeightFromPoints(points));
-  w.TextIfSet("Font.Name", name);
-  w.EnumerationIfNot("Font.Pitch", 0, 0, kPitch);
-  w.SetOf("Font.Style", 0, kFontStyle);
+void WriteNamedFont(PropertyWriter& w, const std::string& name, int points) {
+  StoredFont font;
+  font.name = name;
+  font.height = FontHeightFromPoints(points);
+  WriteFont(w, "Font", font);
 }
 
 StoredObject Finish(const std::string& class_name, const std::string& component, PropertyWriter w) {
@@ -72,7 +62,7 @@ StoredObject FixedText(const std::string& component, int left, int top, int widt
   w.ColourIfNot("colorShadow", kClGray, kClGray);
   w.IntegerIfNot("Angle", 0, 0);
   w.TextIfSet("Caption", caption);
-  WriteFont(w, "Arial", points);
+  WriteNamedFont(w, "Arial", points);
   w.Boolean("Transparent", true);
   w.ColourValue("BackColor", kClWhite);
   return Finish("TGPLabel", component, std::move(w));
@@ -82,12 +72,11 @@ StoredObject Rectangle(const std::string& component, Colour pen_colour, int pen_
   PropertyWriter w;
   WriteCommon(w, 5, 6, 100, 50);
   w.Boolean("Transparent", false);
-  w.ColourIfNot("Brush.Color", kClWhite, kClWhite);
-  w.EnumerationIfNot("Brush.Style", 0, 0, kBrushStyle);
-  w.ColourIfNot("Pen.Color", pen_colour, kClBlack);
-  w.EnumerationIfNot("Pen.Mode", kPenModeCopy, kPenModeCopy, kPenMode);
-  w.EnumerationIfNot("Pen.Style", 0, 0, kPenStyle);
-  w.IntegerIfNot("Pen.Width", pen_width, 1);
+  WriteBrush(w, "Brush", StoredBrush());
+  StoredPen pen;
+  pen.colour = pen_colour;
+  pen.width = pen_width;
+  WritePen(w, "Pen", pen);
   w.IntegerIfNot("RoundPerc", 25, 25);
   return Finish("TGLabelShapes", component, std::move(w));
 }
@@ -98,7 +87,7 @@ StoredObject TextBlock(const std::string& component, const std::vector<std::stri
   w.StringListIfSet("Items.Strings", lines);
   w.Boolean("AutoSize", false);
   w.EnumerationIfNot("Alignment", 2, 0, kAlignment);
-  WriteFont(w, "Times New Roman", 12);
+  WriteNamedFont(w, "Times New Roman", 12);
   w.BooleanIfNot("WordWrap", true, false);
   return Finish("TGMultiLineLabel", component, std::move(w));
 }
