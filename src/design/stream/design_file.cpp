@@ -21,6 +21,16 @@ Status WriteEncoded(xbase::Env* env, const std::string& path, const Result<std::
   return ReplaceFileSafely(env, path, *bytes);
 }
 
+// Reads the file and decodes it; ReadResult is DesignReadResult or ReportReadResult.
+template <typename ReadResult, typename Decode>
+ReadResult ReadDecoded(xbase::Env* env, const std::string& path, Decode decode) {
+  Result<std::string> bytes = ReadWholeFile(env, path);
+  if (!bytes.ok()) return {{}, bytes.status()};
+  ReadResult result = decode(*bytes);
+  result.status = result.status.WithContext(path);
+  return result;
+}
+
 }  // namespace
 
 Status ReplaceFileSafely(xbase::Env* env, const std::string& path, std::string_view bytes) {
@@ -58,11 +68,7 @@ Status WriteDesignFile(xbase::Env* env, const std::string& path, std::span<const
 }
 
 DesignReadResult ReadDesignFile(xbase::Env* env, const std::string& path) {
-  Result<std::string> bytes = ReadWholeFile(env, path);
-  if (!bytes.ok()) return {{}, bytes.status()};
-  DesignReadResult result = DecodeDesignStream(*bytes);
-  result.status = result.status.WithContext(path);
-  return result;
+  return ReadDecoded<DesignReadResult>(env, path, DecodeDesignStream);
 }
 
 Status WriteReportFile(xbase::Env* env, const std::string& path, const ReportDesign& report) {
@@ -70,11 +76,7 @@ Status WriteReportFile(xbase::Env* env, const std::string& path, const ReportDes
 }
 
 ReportReadResult ReadReportFile(xbase::Env* env, const std::string& path) {
-  Result<std::string> bytes = ReadWholeFile(env, path);
-  if (!bytes.ok()) return {{}, bytes.status()};
-  ReportReadResult result = DecodeReportDesign(*bytes);
-  result.status = result.status.WithContext(path);
-  return result;
+  return ReadDecoded<ReportReadResult>(env, path, DecodeReportDesign);
 }
 
 }  // namespace vellumo::design

@@ -20,58 +20,44 @@ std::string_view KindName(ValueKind kind) {
   return "an unknown kind";
 }
 
+Value::Value(ValueKind kind) : kind_(kind) {}
+
 Value Value::Integer(int32_t value) {
-  Value v;
-  v.kind_ = ValueKind::kInteger;
+  Value v(ValueKind::kInteger);
   v.integer_ = value;
   return v;
 }
 
 Value Value::Extended(double value) {
-  Value v;
-  v.kind_ = ValueKind::kExtended;
+  Value v(ValueKind::kExtended);
   v.extended_ = value;
   return v;
 }
 
-Value Value::String(std::string utf8) {
-  Value v;
-  v.kind_ = ValueKind::kString;
-  v.text_ = std::move(utf8);
-  return v;
-}
-
-Value Value::Identifier(std::string name) {
-  Value v;
-  v.kind_ = ValueKind::kIdentifier;
-  v.text_ = std::move(name);
-  return v;
-}
-
 Value Value::Boolean(bool value) {
-  Value v;
-  v.kind_ = ValueKind::kBoolean;
+  Value v(ValueKind::kBoolean);
   v.integer_ = value ? 1 : 0;
   return v;
 }
 
-Value Value::Binary(std::string bytes) {
-  Value v;
-  v.kind_ = ValueKind::kBinary;
-  v.text_ = std::move(bytes);
+Value Value::WithText(ValueKind kind, std::string text) {
+  Value v(kind);
+  v.text_ = std::move(text);
   return v;
 }
 
+Value Value::String(std::string utf8) { return WithText(ValueKind::kString, std::move(utf8)); }
+Value Value::Identifier(std::string name) { return WithText(ValueKind::kIdentifier, std::move(name)); }
+Value Value::Binary(std::string bytes) { return WithText(ValueKind::kBinary, std::move(bytes)); }
+
 Value Value::Set(std::vector<std::string> members) {
-  Value v;
-  v.kind_ = ValueKind::kSet;
+  Value v(ValueKind::kSet);
   v.members_ = std::move(members);
   return v;
 }
 
 Value Value::List(std::vector<Value> items) {
-  Value v;
-  v.kind_ = ValueKind::kList;
+  Value v(ValueKind::kList);
   v.items_ = std::move(items);
   return v;
 }

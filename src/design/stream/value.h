@@ -54,6 +54,9 @@ class Value {
   bool operator==(const Value& other) const = default;
 
  private:
+  explicit Value(ValueKind kind);
+  static Value WithText(ValueKind kind, std::string text);
+
   ValueKind kind_ = ValueKind::kNil;
   int32_t integer_ = 0;
   double extended_ = 0;

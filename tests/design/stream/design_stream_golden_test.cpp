@@ -10,16 +10,11 @@ namespace vellumo::design {
 namespace {
 
 using namespace std::string_literals;
+using testing::Encode;
 using testing::FixedText;
 using testing::Rectangle;
 using testing::Special1Bytes;
 using testing::TextBlock;
-
-std::string Encode(const std::vector<StoredObject>& objects) {
-  Result<std::string> bytes = EncodeDesignStream(objects);
-  EXPECT_TRUE(bytes.ok()) << bytes.status().ToString();
-  return bytes.ok() ? *bytes : std::string();
-}
 
 TEST(DesignStreamGoldenTest, EmptyPageIsListStartAndEnd) {
   EXPECT_EQ(Encode({}), "\x01\x00"s);

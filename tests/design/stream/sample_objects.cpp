@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "design/stream/design_stream_writer.h"
 #include "design/stream/font_size.h"
 #include "design/stream/nested_properties.h"
 #include "design/stream/property_writer.h"
@@ -90,6 +91,12 @@ StoredObject TextBlock(const std::string& component, const std::vector<std::stri
   WriteNamedFont(w, "Times New Roman", 12);
   w.BooleanIfNot("WordWrap", true, false);
   return Finish("TGMultiLineLabel", component, std::move(w));
+}
+
+std::string Encode(const std::vector<StoredObject>& objects) {
+  Result<std::string> bytes = EncodeDesignStream(objects);
+  EXPECT_TRUE(bytes.ok()) << bytes.status().ToString();
+  return bytes.ok() ? *bytes : std::string();
 }
 
 std::string Special1Bytes() {

@@ -22,6 +22,9 @@ StoredObject Rectangle(const std::string& component, Colour pen_colour, int pen_
 // A multi-line text block with the given lines.
 StoredObject TextBlock(const std::string& component, const std::vector<std::string>& lines);
 
+// The design stream of the objects; a failure fails the test.
+std::string Encode(const std::vector<StoredObject>& objects);
+
 // The bytes of the fixed text example: "Special1" at 10, 20, 142 x 33,
 // caption "Hi", Arial 10 points.
 std::string Special1Bytes();
