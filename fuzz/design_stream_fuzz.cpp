@@ -11,6 +11,7 @@
 #include "design/stream/design_stream_reader.h"
 #include "design/stream/design_stream_writer.h"
 #include "design/stream/nested_properties.h"
+#include "design/stream/picture_data.h"
 #include "design/stream/property_reader.h"
 
 namespace {
@@ -18,6 +19,14 @@ namespace {
 using namespace vellumo::design;
 
 constexpr std::array<std::string_view, 3> kNames = {"taLeftJustify", "fsBold", "clBlue"};
+
+// A picture block that reads must write back to the same bytes.
+void CheckPicture(const std::string& block) {
+  Result<StoredPicture> picture = DecodePictureData(block);
+  if (!picture.ok()) return;
+  Result<std::string> again = EncodePictureData(*picture);
+  if (!again.ok() || *again != block) __builtin_trap();
+}
 
 void ReadEveryWay(const std::vector<StoredObject>& objects) {
   for (const StoredObject& object : objects) {
@@ -30,7 +39,7 @@ void ReadEveryWay(const std::vector<StoredObject>& objects) {
       (void)reader.ColourValue(property);
       (void)reader.Cursor(property);
       (void)reader.SetOf(property, kNames);
-      (void)reader.Binary(property);
+      if (Result<std::string> block = reader.Binary(property); block.ok()) CheckPicture(*block);
       (void)reader.StringList(property);
       StoredFont font;
       StoredPen pen;
