@@ -1,7 +1,8 @@
 // Typed reading of stored properties for the design objects. Every call
-// checks the value's kind and range and fails with a message naming the
-// object, the property and the fault ("TGPLabel Special1: property
-// Alignment: identifier 'taMiddle' is not a value of its type").
+// checks the value's kind (and that a name belongs to its type) and fails
+// with a message naming the object, the property and the fault ("TGPLabel
+// Special1: property Alignment: identifier 'taMiddle' is not a value of
+// its type").
 #pragma once
 
 #include <cstdint>
