@@ -1,0 +1,42 @@
+// Free component names.
+#include "design/stream/component_names.h"
+
+#include <vector>
+
+#include "design/stream/named_values.h"
+
+namespace vellumo::design {
+
+namespace {
+constexpr std::string_view kComponentPrefix = "Component";
+
+// n when the name is "Component" + n written without leading zeros, in range.
+std::optional<int> ComponentNumber(std::string_view name) {
+  if (name.size() <= kComponentPrefix.size() ||
+      !EqualsIgnoringCase(name.substr(0, kComponentPrefix.size()), kComponentPrefix)) {
+    return std::nullopt;
+  }
+  const std::string_view digits = name.substr(kComponentPrefix.size());
+  if (digits.size() > 4 || (digits.size() > 1 && digits[0] == '0')) return std::nullopt;
+  int n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n > kMaxComponentNumber) return std::nullopt;
+  return n;
+}
+}  // namespace
+
+std::optional<std::string> NextComponentName(std::span<const std::string> taken) {
+  std::vector<bool> used(kMaxComponentNumber + 1, false);
+  for (const std::string& name : taken) {
+    if (std::optional<int> n = ComponentNumber(name)) used[*n] = true;
+  }
+  for (int n = 0; n <= kMaxComponentNumber; ++n) {
+    if (!used[n]) return std::string(kComponentPrefix) + std::to_string(n);
+  }
+  return std::nullopt;
+}
+
+}  // namespace vellumo::design
