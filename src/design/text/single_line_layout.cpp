@@ -136,4 +136,8 @@ QRectF UnitsToInches(const UnitRect& u) {
   return {u.left / kScreenPpi, u.top / kScreenPpi, (u.right - u.left) / kScreenPpi, (u.bottom - u.top) / kScreenPpi};
 }
 
+QRectF PrintClipInches(const UnitRect& units) {
+  return UnitsToInches(units).adjusted(-kPrintClipBleed, -kPrintClipBleed, 0, 0);
+}
+
 }  // namespace vellumo

@@ -77,4 +77,10 @@ SingleLineLayout LayOutSingleLine(const QString& caption, const SingleLineBox& b
 QPointF UnitsToInches(QPoint units);
 QRectF UnitsToInches(const UnitRect& units);
 
+// On paper each copy is clipped to its rectangle widened by this much to
+// the left and upward, so that the printer's rounding does not shave the
+// first column or row of the text.
+inline constexpr double kPrintClipBleed = 0.03;
+QRectF PrintClipInches(const UnitRect& units);
+
 }  // namespace vellumo

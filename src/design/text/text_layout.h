@@ -37,8 +37,9 @@ struct TextMeasure {
 };
 
 // Puts `style` on `canvas` (with font line heights) and measures with it.
-// REQUIRES: the canvas outlives the result and keeps that font while the
-// result is used; drawing with the same style keeps it.
+// REQUIRES: style.points > 0 (the canvas ignores other sizes); the canvas
+// outlives the result and keeps that font while the result is used
+// (drawing with the same style keeps it).
 TextMeasure MeasureOn(TBaseReport& canvas, const TextStyle& style);
 
 // Each item broken at blanks into lines no wider than `width` inches; a
@@ -83,6 +84,7 @@ inline constexpr double kSmallestShrinkPoints = 6;
 // points, at which every line fits within `box` (wrapped first at each
 // size when `wrap`). When even 6 points do not fit, the result is 6 points
 // (or `points` when smaller) with `fits` false.
+// REQUIRES: points > 0.
 ShrinkResult ShrinkToFit(const QStringList& items, QSizeF box, double points, bool wrap,
                          const MeasureAtSize& measure_at);
 

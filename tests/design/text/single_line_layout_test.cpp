@@ -140,5 +140,13 @@ TEST(UnitsToInchesTest, NinetySixUnitsAnInch) {
   EXPECT_EQ(UnitsToInches(UnitRect{0, 24, 96, 48}), QRectF(0, 0.25, 1.0, 0.25));
 }
 
+TEST(UnitsToInchesTest, PrintClipReachesFurtherLeftAndUp) {
+  const QRectF clip = PrintClipInches(UnitRect{48, 24, 96, 48});
+  EXPECT_DOUBLE_EQ(clip.left(), 0.5 - 0.03);
+  EXPECT_DOUBLE_EQ(clip.top(), 0.25 - 0.03);
+  EXPECT_DOUBLE_EQ(clip.right(), 1.0);
+  EXPECT_DOUBLE_EQ(clip.bottom(), 0.5);
+}
+
 }  // namespace
 }  // namespace vellumo

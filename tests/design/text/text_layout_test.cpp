@@ -79,6 +79,11 @@ TEST(WrapLinesTest, ShortAndEmptyItemsStayAsTheyAre) {
   EXPECT_EQ(WrapLines({"one", "", "two  words"}, 3, measure), QStringList({"one", "", "two  words"}));
 }
 
+TEST(WrapLinesTest, BoxWithNoWidthStillEnds) {
+  const TextMeasure pitch{[](const QString& t) { return 0.1 * static_cast<double>(t.size()); }, 1.0 / 6};
+  EXPECT_EQ(WrapLines({"ab c", ""}, 0, pitch), QStringList({"a", "b", "c", ""}));
+}
+
 TEST(MeasureOnTest, LineHeightFollowsTheFontSize) {
   TCanvasReport canvas(QSizeF(8.5, 11), 96);
   canvas.LineHeightMethodUsed = LineHeightMethod::kLinesPerInch;
