@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fixed_pitch.h"
+
 namespace vellumo {
 namespace {
 
@@ -60,15 +62,10 @@ TEST(DataFieldCaptionTest, LabelOfAFieldTheRecordLacksIsUndefined) {
   EXPECT_EQ(DataFieldCaption(Record({}), "First Name", kDesignValues, ""), "<undefined field>");
 }
 
-// Characters of a fixed width, so that wrapping is predictable.
-TextMeasure TenthInchPerCharacter() {
-  return {[](const QString& text) { return 0.1 * static_cast<double>(text.size()); }, 1.0 / 6};
-}
-
 std::optional<QString> NoMemo(const QString&) { return std::nullopt; }
 
 TEST(MemoFieldLinesTest, SplitsAtEveryKindOfLineEnd) {
-  const MemoLayout no_wrap{false, 1.0, TenthInchPerCharacter()};
+  const MemoLayout no_wrap{false, 1.0, FixedPitch()};
   auto memo = [](const QString& field) -> std::optional<QString> {
     if (field != "MEMO") return std::nullopt;
     return QString("first\r\nsecond\nthird\rfourth is a long line\r\n");
@@ -78,14 +75,14 @@ TEST(MemoFieldLinesTest, SplitsAtEveryKindOfLineEnd) {
 }
 
 TEST(MemoFieldLinesTest, WrapsAtTheObjectsWidth) {
-  const MemoLayout wrap{true, 1.0, TenthInchPerCharacter()};
+  const MemoLayout wrap{true, 1.0, FixedPitch()};
   auto memo = [](const QString&) -> std::optional<QString> { return QString("call before the visit\n\nok"); };
   EXPECT_EQ(MemoFieldLines(Record({}), "Memo", kDesignValues, memo, wrap),
             QStringList({"call", "before the", "visit", "", "ok"}));
 }
 
 TEST(MemoFieldLinesTest, EmptyOrUnreadableMemoGivesNoLines) {
-  const MemoLayout wrap{true, 1.0, TenthInchPerCharacter()};
+  const MemoLayout wrap{true, 1.0, FixedPitch()};
   auto empty = [](const QString&) -> std::optional<QString> { return QString(); };
   EXPECT_TRUE(MemoFieldLines(Record({}), "Memo", kPrinting, empty, wrap).isEmpty());
   EXPECT_TRUE(MemoFieldLines(Record({}), "Memo", kPrinting, NoMemo, wrap).isEmpty());
@@ -93,7 +90,7 @@ TEST(MemoFieldLinesTest, EmptyOrUnreadableMemoGivesNoLines) {
 }
 
 TEST(MemoFieldLinesTest, NamesAndUnboundPlaceholders) {
-  const MemoLayout wrap{true, 1.0, TenthInchPerCharacter()};
+  const MemoLayout wrap{true, 1.0, FixedPitch()};
   EXPECT_EQ(MemoFieldLines(Record({}), "Memo", kDesignNames, NoMemo, wrap), QStringList({"[Memo]"}));
   EXPECT_EQ(MemoFieldLines(Record({}), "Notes", kDesignValues, NoMemo, wrap), QStringList({"<undefined memo>"}));
   EXPECT_EQ(MemoFieldLines(Record({}), "", kDesignNames, NoMemo, wrap), QStringList({"<undefined memo>"}));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fixed_pitch.h"
 #include "printing/report_destinations.h"
 
 namespace vellumo {
@@ -63,11 +64,6 @@ TEST(AngleTest, OtherAnglesAreIgnored) {
   EXPECT_FALSE(WithAngle({}, 45));
   EXPECT_FALSE(WithAngle({}, -90));
   EXPECT_FALSE(WithAngle({}, 360));
-}
-
-// A font 0.1 inch per character with 1/6 inch lines: 16 units a line.
-TextMeasure FixedPitch() {
-  return {[](const QString& text) { return 0.1 * static_cast<double>(text.size()); }, 1.0 / 6};
 }
 
 TEST(SingleLineLayoutTest, UnrotatedHeightEndsBetweenFAndOnePointTwoF) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "fixed_pitch.h"
 #include "printing/pdf_file.h"
 #include "printing/report_destinations.h"
 
@@ -80,8 +81,7 @@ TEST(WrapLinesTest, ShortAndEmptyItemsStayAsTheyAre) {
 }
 
 TEST(WrapLinesTest, BoxWithNoWidthStillEnds) {
-  const TextMeasure pitch{[](const QString& t) { return 0.1 * static_cast<double>(t.size()); }, 1.0 / 6};
-  EXPECT_EQ(WrapLines({"ab c", ""}, 0, pitch), QStringList({"a", "b", "c", ""}));
+  EXPECT_EQ(WrapLines({"ab c", ""}, 0, FixedPitch()), QStringList({"a", "b", "c", ""}));
 }
 
 TEST(MeasureOnTest, LineHeightFollowsTheFontSize) {
@@ -89,11 +89,6 @@ TEST(MeasureOnTest, LineHeightFollowsTheFontSize) {
   canvas.LineHeightMethodUsed = LineHeightMethod::kLinesPerInch;
   EXPECT_DOUBLE_EQ(MeasureOn(canvas, {"Arial", 12}).line_height, 0.2);
   EXPECT_GT(MeasureOn(canvas, {"Arial", 12, true}).width("Wide"), MeasureOn(canvas, {"Arial", 12}).width("Wide"));
-}
-
-// A font of 0.1 inch per character and 1/6 inch lines.
-TextMeasure FixedPitch() {
-  return {[](const QString& text) { return 0.1 * static_cast<double>(text.size()); }, 1.0 / 6};
 }
 
 TEST(PlaceLinesTest, AlignmentOffsets) {
