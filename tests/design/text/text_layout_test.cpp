@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "fixed_pitch.h"
+#include "ink.h"
 #include "printing/pdf_file.h"
 #include "printing/report_destinations.h"
 
@@ -73,6 +74,29 @@ TEST_P(WrapOnDestinationTest, WordWiderThanTheBoxIsBrokenBetweenCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(Destinations, WrapOnDestinationTest, ::testing::Values(0, 1),
                          [](const auto& info) { return info.param == 0 ? "Pdf" : "Canvas96"; });
+
+// The wrapped and placed lines drawn at 96 dpi, unclipped: their ink stays
+// within the box, whatever the alignment.
+TEST(PlacedLinesInkTest, DrawnLinesStayWithinTheBox) {
+  constexpr double kLeft = 0.5, kTop = 0.5, kWidth = 1.3, kHeight = 2.0;
+  for (TAlignment alignment : {taLeftJustify, taRightJustify, taCenter}) {
+    TCanvasReport canvas(QSizeF(3, 3), 96);
+    canvas.OnPrint = [&](TBaseReport& c) {
+      const TextMeasure measure = MeasureOn(c, {"Arial", 10});
+      const QStringList lines = WrapLines({kParagraph}, kWidth, measure);
+      const QRectF page = c.MakeRect(0, 0, 3, 3);
+      for (const PlacedLine& line : PlaceLines(lines, QSizeF(kWidth, kHeight), alignment, measure)) {
+        c.TextInRect(page, kLeft + line.x, kTop + line.top, line.text);
+      }
+    };
+    ASSERT_TRUE(canvas.Execute());
+    const QRect ink = InkBox(canvas.pages().at(0));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), static_cast<int>(kLeft * 96) - 1) << alignment;
+    EXPECT_LE(ink.right(), static_cast<int>((kLeft + kWidth) * 96) + 1) << alignment;
+    EXPECT_LE(ink.bottom(), static_cast<int>((kTop + kHeight) * 96) + 1) << alignment;
+  }
+}
 
 TEST(WrapLinesTest, ShortAndEmptyItemsStayAsTheyAre) {
   TCanvasReport canvas(QSizeF(8.5, 11), 96);
