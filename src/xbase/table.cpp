@@ -17,7 +17,7 @@ Status OpenMemo(Env* env, const std::string& path, const DbfFile& dbf, bool writ
   std::string extension = dbt ? ".DBT" : ".FPT";
   std::string memo_path = FindCompanionFile(env, path, extension);
   if (memo_path.empty()) {
-    return Status::NotFound("the memo file " + ReplaceExtension(path, extension) + " is missing");
+    return Status::NotFound("the memo file " + CompanionFileName(path, extension) + " is missing");
   }
   MemoFormat format = !dbt ? MemoFormat::kFpt
                       : dbf.dialect() == DbfDialect::kDBase3 ? MemoFormat::kDbt3
@@ -40,7 +40,9 @@ Status Table::Create(const std::string& path, const std::vector<FieldDef>& field
   XBASE_RETURN_IF_ERROR(DbfFile::Create(env, path, fields, LockMode::kExclusive, &dbf));
   if (dbf->schema().has_memo_fields()) {
     std::unique_ptr<MemoFile> memo;
-    Status s = MemoFile::CreateFpt(env, ReplaceExtension(path, ".FPT"),
+    // A memo file left by an earlier table of that name is overwritten
+    // under its own name, not joined by a second one differing in case.
+    Status s = MemoFile::CreateFpt(env, CompanionFilePath(env, path, ".FPT"),
                                    MemoFile::kDefaultFptBlockSize, LockMode::kExclusive, &memo);
     if (!s.ok()) {
       dbf.reset();

@@ -158,7 +158,8 @@ class Table {
   void SetDeleted(bool hide);
   bool deleted_hidden() const;
 
-  // ---- Tags of the structural index (NAME.CDX beside the table).
+  // ---- Tags of the structural index, beside the table under its name
+  // with the extension .CDX (in the case CompanionFileName gives).
   // Creates or replaces a tag and keeps it current from then on.
   Status IndexTag(const TagSpec& tag);
   // Creates or replaces several tags, reading the table once; progress is
