@@ -143,7 +143,7 @@ Status Table::IndexTags(const std::vector<TagSpec>& specs) {
     if (at >= 0) ordered[static_cast<size_t>(at)] = std::move(tag);
   }
   t.tags = std::move(ordered);
-  if (t.order > 0) t.cursor = t.cdx->NewCursor(static_cast<size_t>(t.order - 1));
+  if (t.order > 0) t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   return t.WriteCleanStamp();
 }
@@ -176,7 +176,7 @@ Status Table::SetOrder(int area) {
   }
   XBASE_RETURN_IF_ERROR(t.FlushRecord());
   t.order = area;
-  t.cursor = area > 0 ? t.cdx->NewCursor(static_cast<size_t>(area - 1)) : nullptr;
+  t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   ClearScope();
   return Status::OK();
@@ -227,7 +227,7 @@ Status Table::CreateTemporaryIndex(const std::string& index_path,
   t.temp_tag = std::move(tag);
   t.temp_path = index_path;
   t.order = -1;
-  t.cursor = t.temp_cdx->NewCursor(0);
+  t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   ClearScope();
   return Status::OK();
