@@ -3,7 +3,9 @@
 // The number of rows comes from the engine's count; which record a row
 // shows is found by walking the order from the nearer end and remembered,
 // so that the first and the last pages show at once however large the
-// table; cells are read when the view asks for them.
+// table; cells are read when the view asks for them. Reading rows and
+// cells leaves the table's current record alone: only edits and tag
+// changes make a row's record current.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -60,10 +62,10 @@ class BrowseModel : public QAbstractTableModel {
   AddressBook& book_;
   std::vector<BrowseColumn> all_columns_;
   std::vector<size_t> visible_;  // indexes into all_columns_
-  // Extends the list from the top (or from the bottom) until it holds
-  // `count` records or the order ends.
-  void WalkFromTop(size_t count) const;
-  void WalkFromBottom(size_t count) const;
+  // Extends a run read from the top (forward) or from the bottom until it
+  // holds `count` records or the order ends. Reads never move the table's
+  // current record, which is the main window's.
+  void Walk(std::vector<uint32_t>* run, bool forward, size_t count) const;
 
   int row_count_ = 0;
   // Record numbers of the first rows, and of the last rows from the end.

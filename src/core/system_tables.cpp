@@ -118,7 +118,7 @@ bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) 
   if (!OpenExclusive(PathOf(table), &t).ok()) return false;
   t->SetProgressHook(progress);
   std::string index = t->IndexName();
-  if (index.empty()) index = xbase::ReplaceExtension(PathOf(table), ".CDX");
+  if (index.empty()) index = xbase::FindCompanionFile(xbase::Env::Default(), PathOf(table), ".CDX");
   if (!t->CloseIndexes().ok()) return false;
   QFile::remove(QString::fromStdString(index));
   if (!t->Pack().ok()) return false;
