@@ -36,6 +36,7 @@ constexpr uint32_t kPatternCopy = 0x00F00021;
 constexpr uint32_t kBlackness = 0x00000042;
 constexpr uint32_t kWhiteness = 0x00FF0062;
 constexpr double kDefaultFontPixels = 12;  // device pixels, as a reference display's system font
+constexpr double kMaxFontPixels = 10000;   // beyond any page; a bigger font is damage
 
 Qt::BrushStyle HatchPattern(uint32_t hatch) {
   switch (hatch) {
@@ -55,6 +56,15 @@ double ArcAngle(const QRectF& box, QPointF point) {
   double rx = std::max(box.width() / 2, 1e-9);
   double ry = std::max(box.height() / 2, 1e-9);
   return qRadiansToDegrees(std::atan2(-(point.y() - c.y()) / ry, (point.x() - c.x()) / rx));
+}
+
+// A transform a damaged metafile may give: all numbers finite, and not
+// collapsing the picture to a line.
+bool IsUsable(const QTransform& t) {
+  for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) {
+    if (!std::isfinite(v)) return false;
+  }
+  return t.isInvertible();
 }
 
 }  // namespace
@@ -122,7 +132,12 @@ void GdiContext::setViewportExt(QSizeF extent) {
   if (extent.width() != 0 && extent.height() != 0) state_.viewport_ext = extent;
 }
 
+void GdiContext::setWorldTransform(const QTransform& transform) {
+  if (IsUsable(transform)) state_.world = transform;
+}
+
 void GdiContext::modifyWorldTransform(const QTransform& transform, uint32_t mode) {
+  if (!IsUsable(transform)) return;
   // The metafile's left-multiply applies its transform first.
   if (mode == 1) state_.world = QTransform();
   if (mode == 2) state_.world = transform * state_.world;
@@ -380,6 +395,7 @@ void GdiContext::text(const GdiText& run) {
     em *= 100 / std::max(metrics.ascent() + metrics.descent(), 1.0);
   }
   if (f.height == 0) em = kDefaultFontPixels;
+  em = std::min(em, kMaxFontPixels);
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
   QFontMetricsF metrics(font);
 
@@ -427,7 +443,7 @@ void GdiContext::text(const GdiText& run) {
 
 void GdiContext::bitmap(const QImage& image, const QRectF& dest, const QRectF& source, uint32_t rop) {
   if (image.isNull()) return;
-  QRect part = source.toRect().normalized().intersected(image.rect());
+  QRect part = source.normalized().intersected(QRectF(image.rect())).toRect();
   if (part.isEmpty()) return;
   QImage picture = image.copy(part).mirrored(dest.width() < 0, dest.height() < 0);
   preparePainter(false, false);

@@ -88,7 +88,8 @@ class GdiContext {
   void setWindowExt(QSizeF extent);
   void setViewportOrg(QPointF origin) { state_.viewport_org = origin; }
   void setViewportExt(QSizeF extent);
-  void setWorldTransform(const QTransform& transform) { state_.world = transform; }
+  // Transforms with non-finite numbers or no inverse are ignored.
+  void setWorldTransform(const QTransform& transform);
   // Modes: 1 identity, 2 left-multiply, 3 right-multiply, 4 set.
   void modifyWorldTransform(const QTransform& transform, uint32_t mode);
   void intersectClip(const QRectF& logical_rect);
