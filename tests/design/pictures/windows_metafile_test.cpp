@@ -227,6 +227,29 @@ TEST(WindowsMetafile, TextEscapementTurnsTheText) {
   EXPECT_LE(ink.bottom(), 91);
 }
 
+TEST(WindowsMetafile, SymbolFontTextDrawsItsUnicodeCharacters) {
+  // "J" in the symbol font is the smiling face, drawn in the substitute font.
+  QByteArray wmf = WmfBuilder()
+                       .record(kCreateFont, FontRecord(-40, 0, "Wingdings"))
+                       .select(0)
+                       .record(kSetBkMode, {1})
+                       .record(kSetTextAlign, {24})  // baseline
+                       .record(kTextOut, TextOutRecord("J", 20, 70))
+                       .finish();
+  PlayReport report;
+  QImage played = RenderWmf(wmf, &report);
+  ASSERT_TRUE(report.ok());
+  QImage expected = testing::Render(QSize(100, 100), [](QPainter& p, const QRectF&) {
+    QFont font(QStringLiteral("Symbola"));
+    font.setPixelSize(40);
+    font.setWeight(QFont::Bold);
+    p.setFont(font);
+    p.drawText(QPointF(20, 70), QStringLiteral("\u263A"));
+  });
+  ASSERT_FALSE(DarkBox(expected).isEmpty());
+  EXPECT_EQ(played, expected);
+}
+
 TEST(WindowsMetafile, StretchDibKeepsRowsTheRightWayUp) {
   QByteArray dib = testing::Dib24({{Qt::red, Qt::green}, {Qt::blue, Qt::black}});
   Bytes params;
