@@ -5,6 +5,7 @@
 #include "design/pictures/byte_reader.h"
 #include "design/pictures/gdi_context.h"
 #include "design/pictures/metafile_colour.h"
+#include "design/pictures/metafile_points.h"
 
 namespace vellumo {
 namespace {
@@ -114,25 +115,9 @@ QTransform XForm(ByteReader& r) {
   return QTransform(m11, m12, m21, m22, dx, dy);
 }
 
-// `count` points of 16 or 32 bits a coordinate.
-QPolygonF Points(ByteReader& r, uint32_t count, bool short_points) {
-  QPolygonF points;
-  if (!r.has((short_points ? 4ll : 8ll) * count)) {
-    r.skip(r.remaining() + 1);  // mark the record short
-    return points;
-  }
-  points.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) {
-    double x = short_points ? r.i16() : r.i32();
-    double y = short_points ? r.i16() : r.i32();
-    points.append(QPointF(x, y));
-  }
-  return points;
-}
-
 QPolygonF PolyRecord(ByteReader& r, bool short_points) {
   r.skip(kBoundsSize);
-  return Points(r, r.u32(), short_points);
+  return ReadPoints(r, r.u32(), short_points);
 }
 
 std::vector<QPolygonF> PolyPolyRecord(ByteReader& r, bool short_points) {
@@ -146,7 +131,7 @@ std::vector<QPolygonF> PolyPolyRecord(ByteReader& r, bool short_points) {
   }
   for (uint32_t i = 0; i < polygons; ++i) counts.push_back(r.u32());
   std::vector<QPolygonF> result;
-  for (uint32_t n : counts) result.push_back(Points(r, n, short_points));
+  for (uint32_t n : counts) result.push_back(ReadPoints(r, n, short_points));
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include "design/pictures/byte_reader.h"
 #include "design/pictures/gdi_context.h"
 #include "design/pictures/metafile_colour.h"
+#include "design/pictures/metafile_points.h"
 
 namespace vellumo {
 namespace {
@@ -90,20 +91,7 @@ QRectF BoxBRTL(ByteReader& r) {
   return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
-QPolygonF Points(ByteReader& r, int count) {
-  QPolygonF points;
-  if (count < 0 || !r.has(4ll * count)) {
-    r.skip(r.remaining() + 1);  // mark the record short
-    return points;
-  }
-  points.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    double x = r.i16();
-    double y = r.i16();
-    points.append(QPointF(x, y));
-  }
-  return points;
-}
+QPolygonF Points(ByteReader& r, int count) { return ReadPoints(r, count, true); }
 
 QByteArrayView EvenBytes(ByteReader& r, int count) {
   QByteArrayView bytes = r.bytes(count);

@@ -23,7 +23,7 @@ QByteArray SampleWmf() {
   font.i16(-12).i16(0).i16(450).i16(0).i16(400).zeros(8).raw("Wingdings").u8(0);
   Bytes dib;
   dib.u32(0x00CC0020).u16(0).i16(2).i16(2).i16(0).i16(0).i16(40).i16(40).i16(50).i16(50);
-  dib.raw(testing::Dib24({{Qt::red, Qt::green}, {Qt::blue, Qt::black}}));
+  dib.raw(testing::TestBitmap());
   Bytes polypolygon;
   polypolygon.u16(2).u16(3).u16(3).i16(0).i16(0).i16(50).i16(0).i16(0).i16(50).i16(60).i16(60).i16(90).i16(60).i16(60).i16(90);
   return testing::WmfBuilder()
@@ -62,7 +62,7 @@ QByteArray SampleEmf() {
   const uint32_t string_offset = 8 + 16 + 12 + 8 + 4 + 4 + 4 + 16 + 4;
   text.zeros(16).u32(1).f32(1).f32(1).i32(10).i32(50).u32(3).u32(string_offset).u32(2).i32(0).i32(0).i32(50).i32(50);
   text.u32(string_offset + 8).u16('H').u16('i').u16('!').u16(0).i32(9).i32(9).i32(9);
-  QByteArray dib = testing::Dib24({{Qt::red, Qt::green}, {Qt::blue, Qt::black}});
+  QByteArray dib = testing::TestBitmap();
   Bytes stretch;
   const uint32_t info_offset = 8 + 72;
   stretch.zeros(16).i32(50).i32(50).i32(0).i32(0).i32(2).i32(2);
@@ -118,7 +118,7 @@ void ReadAndDraw(const QByteArray& block) {
 
 std::vector<QByteArray> Samples() {
   return {Block("TMetafile", SampleWmf()), Block("TMetafile", SampleEmf()),
-          Block("TBitmap", testing::Dib24({{Qt::red, Qt::green}, {Qt::blue, Qt::black}}).prepend(
+          Block("TBitmap", testing::TestBitmap().prepend(
                                Bytes().raw("BM").u32(14 + 40 + 16).u32(0).u32(54).data()))};
 }
 

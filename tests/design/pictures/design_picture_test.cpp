@@ -2,8 +2,6 @@
 // with clear errors, and drawing.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "design/pictures/design_picture.h"
 #include "metafile_builder.h"
 
@@ -13,14 +11,6 @@ namespace {
 using testing::Bytes;
 using testing::Near;
 using testing::Render;
-
-QByteArray BitmapFile(const QImage& image) {
-  QByteArray file;
-  QBuffer buffer(&file);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "BMP");
-  return file;
-}
 
 int BitsPerPixel(const QByteArray& bitmap_file) { return static_cast<uint8_t>(bitmap_file[28]); }
 
@@ -76,7 +66,7 @@ TEST(DesignPicture, BitmapsOfEveryDepthReadAndDraw) {
   const std::vector<std::vector<int>> one_black = {{1, 0, 0, 0}, {0, 0, 0, 0}};
   const std::vector<QColor> palette = {Qt::white, Qt::black};
   for (const Case& c : {Case{PaletteBitmapFile(1, palette, one_black), 1}, Case{PaletteBitmapFile(8, palette, one_black), 8},
-                        Case{BitmapFile(rgb), 24}}) {
+                        Case{testing::Encoded(rgb, "BMP"), 24}}) {
     SCOPED_TRACE(c.depth);
     ASSERT_EQ(BitsPerPixel(c.file), c.depth);
     PictureRead read = DesignPicture::fromBlock(Block("TBitmap", c.file));
@@ -139,10 +129,8 @@ TEST(DesignPicture, DrawingAMetafileReportsWhatItPlayed) {
 TEST(DesignPicture, IconsRead) {
   QImage icon(16, 16, QImage::Format_ARGB32);
   icon.fill(Qt::blue);
-  QByteArray file;
-  QBuffer buffer(&file);
-  buffer.open(QIODevice::WriteOnly);
-  ASSERT_TRUE(icon.save(&buffer, "ICO"));
+  QByteArray file = testing::Encoded(icon, "ICO");
+  ASSERT_FALSE(file.isEmpty());
   PictureRead read = DesignPicture::fromBlock(Block("TIcon", file, false));
   ASSERT_TRUE(read.picture) << read.error.toStdString();
   EXPECT_EQ(read.picture->kind(), PictureKind::kIcon);

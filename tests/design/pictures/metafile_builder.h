@@ -2,6 +2,9 @@
 // so that each test states exactly the records it plays.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QPainter>
@@ -180,9 +183,41 @@ inline QRect DarkBox(const QImage& image, int darker_than = 128) {
   return box;
 }
 
+// An image as a file of `format` ("PNG", "BMP", "ICO").
+inline QByteArray Encoded(const QImage& image, const char* format) {
+  QByteArray file;
+  QBuffer buffer(&file);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return file;
+}
+
 inline bool Near(QColor a, QColor b, int tolerance = 40) {
   return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
          std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+}  // namespace vellumo::testing
+
+namespace vellumo::testing {
+
+// A 2 × 2 bitmap: red, green on top; blue, black below.
+inline QByteArray TestBitmap() { return Dib24({{Qt::red, Qt::green}, {Qt::blue, Qt::black}}); }
+
+// Whether a 100 × 100 image shows the test bitmap stretched over it.
+inline ::testing::AssertionResult ShowsTestBitmap(const QImage& image) {
+  const struct {
+    QPoint at;
+    QColor colour;
+  } quadrants[] = {{{25, 25}, Qt::red}, {{75, 25}, Qt::green}, {{25, 75}, Qt::blue}, {{75, 75}, Qt::black}};
+  for (const auto& q : quadrants) {
+    if (!Near(image.pixelColor(q.at), q.colour)) {
+      return ::testing::AssertionFailure() << "at " << q.at.x() << "," << q.at.y() << " found "
+                                           << image.pixelColor(q.at).name().toStdString() << " instead of "
+                                           << q.colour.name().toStdString();
+    }
+  }
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace vellumo::testing

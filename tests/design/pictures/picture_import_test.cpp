@@ -1,8 +1,6 @@
 // Importing PNG and SVG files as bitmap pictures.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "design/pictures/picture_import.h"
 #include "metafile_builder.h"
 
@@ -10,14 +8,6 @@ namespace vellumo {
 namespace {
 
 using testing::Near;
-
-QByteArray Png(const QImage& image) {
-  QByteArray file;
-  QBuffer buffer(&file);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return file;
-}
 
 QImage BitmapOf(const DesignPicture& picture) { return QImage::fromData(picture.content(), "BMP"); }
 
@@ -29,7 +19,7 @@ TEST(PictureImport, PngBecomesA24BitBitmap) {
     p.fillRect(0, 0, 100, 100, Qt::red);
     p.fillRect(100, 0, 100, 50, Qt::blue);
   }
-  PictureRead read = ImportImageFile(Png(source), QSizeF(2, 1));  // 100 dpi wanted at 300
+  PictureRead read = ImportImageFile(testing::Encoded(source, "PNG"), QSizeF(2, 1));  // 100 dpi wanted at 300
   ASSERT_TRUE(read.picture) << read.error.toStdString();
   const DesignPicture& picture = *read.picture;
   EXPECT_EQ(picture.className(), QStringLiteral("TBitmap"));
@@ -47,7 +37,7 @@ TEST(PictureImport, PngBecomesA24BitBitmap) {
 TEST(PictureImport, LargeRasterIsReducedToThePrintResolution) {
   QImage source(2000, 1000, QImage::Format_RGB32);
   source.fill(Qt::green);
-  PictureRead read = ImportImageFile(Png(source), QSizeF(1, 0.5));
+  PictureRead read = ImportImageFile(testing::Encoded(source, "PNG"), QSizeF(1, 0.5));
   ASSERT_TRUE(read.picture);
   EXPECT_EQ(read.picture->naturalSize(), QSizeF(300, 150));
 }
