@@ -93,6 +93,32 @@ TEST(EnhancedMetafile, PolygonAndText) {
   EXPECT_GE(ink.left(), 10);
 }
 
+TEST(EnhancedMetafile, SymbolFontTextAtItsPrivateCodes) {
+  // Wide text in the symbol font may carry its codes at U+F020..U+F0FF:
+  // U+F04A and "J" are both the smiling face.
+  auto emf = [](const QString& text) {
+    return EmfBuilder()
+        .record(kExtCreateFontIndirectW, Font(1, -40, QStringLiteral("WingDings")))
+        .select(1)
+        .record(kSetBkMode, {1})
+        .record(kSetTextAlign, {24})
+        .record(kExtTextOutW, TextW(text, 20, 70))
+        .finish();
+  };
+  PlayReport report;
+  QImage private_code = RenderEmf(emf(QStringLiteral("\uF04A")), &report);
+  ASSERT_TRUE(report.ok());
+  QImage letter = RenderEmf(emf(QStringLiteral("J")), &report);
+  QImage expected = testing::Render(QSize(100, 100), [](QPainter& p, const QRectF&) {
+    QFont font(QStringLiteral("Symbola"));
+    font.setPixelSize(40);
+    p.setFont(font);
+    p.drawText(QPointF(20, 70), QStringLiteral("\u263A"));
+  });
+  EXPECT_EQ(private_code, expected);
+  EXPECT_EQ(letter, expected);
+}
+
 TEST(EnhancedMetafile, IsotropicMappingKeepsProportions) {
   // Window 200 × 100 onto a viewport 100 × 100: one scale for both axes,
   // the smaller (0.5).
