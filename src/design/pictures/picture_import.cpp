@@ -6,6 +6,9 @@
 #include <cmath>
 
 #include "design/pictures/bitmap_file.h"
+#include "design/pictures/byte_reader.h"
+#include "design/pictures/enhanced_metafile.h"
+#include "design/pictures/windows_metafile.h"
 
 namespace vellumo {
 namespace {
@@ -28,7 +31,24 @@ double DotsPerInch(QSize pixels, QSizeF placed_inches) {
   return placed_inches.width() > 0 ? pixels.width() / placed_inches.width() : 96;
 }
 
+bool IsMetafile(const QByteArray& file) {
+  ByteReader r(file);
+  uint32_t first = r.u32();
+  if (first == kPlaceableMetafileKey) return true;
+  r.skip(4 * 9);  // record size, bounds and frame
+  return first == 1 && r.u32() == kEnhancedMetafileSignature;
+}
+
+bool IsIcon(const QByteArray& file) { return file.startsWith(QByteArray("\0\0\1\0", 4)); }
+
 }  // namespace
+
+PictureRead LoadPictureFile(const QByteArray& file, QSizeF placed_inches) {
+  if (file.startsWith("BM")) return DesignPicture::fromContent(QStringLiteral("TBitmap"), file);
+  if (IsMetafile(file)) return DesignPicture::fromContent(QStringLiteral("TMetafile"), file);
+  if (IsIcon(file)) return DesignPicture::fromContent(QStringLiteral("TIcon"), file);
+  return ImportImageFile(file, placed_inches);
+}
 
 PictureRead ImportImageFile(const QByteArray& file, QSizeF placed_inches) {
   const bool placed = placed_inches.width() > 0 && placed_inches.height() > 0;

@@ -24,4 +24,11 @@ inline constexpr int kImportMaxPixels = 4096;
 // is its pixel count, so the object that holds it should stretch it.
 PictureRead ImportImageFile(const QByteArray& file, QSizeF placed_inches);
 
+// A picture file as the image browser loads it: a Windows bitmap file is
+// stored as it is ("TBitmap"), a placeable Windows or enhanced metafile
+// as it is ("TMetafile"), an icon file as "TIcon"; any other image goes
+// through ImportImageFile. A damaged bitmap or metafile is an error, not
+// an image to convert.
+PictureRead LoadPictureFile(const QByteArray& file, QSizeF placed_inches);
+
 }  // namespace vellumo

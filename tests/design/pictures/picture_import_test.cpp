@@ -63,6 +63,34 @@ TEST(PictureImport, LongSideIsCapped) {
   EXPECT_EQ(read.picture->naturalSize(), QSizeF(kImportMaxPixels, kImportMaxPixels / 2));
 }
 
+TEST(PictureImport, BitmapAndMetafileFilesAreStoredAsTheyAre) {
+  QImage image(3, 2, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QByteArray bmp = testing::Encoded(image, "BMP");
+  QByteArray wmf = testing::WmfBuilder().brush(Qt::red).finish();
+  QByteArray emf = testing::EmfBuilder().finish();
+  QByteArray ico = testing::Encoded(image, "ICO");
+  struct Case {
+    QByteArray file;
+    PictureKind kind;
+  };
+  for (const Case& c : {Case{bmp, PictureKind::kBitmap}, Case{wmf, PictureKind::kPlaceableMetafile},
+                        Case{emf, PictureKind::kEnhancedMetafile}, Case{ico, PictureKind::kIcon}}) {
+    PictureRead read = LoadPictureFile(c.file, QSizeF(1, 1));
+    ASSERT_TRUE(read.picture) << read.error.toStdString();
+    EXPECT_EQ(read.picture->kind(), c.kind);
+    EXPECT_EQ(read.picture->content(), c.file);
+  }
+  // A PNG is converted.
+  PictureRead png = LoadPictureFile(testing::Encoded(image, "PNG"), QSizeF(1, 1));
+  ASSERT_TRUE(png.picture);
+  EXPECT_EQ(png.picture->kind(), PictureKind::kBitmap);
+  EXPECT_TRUE(png.picture->content().startsWith("BM"));
+  // A damaged metafile is refused, not converted.
+  EXPECT_EQ(LoadPictureFile(wmf.left(30), QSizeF(1, 1)).error.toStdString(),
+            "picture data's metafile: metafile ends inside its header (needs 40 bytes, 30 there)");
+}
+
 TEST(PictureImport, UnreadableFilesGiveAnError) {
   EXPECT_EQ(ImportImageFile("not an image", QSizeF(1, 1)).error.toStdString(), "the image file cannot be read");
   EXPECT_EQ(ImportImageFile("<svg", QSizeF(1, 1)).error.toStdString(), "the SVG image cannot be read");
