@@ -31,6 +31,7 @@ enum Record : uint32_t {
   kSetViewportOrgEx = 12,
   kSetBrushOrgEx = 13,
   kEof = 14,
+  kSetPixelV = 15,
   kSetMapperFlags = 16,
   kSetMapMode = 17,
   kSetBkMode = 18,
@@ -42,6 +43,8 @@ enum Record : uint32_t {
   kSetBkColor = 25,
   kMoveToEx = 27,
   kIntersectClipRect = 30,
+  kScaleViewportExtEx = 31,
+  kScaleWindowExtEx = 32,
   kSaveDc = 33,
   kRestoreDc = 34,
   kSetWorldTransform = 35,
@@ -73,6 +76,7 @@ enum Record : uint32_t {
   kStretchBlt = 77,
   kStretchDiBits = 81,
   kExtCreateFontIndirectW = 82,
+  kExtTextOutA = 83,
   kExtTextOutW = 84,
   kPolyBezier16 = 85,
   kPolygon16 = 86,
@@ -172,7 +176,7 @@ class EnhancedPlayer {
   bool apply(uint32_t type);
 
  private:
-  void text();
+  void text(bool eight_bit);
   void stretchDiBits();
   void blit(bool stretch);
   GdiContext& context_;
@@ -213,6 +217,24 @@ bool EnhancedPlayer::apply(uint32_t type) {
     case kMoveToEx: context_.moveTo(PointL(r)); return true;
     case kLineTo: context_.lineTo(PointL(r)); return true;
     case kIntersectClipRect: context_.intersectClip(RectL(r)); return true;
+    case kScaleViewportExtEx:
+    case kScaleWindowExtEx: {
+      double x_num = r.i32();
+      double x_den = r.i32();
+      double y_num = r.i32();
+      double y_den = r.i32();
+      if (type == kScaleWindowExtEx) {
+        context_.scaleWindowExt(x_num, x_den, y_num, y_den);
+      } else {
+        context_.scaleViewportExt(x_num, x_den, y_num, y_den);
+      }
+      return true;
+    }
+    case kSetPixelV: {
+      QPointF point = PointL(r);
+      context_.setPixel(point, ColourFromRef(r.u32()));
+      return true;
+    }
     case kSaveDc: context_.save(); return true;
     case kRestoreDc: context_.restore(r.i32()); return true;
     case kSetWorldTransform: context_.setWorldTransform(XForm(r)); return true;
@@ -303,7 +325,8 @@ bool EnhancedPlayer::apply(uint32_t type) {
     case kStrokeAndFillPath: context_.strokeAndFillPath(); return true;
     case kStrokePath: context_.strokePath(); return true;
     case kAbortPath: context_.abortPath(); return true;
-    case kExtTextOutW: text(); return true;
+    case kExtTextOutA: text(true); return true;
+    case kExtTextOutW: text(false); return true;
     case kStretchDiBits: stretchDiBits(); return true;
     case kBitBlt: blit(false); return true;
     case kStretchBlt: blit(true); return true;
@@ -323,11 +346,11 @@ bool EnhancedPlayer::apply(uint32_t type) {
   }
 }
 
-void EnhancedPlayer::text() {
+void EnhancedPlayer::text(bool eight_bit) {
   ByteReader& r = r_;
   r.skip(kBoundsSize + 4 + 4 + 4);  // bounds, graphics mode, x and y scales
   GdiText text;
-  text.eight_bit = false;
+  text.eight_bit = eight_bit;
   text.reference = PointL(r);
   uint32_t length = r.u32();
   uint32_t string_offset = r.u32();
@@ -340,13 +363,14 @@ void EnhancedPlayer::text() {
     r.skip(r.remaining() + 1);
     return;
   }
-  QByteArrayView chars = Part(record_, string_offset, 2 * length);
-  if (chars.size() != 2 * static_cast<qsizetype>(length)) {
+  const uint32_t char_size = eight_bit ? 1 : 2;
+  QByteArrayView chars = Part(record_, string_offset, char_size * length);
+  if (chars.size() != static_cast<qsizetype>(char_size * length)) {
     r.skip(r.remaining() + 1);
     return;
   }
   ByteReader c(chars);
-  for (uint32_t i = 0; i < length; ++i) text.text += QChar(static_cast<char16_t>(c.u16()));
+  for (uint32_t i = 0; i < length; ++i) text.text += QChar(static_cast<char16_t>(eight_bit ? c.u8() : c.u16()));
   QByteArrayView advances = Part(record_, advances_offset, 4 * length);
   if (advances_offset != 0 && advances.size() == 4 * static_cast<qsizetype>(length)) {
     ByteReader a(advances);

@@ -67,6 +67,11 @@ bool IsUsable(const QTransform& t) {
   return t.isInvertible();
 }
 
+QSizeF Scaled(QSizeF extent, double x_num, double x_den, double y_num, double y_den) {
+  if (x_den == 0 || y_den == 0) return extent;
+  return QSizeF(extent.width() * x_num / x_den, extent.height() * y_num / y_den);
+}
+
 }  // namespace
 
 GdiContext::GdiContext(QPainter& painter, const QRectF& device_frame, const QRectF& target, double device_per_mm)
@@ -130,6 +135,14 @@ void GdiContext::setWindowExt(QSizeF extent) {
 
 void GdiContext::setViewportExt(QSizeF extent) {
   if (extent.width() != 0 && extent.height() != 0) state_.viewport_ext = extent;
+}
+
+void GdiContext::scaleWindowExt(double x_num, double x_den, double y_num, double y_den) {
+  setWindowExt(Scaled(state_.window_ext, x_num, x_den, y_num, y_den));
+}
+
+void GdiContext::scaleViewportExt(double x_num, double x_den, double y_num, double y_den) {
+  setViewportExt(Scaled(state_.viewport_ext, x_num, x_den, y_num, y_den));
 }
 
 void GdiContext::setWorldTransform(const QTransform& transform) {
@@ -453,6 +466,11 @@ void GdiContext::bitmap(const QImage& image, const QRectF& dest, const QRectF& s
     if (rop == kSourceInvert) painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   }
   painter_.drawImage(dest.normalized(), picture);
+}
+
+void GdiContext::setPixel(QPointF point, QColor color) {
+  preparePainter(false, false);
+  painter_.fillRect(QRectF(point, QSizeF(1, 1)), color);
 }
 
 void GdiContext::patternBlit(const QRectF& dest, uint32_t rop) {

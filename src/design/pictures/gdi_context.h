@@ -90,6 +90,12 @@ class GdiContext {
   void setViewportExt(QSizeF extent);
   // Transforms with non-finite numbers or no inverse are ignored.
   void setWorldTransform(const QTransform& transform);
+  void offsetWindowOrg(QPointF by) { state_.window_org += by; }
+  void offsetViewportOrg(QPointF by) { state_.viewport_org += by; }
+  // Multiplies the extent by x_num / x_den and y_num / y_den; a zero
+  // denominator or result leaves it.
+  void scaleWindowExt(double x_num, double x_den, double y_num, double y_den);
+  void scaleViewportExt(double x_num, double x_den, double y_num, double y_den);
   // Modes: 1 identity, 2 left-multiply, 3 right-multiply, 4 set.
   void modifyWorldTransform(const QTransform& transform, uint32_t mode);
   void intersectClip(const QRectF& logical_rect);
@@ -114,6 +120,7 @@ class GdiContext {
   // Draws the `source` part of `image` (in image pixels, y from the top)
   // into the logical rectangle `dest`; a negative width or height mirrors.
   void bitmap(const QImage& image, const QRectF& dest, const QRectF& source, uint32_t rop);
+  void setPixel(QPointF point, QColor color);
   // A block transfer without a source: the brush, black or white.
   void patternBlit(const QRectF& dest, uint32_t rop);
 

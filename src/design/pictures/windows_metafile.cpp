@@ -42,6 +42,8 @@ enum Function : uint16_t {
   kSetWindowExt = 0x020C,
   kSetViewportOrg = 0x020D,
   kSetViewportExt = 0x020E,
+  kOffsetWindowOrg = 0x020F,
+  kOffsetViewportOrg = 0x0211,
   kLineTo = 0x0213,
   kMoveTo = 0x0214,
   kSetMapperFlags = 0x0231,
@@ -51,6 +53,8 @@ enum Function : uint16_t {
   kCreateBrushIndirect = 0x02FC,
   kPolygon = 0x0324,
   kPolyline = 0x0325,
+  kScaleWindowExt = 0x0410,
+  kScaleViewportExt = 0x0412,
   kIntersectClipRect = 0x0416,
   kEllipse = 0x0418,
   kRectangle = 0x041B,
@@ -152,6 +156,21 @@ bool Apply(GdiContext& context, uint16_t function, ByteReader& r, uint32_t size_
     case kSetWindowExt: context.setWindowExt(SizeYX(r)); return true;
     case kSetViewportOrg: context.setViewportOrg(PointYX(r)); return true;
     case kSetViewportExt: context.setViewportExt(SizeYX(r)); return true;
+    case kOffsetWindowOrg: context.offsetWindowOrg(PointYX(r)); return true;
+    case kOffsetViewportOrg: context.offsetViewportOrg(PointYX(r)); return true;
+    case kScaleWindowExt:
+    case kScaleViewportExt: {
+      double y_den = r.i16();
+      double y_num = r.i16();
+      double x_den = r.i16();
+      double x_num = r.i16();
+      if (function == kScaleWindowExt) {
+        context.scaleWindowExt(x_num, x_den, y_num, y_den);
+      } else {
+        context.scaleViewportExt(x_num, x_den, y_num, y_den);
+      }
+      return true;
+    }
     case kIntersectClipRect: context.intersectClip(BoxBRTL(r)); return true;
     case kMoveTo: context.moveTo(PointYX(r)); return true;
     case kLineTo: context.lineTo(PointYX(r)); return true;

@@ -29,6 +29,7 @@ constexpr uint32_t kEndPath = 60;
 constexpr uint32_t kFillPath = 62;
 constexpr uint32_t kStretchDiBits = 81;
 constexpr uint32_t kExtCreateFontIndirectW = 82;
+constexpr uint32_t kExtTextOutA = 83;
 constexpr uint32_t kExtTextOutW = 84;
 constexpr uint32_t kStockBlackBrush = 0x80000004;
 constexpr uint32_t kStockNullPen = 0x80000008;
@@ -47,13 +48,14 @@ QByteArray Font(uint32_t index, int height, const QString& face) {
   return params.data();
 }
 
-QByteArray TextW(const QString& text, int x, int y) {
+// Text for EMR_EXTTEXTOUTW, or for EMR_EXTTEXTOUTA with one byte a character.
+QByteArray TextW(const QString& text, int x, int y, bool wide = true) {
   const uint32_t string_offset = 8 + 16 + 12 + 8 + 4 + 4 + 4 + 16 + 4;  // after the fixed fields
   Bytes params;
   params.zeros(16).u32(1).f32(0).f32(0);
   params.i32(x).i32(y).u32(static_cast<uint32_t>(text.size())).u32(string_offset).u32(0).zeros(16).u32(0);
-  for (QChar c : text) params.u16(c.unicode());
-  if (text.size() % 2) params.u16(0);
+  for (QChar c : text) wide ? params.u16(c.unicode()) : params.u8(static_cast<uint8_t>(c.unicode()));
+  params.zeros(4 - params.data().size() % 4);
   return params.data();
 }
 
@@ -95,14 +97,14 @@ TEST(EnhancedMetafile, PolygonAndText) {
 
 TEST(EnhancedMetafile, SymbolFontTextAtItsPrivateCodes) {
   // Wide text in the symbol font may carry its codes at U+F020..U+F0FF:
-  // U+F04A and "J" are both the smiling face.
-  auto emf = [](const QString& text) {
+  // U+F04A and "J" are both the smiling face, as is "J" in 8-bit text.
+  auto emf = [](const QString& text, bool wide = true) {
     return EmfBuilder()
         .record(kExtCreateFontIndirectW, Font(1, -40, QStringLiteral("WingDings")))
         .select(1)
         .record(kSetBkMode, {1})
         .record(kSetTextAlign, {24})
-        .record(kExtTextOutW, TextW(text, 20, 70))
+        .record(wide ? kExtTextOutW : kExtTextOutA, TextW(text, 20, 70, wide))
         .finish();
   };
   PlayReport report;
@@ -117,6 +119,7 @@ TEST(EnhancedMetafile, SymbolFontTextAtItsPrivateCodes) {
   });
   EXPECT_EQ(private_code, expected);
   EXPECT_EQ(letter, expected);
+  EXPECT_EQ(RenderEmf(emf(QStringLiteral("J"), false), &report), expected);  // 8-bit text
 }
 
 TEST(EnhancedMetafile, IsotropicMappingKeepsProportions) {

@@ -106,6 +106,26 @@ TEST(WindowsMetafile, WindowMapsOntoTheFrame) {
   EXPECT_TRUE(Near(image.pixelColor(45, 45), Qt::white));
 }
 
+TEST(WindowsMetafile, WindowOffsetAndScale) {
+  // Window 50 × 50 scaled by 4/2 to 100 × 100, origin 0 moved by 20:
+  // logical 40..60 is device 20..40.
+  QByteArray wmf = WmfBuilder()
+                       .record(kSetWindowExt, {50, 50})
+                       .record(0x0410, {2, 4, 2, 4})  // y denominator, numerator; x denominator, numerator
+                       .record(0x020F, {20, 20})      // offset y, x
+                       .brush(Qt::red)
+                       .select(0)
+                       .rectangle(QRect(QPoint(40, 40), QPoint(60, 60)))
+                       .finish();
+  PlayReport report;
+  QImage image = RenderWmf(wmf, &report);
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(report.skipped, 0);
+  EXPECT_TRUE(Near(image.pixelColor(30, 30), Qt::red));
+  EXPECT_TRUE(Near(image.pixelColor(15, 15), Qt::white));
+  EXPECT_TRUE(Near(image.pixelColor(45, 45), Qt::white));
+}
+
 TEST(WindowsMetafile, NewObjectsTakeTheLowestFreeSlot) {
   // Slots: 0 palette, 1 green brush, 2 red brush; deleting 1 frees it for
   // the blue brush. A player that kept no slot for the palette, or
