@@ -2,7 +2,6 @@
 #include "design/pictures/byte_reader.h"
 
 #include <bit>
-#include <cstring>
 
 namespace vellumo {
 
