@@ -80,14 +80,14 @@ bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result) {
   if (!s.ok()) {
     if (!info.created_when_missing || QFileInfo::exists(QString::fromStdString(path))) {
       // A table that exists but cannot be opened is not replaced.
-      ShowInformation(QLatin1String(info.open_failure_message));
+      ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
       return false;
     }
     s = xbase::Table::Create(path, SystemTableFields(table));
     if (s.ok()) s = OpenExclusive(path, result);
     if (!s.ok()) {
       result->reset();
-      ShowInformation(QLatin1String(info.open_failure_message));
+      ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
       return false;
     }
   }

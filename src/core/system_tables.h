@@ -29,8 +29,8 @@ std::vector<xbase::FieldDef> SystemTableFields(SystemTable table);
 
 // Opens the table from sysdata/, creating the four set-up lists when
 // missing and the table's tag when its index file is missing. Shows the
-// table's failure message ("Unable to Open or Create LETTER.DBF", ...) and
-// returns false when it cannot. The order is left natural; callers select
+// table's failure message ("Unable to Open or Create LETTER.DBF", ...) with
+// the engine's reason and returns false when it cannot. The order is left natural; callers select
 // tag 1.
 bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result);
 

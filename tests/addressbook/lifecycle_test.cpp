@@ -51,7 +51,7 @@ TEST_F(LifecycleTest, MissingRecentFileLeavesNoDatabaseAndTheListAlone) {
   EXPECT_EQ(messenger_.said[0], "File " + DataPath("GONE.DBF") + " not found");
   EXPECT_EQ(messenger_.said[1], "Unable to open " + DataPath("GONE.DBF") +
                                     "\r\n\r\n * May not be a Vellumo file.\r\n * May be in use by another "
-                                    "program or user");
+                                    "program or user\r\nFile " + DataPath("GONE.DBF") + " not found");
   EXPECT_EQ(ReadRecentFiles(), QStringList{DataPath("GONE.DBF")});
   CommandState commands = book_.Commands();
   EXPECT_FALSE(commands.add);

@@ -86,7 +86,9 @@ class ApplyFilterTest : public HomeTest {
     conditions_ = FilterConditions{};
     conditions_[field] = text;
     conditions_.reverse = reverse;
-    return ApplyFilter(*table_, conditions_, "T1");
+    uint32_t count = 0;
+    EXPECT_TRUE(ApplyFilter(*table_, conditions_, "T1", &count).ok());
+    return count;
   }
 
   std::unique_ptr<xbase::Table> table_;

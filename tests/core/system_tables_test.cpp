@@ -21,8 +21,9 @@ TEST_F(SystemTablesTest, SetUpListsAreCreatedDeliveredOnesAreNot) {
   t.reset();
   EXPECT_FALSE(OpenStockTable(&t));
   EXPECT_FALSE(OpenCityStateZipTable(&t));
-  EXPECT_EQ(messenger_.said,
+  EXPECT_EQ(messenger_.WithoutReasons(),
             (QStringList{"Unable to Open LBLTPL.DBF", "Unable to Open or Create CSZ.DBF"}));
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("LBLTPL.DBF"));
 }
 
 TEST_F(SystemTablesTest, MissingIndexIsRemadeAndOrdersWithoutCase) {
@@ -51,7 +52,8 @@ TEST_F(SystemTablesTest, AnUnreadableTableIsNotReplaced) {
   f.close();
   std::unique_ptr<xbase::Table> t;
   EXPECT_FALSE(OpenReportTable(&t));
-  EXPECT_EQ(messenger_.said, QStringList{"Unable to Open or Create REPORT.DBF"});
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to Open or Create REPORT.DBF"});
+  EXPECT_FALSE(messenger_.ReasonOf(0).isEmpty()) << "the engine says what is wrong with the file";
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), "not a table at all");
 }
