@@ -140,5 +140,18 @@ TEST_F(LifecycleTest, NewDatabaseNamesAreProposedAndChecked) {
   EXPECT_FALSE(IsValidDatabaseName(""));
 }
 
+TEST_F(LifecycleTest, TheCaptionNamesOnlyAnOpenDatabase) {
+  EXPECT_EQ(book_.caption(), "Vellumo");
+  StartBook();
+  EXPECT_EQ(book_.caption(), "Vellumo - " + DataPath("add0001.DBF"));
+  EXPECT_FALSE(book_.Open(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo") << "not the file that failed, over an empty window";
+  EXPECT_FALSE(book_.OpenRecentFile(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo");
+  ASSERT_TRUE(book_.Open(DataPath("add0001.DBF")));
+  EXPECT_FALSE(book_.OpenRecentFile(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo - " + DataPath("add0001.DBF")) << "the previous database is open again";
+}
+
 }  // namespace
 }  // namespace vellumo
