@@ -143,12 +143,12 @@ class AddressBook {
   bool CurrentIsTagged() const;
 
   // Starts editing the current record.
-  bool Edit();
+  [[nodiscard]] bool Edit();
   // Changes a text field or the memo of the record shown, starting an edit
   // when browsing. False for unknown fields or without a record. MIDDLE,
   // the middle initial, is kept in upper case.
-  bool SetField(const QString& field, const QString& value);
-  bool SetMemo(const QString& memo);
+  [[nodiscard]] bool SetField(const QString& field, const QString& value);
+  [[nodiscard]] bool SetMemo(const QString& memo);
 
   enum class AddResult { kAdding, kDuplicateDeclined, kFailed };
   // Add with the answers of the "New Record" dialog (empty when it was not
@@ -161,7 +161,8 @@ class AddressBook {
 
   // Writes the edited or new record (the memo rule of MemoForSaving
   // applies) and commits. A filter that then matches nothing is dropped.
-  bool Save();
+  // On failure (told to the user) the record is still being edited.
+  [[nodiscard]] bool Save();
   void Cancel();
   // Asks "Delete this record?"; on Yes marks the record deleted (ISDEL
   // and the deletion mark) and moves to the previous record. A filter that

@@ -70,12 +70,12 @@ bool AddressBook::CurrentIsVisible() const {
   if (!has_record()) return false;
   if (table_->deleted_hidden() && table_->Deleted()) return false;
   bool visible = true;
-  return table_->filter().empty() || (table_->EvalLogical(table_->filter(), &visible).ok() && visible);
+  return table_->filter().empty() || (Check(table_->EvalLogical(table_->filter(), &visible)) && visible);
 }
 
 uint32_t AddressBook::VisibleRecordCount() const {
   uint32_t count = 0;
-  if (table_ && !table_->QueryRecCount(&count).ok()) return 0;
+  if (table_ && !Check(table_->QueryRecCount(&count))) return 0;
   return count;
 }
 

@@ -1,7 +1,6 @@
 // Opening, creating and rebuilding the system tables.
 #include "core/system_tables.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/application_home.h"
@@ -112,18 +111,33 @@ const std::vector<SystemRebuildStep>& SystemRebuildSteps() {
   return steps;
 }
 
-bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) {
+namespace {
+
+xbase::Status PackAndIndex(SystemTable table, const xbase::ProgressHook& progress) {
   const SystemTableInfo& info = InfoOf(table);
   std::unique_ptr<xbase::Table> t;
-  if (!OpenExclusive(PathOf(table), &t).ok()) return false;
+  XBASE_RETURN_IF_ERROR(OpenExclusive(PathOf(table), &t));
   t->SetProgressHook(progress);
   std::string index = t->IndexName();
   if (index.empty()) index = xbase::ReplaceExtension(PathOf(table), ".CDX");
-  if (!t->CloseIndexes().ok()) return false;
-  QFile::remove(QString::fromStdString(index));
-  if (!t->Pack().ok()) return false;
-  if (!t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}).ok()) return false;
-  return t->Close().ok();
+  XBASE_RETURN_IF_ERROR(t->CloseIndexes());
+  xbase::Env* env = xbase::Env::Default();
+  if (env->FileExists(index)) XBASE_RETURN_IF_ERROR(env->RemoveFile(index));
+  XBASE_RETURN_IF_ERROR(t->Pack());
+  XBASE_RETURN_IF_ERROR(t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}));
+  return t->Close();
+}
+
+}  // namespace
+
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) {
+  // A set-up list not made yet has nothing to rebuild.
+  if (!QFileInfo::exists(QString::fromStdString(PathOf(table)))) return false;
+  const xbase::Status s = PackAndIndex(table, progress);
+  if (!s.ok()) {
+    ShowInformation(WithReason(QStringLiteral("Unable to rebuild ") + QLatin1String(InfoOf(table).file_name), s));
+  }
+  return s.ok();
 }
 
 }  // namespace vellumo

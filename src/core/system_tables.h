@@ -51,7 +51,9 @@ struct SystemRebuildStep {
 const std::vector<SystemRebuildStep>& SystemRebuildSteps();
 
 // Rebuilds one table: deletes its index file, packs it and recreates its
-// tag. Failures leave the table closed and are not reported.
+// tag. False when the table does not exist (not reported) or the rebuild
+// fails: the table is left closed and the user is told "Unable to rebuild
+// " + file name with the engine's reason.
 bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress);
 
 }  // namespace vellumo

@@ -85,5 +85,15 @@ TEST_F(SystemTablesTest, RebuildPacksAndLeavesOneTag) {
   EXPECT_TRUE(messenger_.said.isEmpty());
 }
 
+TEST_F(SystemTablesTest, ARebuildThatFailsIsTold) {
+  QFile f(SystemDataDirectory() + "REPORT.DBF");
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a table at all");
+  f.close();
+  EXPECT_FALSE(RebuildSystemTable(SystemTable::kReport, nullptr));
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to rebuild REPORT.DBF"});
+  EXPECT_FALSE(messenger_.ReasonOf(0).isEmpty());
+}
+
 }  // namespace
 }  // namespace vellumo
