@@ -80,7 +80,8 @@ uint32_t AddressBook::VisibleRecordCount() const {
 }
 
 QString AddressBook::FilterStatus() const {
-  return filter_failed() ? FilterFailedText() : FilterStatusText(is_open(), filter_set(), VisibleRecordCount());
+  if (is_open() && filter_failed()) return FilterFailedText();
+  return FilterStatusText(is_open(), filter_set(), VisibleRecordCount());
 }
 
 }  // namespace vellumo

@@ -5,7 +5,8 @@
 // else a "+" list (all hold), else a "^" list (the first holds, no other
 // does), else one condition: an optional operator (">=", ">", "<=", "<", "$"
 // for "contains") and a value; without an operator the field must begin
-// with the value. Case is ignored; blanks belong to the value. Empty list
+// with the value; an operator with nothing after it is a condition on the
+// empty text. Case is ignored; blanks belong to the value. Empty list
 // items are ignored, and a list of nothing but empty items adds no
 // condition. Values are quoted so that any typed text is matched literally.
 #pragma once

@@ -32,14 +32,24 @@ std::vector<xbase::FieldDef> SystemTableFields(SystemTable table);
 // table's failure message ("Unable to Open or Create LETTER.DBF", ...) with
 // the engine's reason and returns false when it cannot. The order is left natural; callers select
 // tag 1.
-bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result);
+[[nodiscard]] bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result);
 
-inline bool OpenLetterTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kLetter, t); }
-inline bool OpenReportTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kReport, t); }
-inline bool OpenEnvelopeTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kEnvelope, t); }
-inline bool OpenLabelTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kLabel, t); }
-inline bool OpenStockTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kStock, t); }
-inline bool OpenCityStateZipTable(std::unique_ptr<xbase::Table>* t) {
+[[nodiscard]] inline bool OpenLetterTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kLetter, t);
+}
+[[nodiscard]] inline bool OpenReportTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kReport, t);
+}
+[[nodiscard]] inline bool OpenEnvelopeTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kEnvelope, t);
+}
+[[nodiscard]] inline bool OpenLabelTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kLabel, t);
+}
+[[nodiscard]] inline bool OpenStockTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kStock, t);
+}
+[[nodiscard]] inline bool OpenCityStateZipTable(std::unique_ptr<xbase::Table>* t) {
   return OpenSystemTable(SystemTable::kCityStateZip, t);
 }
 
