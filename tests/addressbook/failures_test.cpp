@@ -19,6 +19,10 @@ class FailuresTest : public BookTest {
     book_.SetEnv(&env_);
     StartBook();
   }
+  void AddTwoPeople() {
+    AddRecord({{"LNAME", "Adams"}});
+    AddRecord({{"LNAME", "Brown"}});
+  }
   // The book's files go before the Env they were opened through.
   void TearDown() override {
     book_.Close();
@@ -57,8 +61,7 @@ TEST_F(FailuresTest, ARecordThatCannotBeReadIsToldNotShownEmpty) {
 }
 
 TEST_F(FailuresTest, TagAllStoppedByAReadErrorDoesNotSayComplete) {
-  AddRecord({{"LNAME", "Adams"}});
-  AddRecord({{"LNAME", "Brown"}});
+  AddTwoPeople();
   env_.fail_reads = true;
   const AddressBook::TagAllResult result = book_.TagAllFilterMatches(nullptr);
   env_.fail_reads = false;
@@ -68,8 +71,7 @@ TEST_F(FailuresTest, TagAllStoppedByAReadErrorDoesNotSayComplete) {
 }
 
 TEST_F(FailuresTest, TagAllStoppedByAWriteErrorSaysWhy) {
-  AddRecord({{"LNAME", "Adams"}});
-  AddRecord({{"LNAME", "Brown"}});
+  AddTwoPeople();
   env_.fail_writes = true;
   const AddressBook::TagAllResult result = book_.TagAllFilterMatches(nullptr);
   env_.fail_writes = false;
@@ -79,8 +81,7 @@ TEST_F(FailuresTest, TagAllStoppedByAWriteErrorSaysWhy) {
 }
 
 TEST_F(FailuresTest, AFilterThatCannotBeAppliedSaysSoAndKeepsItsConditions) {
-  AddRecord({{"LNAME", "Adams"}});
-  AddRecord({{"LNAME", "Brown"}});
+  AddTwoPeople();
   FilterConditions conditions;
   conditions["LNAME"] = "Br";
   env_.fail_reads = true;
