@@ -1,7 +1,6 @@
 // Opening, creating and rebuilding the system tables.
 #include "core/system_tables.h"
 
-#include <QFileInfo>
 
 #include "core/application_home.h"
 #include "core/messages.h"
@@ -35,8 +34,12 @@ std::string PathOf(SystemTable table) {
   return (SystemDataDirectory() + QLatin1String(InfoOf(table).file_name)).toStdString();
 }
 
-xbase::Status OpenExclusive(const std::string& path, std::unique_ptr<xbase::Table>* result) {
-  return xbase::Table::Open(path, xbase::OpenOptions{}, result);
+xbase::Env* EnvOrDefault(xbase::Env* env) { return env != nullptr ? env : xbase::Env::Default(); }
+
+xbase::Status OpenExclusive(const std::string& path, xbase::Env* env, std::unique_ptr<xbase::Table>* result) {
+  xbase::OpenOptions options;
+  options.env = env;
+  return xbase::Table::Open(path, options, result);
 }
 
 }  // namespace
@@ -71,19 +74,22 @@ std::vector<xbase::FieldDef> SystemTableFields(SystemTable table) {
   return {};
 }
 
-bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result) {
+bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result, xbase::Env* env) {
+  env = EnvOrDefault(env);
   const SystemTableInfo& info = InfoOf(table);
   std::string path = PathOf(table);
   result->reset();
-  xbase::Status s = OpenExclusive(path, result);
+  xbase::Status s = OpenExclusive(path, env, result);
   if (!s.ok()) {
-    if (!info.created_when_missing || QFileInfo::exists(QString::fromStdString(path))) {
+    if (!info.created_when_missing || env->FileExists(path)) {
       // A table that exists but cannot be opened is not replaced.
       ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
       return false;
     }
-    s = xbase::Table::Create(path, SystemTableFields(table));
-    if (s.ok()) s = OpenExclusive(path, result);
+    xbase::CreateOptions options;
+    options.env = env;
+    s = xbase::Table::Create(path, SystemTableFields(table), options);
+    if (s.ok()) s = OpenExclusive(path, env, result);
     if (!s.ok()) {
       result->reset();
       ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
@@ -113,15 +119,14 @@ const std::vector<SystemRebuildStep>& SystemRebuildSteps() {
 
 namespace {
 
-xbase::Status PackAndIndex(SystemTable table, const xbase::ProgressHook& progress) {
+xbase::Status PackAndIndex(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env) {
   const SystemTableInfo& info = InfoOf(table);
   std::unique_ptr<xbase::Table> t;
-  XBASE_RETURN_IF_ERROR(OpenExclusive(PathOf(table), &t));
+  XBASE_RETURN_IF_ERROR(OpenExclusive(PathOf(table), env, &t));
   t->SetProgressHook(progress);
   std::string index = t->IndexName();
   if (index.empty()) index = xbase::ReplaceExtension(PathOf(table), ".CDX");
   XBASE_RETURN_IF_ERROR(t->CloseIndexes());
-  xbase::Env* env = xbase::Env::Default();
   if (env->FileExists(index)) XBASE_RETURN_IF_ERROR(env->RemoveFile(index));
   XBASE_RETURN_IF_ERROR(t->Pack());
   XBASE_RETURN_IF_ERROR(t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}));
@@ -130,10 +135,11 @@ xbase::Status PackAndIndex(SystemTable table, const xbase::ProgressHook& progres
 
 }  // namespace
 
-bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) {
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env) {
+  env = EnvOrDefault(env);
   // A set-up list not made yet has nothing to rebuild.
-  if (!QFileInfo::exists(QString::fromStdString(PathOf(table)))) return false;
-  const xbase::Status s = PackAndIndex(table, progress);
+  if (!env->FileExists(PathOf(table))) return false;
+  const xbase::Status s = PackAndIndex(table, progress, env);
   if (!s.ok()) {
     ShowInformation(WithReason(QStringLiteral("Unable to rebuild ") + QLatin1String(InfoOf(table).file_name), s));
   }

@@ -32,7 +32,9 @@ std::vector<xbase::FieldDef> SystemTableFields(SystemTable table);
 // table's failure message ("Unable to Open or Create LETTER.DBF", ...) with
 // the engine's reason and returns false when it cannot. The order is left natural; callers select
 // tag 1.
-[[nodiscard]] bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result);
+// The files are reached through `env`, Env::Default() when null.
+[[nodiscard]] bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result,
+                                   xbase::Env* env = nullptr);
 
 [[nodiscard]] inline bool OpenLetterTable(std::unique_ptr<xbase::Table>* t) {
   return OpenSystemTable(SystemTable::kLetter, t);
@@ -64,6 +66,6 @@ const std::vector<SystemRebuildStep>& SystemRebuildSteps();
 // tag. False when the table does not exist (not reported) or the rebuild
 // fails: the table is left closed and the user is told "Unable to rebuild
 // " + file name with the engine's reason.
-bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress);
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env = nullptr);
 
 }  // namespace vellumo

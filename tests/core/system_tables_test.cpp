@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/system_tables.h"
+#include "support/watched_env.h"
 #include "test_home.h"
 
 namespace vellumo {
@@ -83,6 +84,16 @@ TEST_F(SystemTablesTest, RebuildPacksAndLeavesOneTag) {
   EXPECT_EQ(t->RecCount(), 2u);
   EXPECT_EQ(t->TagCount(), 1u);
   EXPECT_TRUE(messenger_.said.isEmpty());
+}
+
+TEST_F(SystemTablesTest, ASetUpListThatCannotBeWrittenIsToldWhy) {
+  xbase::WatchedEnv env(xbase::Env::Default());
+  env.fail_writes = true;
+  std::unique_ptr<xbase::Table> t;
+  EXPECT_FALSE(OpenSystemTable(SystemTable::kLetter, &t, &env));
+  EXPECT_FALSE(t);
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to Open or Create LETTER.DBF"});
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("disk full")) << messenger_.said.join('|').toStdString();
 }
 
 TEST_F(SystemTablesTest, ARebuildThatFailsIsTold) {
