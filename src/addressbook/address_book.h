@@ -88,15 +88,15 @@ class AddressBook {
   // Selects the order of a sort name (case ignored); another name changes
   // no order. The sort status shows the name as given.
   void SetOrderTo(const QString& sort_name);
-  // Makes the tag the current order (errors ignored) and remembers it.
+  // Makes the tag the current order (a failure is told) and remembers it.
   void SetCurrentOrder(const QString& tag);
   const QString& order_tag() const { return order_tag_; }
   const QString& sort_status() const { return sort_status_; }
   // The checked "&Sort" item, -1 when none.
   int checked_sort_item() const { return checked_sort_item_; }
   // Selects the order, then finds the first record whose key begins with
-  // `text` (upper-cased). False, with the record kept, when none does; an
-  // empty text changes nothing.
+  // `text` (upper-cased). False, with the record kept, when none does or
+  // the seek fails (the user is told why); an empty text changes nothing.
   bool Search(const QString& sort_name, const QString& text);
 
   // Puts the conditions in force; returns the visible count (0 when the
