@@ -98,9 +98,10 @@ bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result, x
   }
   xbase::Table& t = **result;
   if (t.IndexName().empty() || t.TagArea(info.tag) == 0) {
-    // A missing or unusable index is made again; failing that, the table
-    // still opens, unordered.
-    (void)t.IndexTag(xbase::TagSpec{info.tag, info.key, "", false});
+    // A missing or unusable index is made again; failing that, the user is
+    // told and the table still opens, unordered.
+    const xbase::Status s = t.IndexTag(xbase::TagSpec{info.tag, info.key, "", false});
+    if (!s.ok()) ShowInformation(WithReason(QStringLiteral("Unable to create index files"), s));
   }
   return true;
 }

@@ -28,11 +28,12 @@ const SystemTableInfo& InfoOf(SystemTable table);
 std::vector<xbase::FieldDef> SystemTableFields(SystemTable table);
 
 // Opens the table from sysdata/, creating the four set-up lists when
-// missing and the table's tag when its index file is missing. Shows the
-// table's failure message ("Unable to Open or Create LETTER.DBF", ...) with
-// the engine's reason and returns false when it cannot. The order is left natural; callers select
-// tag 1.
-// The files are reached through `env`, Env::Default() when null.
+// missing and the table's tag when its index file is missing (a tag that
+// cannot be made is told, and the table opens unordered). Shows the table's
+// failure message ("Unable to Open or Create LETTER.DBF", ...) with the
+// engine's reason and returns false when it cannot open it. The order is
+// left natural; callers select tag 1. The files are reached through `env`,
+// Env::Default() when null.
 [[nodiscard]] bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result,
                                    xbase::Env* env = nullptr);
 

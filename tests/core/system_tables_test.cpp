@@ -96,6 +96,20 @@ TEST_F(SystemTablesTest, ASetUpListThatCannotBeWrittenIsToldWhy) {
   EXPECT_TRUE(messenger_.ReasonOf(0).contains("disk full")) << messenger_.said.join('|').toStdString();
 }
 
+TEST_F(SystemTablesTest, AnIndexThatCannotBeRemadeIsToldAndTheTableStillOpens) {
+  std::unique_ptr<xbase::Table> t;
+  ASSERT_TRUE(OpenLabelTable(&t));
+  ASSERT_TRUE(t->Close().ok());
+  t.reset();
+  ASSERT_TRUE(QFile::remove(SystemDataDirectory() + "LABEL.CDX"));
+  xbase::WatchedEnv env(xbase::Env::Default());
+  env.fail_writes = true;
+  EXPECT_TRUE(OpenSystemTable(SystemTable::kLabel, &t, &env));
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to create index files"});
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("disk full")) << messenger_.said.join('|').toStdString();
+  t.reset();  // before the Env it was opened through
+}
+
 TEST_F(SystemTablesTest, ARebuildThatFailsIsTold) {
   QFile f(SystemDataDirectory() + "REPORT.DBF");
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
