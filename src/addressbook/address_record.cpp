@@ -44,6 +44,11 @@ void AddressRecord::Set(const QString& field, const QString& value) {
   if (i >= 0) texts[i] = value;
 }
 
+void AddressRecord::UpperCaseMiddleInitial() {
+  const QString middle = QStringLiteral("MIDDLE");
+  Set(middle, Get(middle).toUpper());
+}
+
 xbase::Status ReadAddressRecord(const xbase::Table& table, AddressRecord* record) {
   for (int i = 0; i < AddressRecord::kTextFieldCount; ++i) {
     record->texts[i] = FromTable(table.GetTrimString(AddressRecord::TextFieldNames()[i]));
