@@ -54,6 +54,9 @@ xbase::Status ReadAddressRecord(const xbase::Table& table, AddressRecord* record
     record->texts[i] = FromTable(table.GetTrimString(AddressRecord::TextFieldNames()[i]));
   }
   record->tag = FromTable(table.GetTrimString("TAG"));
+  // A record whose bytes could not be read reads as blank: say why
+  // rather than show it so.
+  XBASE_RETURN_IF_ERROR(table.RecordStatus());
   std::string memo;
   xbase::Status s = table.GetMemo("MEMO", &memo);
   if (!s.ok()) return s;

@@ -103,6 +103,7 @@ void Table::Impl::SetEof() {
   eof = true;
   buffer = dbf->BlankRecord();
   loaded = true;
+  record_status = Status::OK();
   dirty = false;
   appended = false;
   cursor_on_record = false;
@@ -115,6 +116,7 @@ Status Table::Impl::LoadRecord(uint32_t number) {
   // The bytes are read when a field is first asked for: moving through
   // records in an order need not touch them.
   loaded = false;
+  record_status = Status::OK();
   recno = number;
   eof = false;
   dirty = false;
@@ -126,7 +128,8 @@ const std::string& Table::Impl::Record() const {
   if (!loaded) {
     // The record number was checked on the move, so the file holds it.
     std::string_view view;
-    if (dbf->RecordView(recno, &view).ok()) {
+    record_status = dbf->RecordView(recno, &view);
+    if (record_status.ok()) {
       buffer.assign(view);
     } else {
       buffer = dbf->BlankRecord();
@@ -220,6 +223,11 @@ Status Table::ReadMemo(const Record& record, std::string_view field, std::string
 }
 
 std::string_view Table::RecordBuffer() const { return impl_->Record(); }
+
+Status Table::RecordStatus() const {
+  impl_->Record();
+  return impl_->record_status;
+}
 
 void Table::Impl::BeginChange() {
   if (!dirty && !appended) original = Record();

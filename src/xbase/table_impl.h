@@ -74,6 +74,9 @@ class Table::Impl {
   // (see Record()).
   mutable std::string buffer;
   mutable bool loaded = true;
+  // Why the bytes of the current record could not be read (its fields
+  // then read as blank); OK otherwise.
+  mutable Status record_status;
   // The record as stored, to find index keys that change; taken when the
   // first change to a stored record begins.
   std::string original;

@@ -117,6 +117,11 @@ class Table {
   Status GetMemo(std::string_view field, std::string* text) const;
   // The raw record bytes, deletion flag first.
   std::string_view RecordBuffer() const;
+  // OK, or why the bytes of the current record could not be read from
+  // the file; its fields then read as blank. Field getters cannot say so
+  // themselves, so readers that must not take a blank record for the real
+  // one ask here.
+  Status RecordStatus() const;
 
   // Sets a field of the current record; text for C, N, D and L fields
   // (see the DBF layer for the accepted forms), any text for memos.
