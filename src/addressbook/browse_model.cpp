@@ -41,7 +41,14 @@ void BrowseModel::Walk(std::vector<uint32_t>* run, bool forward, size_t count) c
   xbase::Table* table = book_.table();
   if (table == nullptr || run->size() >= count) return;
   // A failed read leaves the run short: the rows beyond show nothing.
-  (void)table->VisibleRecords(run->empty() ? 0 : run->back(), forward, count - run->size(), run);
+  const xbase::Status s = table->VisibleRecords(run->empty() ? 0 : run->back(), forward, count - run->size(), run);
+  if (!s.ok()) ReadFailed(s);
+}
+
+void BrowseModel::ReadFailed(const xbase::Status& status) const {
+  if (read_failure_told_ || !read_failure_handler_) return;
+  read_failure_told_ = true;
+  read_failure_handler_(status);
 }
 
 uint32_t BrowseModel::record_at(int row) const {
@@ -85,7 +92,12 @@ int BrowseModel::row_of(uint32_t recno) const {
 QString BrowseModel::Text(uint32_t recno, const BrowseColumn& column) const {
   const xbase::Table* table = book_.table();
   xbase::Record record;
-  if (table == nullptr || !table->Read(recno, &record).ok()) return QString();
+  if (table == nullptr || recno == 0) return QString();
+  const xbase::Status s = table->Read(recno, &record);
+  if (!s.ok()) {
+    ReadFailed(s);
+    return QString();
+  }
   const FieldReader field = ReaderOf(record);
   if (column.field == QLatin1String("Tagged")) {
     return IsTagged(field, book_.tag_id()) ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -168,8 +180,10 @@ void BrowseModel::Relocate(uint32_t recno) {
   xbase::Table* table = book_.table();
   std::vector<uint32_t> before;
   std::vector<uint32_t> after;
-  (void)table->VisibleRecords(recno, false, 1, &before);
-  (void)table->VisibleRecords(recno, true, 1, &after);
+  for (const xbase::Status& s :
+       {table->VisibleRecords(recno, false, 1, &before), table->VisibleRecords(recno, true, 1, &after)}) {
+    if (!s.ok()) ReadFailed(s);
+  }
   Reinsert(&from_top_, recno, before.empty() ? 0 : before.front());
   Reinsert(&from_bottom_, recno, after.empty() ? 0 : after.front());
 }

@@ -9,9 +9,11 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 #include "addressbook/browse_columns.h"
+#include "xbase/status.h"
 
 namespace vellumo {
 
@@ -41,6 +43,12 @@ class BrowseModel : public QAbstractTableModel {
   // Toggles the tag of the row's record; the row shows the change, or the
   // record leaves a filter on tags (recordRowChanged).
   bool ToggleTag(int row);
+  // Told once, with the engine's reason, when rows or cells could not be
+  // read (they then show empty). Reads happen while the view paints, so
+  // the handler must not open a window then and there.
+  void SetReadFailureHandler(std::function<void(const xbase::Status&)> handler) {
+    read_failure_handler_ = std::move(handler);
+  }
 
  Q_SIGNALS:
   // After an edit or a tag change of a record: the row it now shows in
@@ -58,6 +66,8 @@ class BrowseModel : public QAbstractTableModel {
   void Relocate(uint32_t recno);
 
   QString Text(uint32_t recno, const BrowseColumn& column) const;
+  // Passes the first failed read to the handler; later ones are the same story.
+  void ReadFailed(const xbase::Status& status) const;
 
   AddressBook& book_;
   std::vector<BrowseColumn> all_columns_;
@@ -71,6 +81,8 @@ class BrowseModel : public QAbstractTableModel {
   // Record numbers of the first rows, and of the last rows from the end.
   mutable std::vector<uint32_t> from_top_;
   mutable std::vector<uint32_t> from_bottom_;
+  std::function<void(const xbase::Status&)> read_failure_handler_;
+  mutable bool read_failure_told_ = false;
 };
 
 }  // namespace vellumo

@@ -12,6 +12,7 @@
 #include "addressbook/windows/browse_form.h"
 #include "xbase/table.h"
 #include "main_window_fixture.h"
+#include "support/watched_env.h"
 
 namespace vellumo {
 namespace {
@@ -188,6 +189,28 @@ TEST_F(BrowseTest, ReadingEveryCellLeavesTheCurrentRecordAlone) {
   EXPECT_EQ(table->RecNo(), 500u);
   window_->RefreshAll();
   EXPECT_EQ(Shown("LNAME"), shown);
+}
+
+TEST_F(BrowseTest, RowsThatCannotBeReadAreToldOnceAfterThePaint) {
+  xbase::WatchedEnv env(xbase::Env::Default());
+  window_ = std::make_unique<TAddressMain>();
+  window_->book().SetEnv(&env);
+  window_->show();
+  while (!window_->started()) QApplication::processEvents();
+  AddRecord({{"LNAME", "Adams"}});
+  AddRecord({{"LNAME", "Brown"}});
+  env.fail_reads = true;
+  {
+    TAddressBrowseForm browse(window_->book());
+    browse.show();
+    for (int row = 0; row < browse.model()->rowCount(); ++row) (void)Cell(browse.model(), row, "LNAME");
+    QApplication::processEvents();
+    env.fail_reads = false;
+    // The count of rows may fail and be told too; the rows' failure is told once.
+    const QStringList rows_told = messenger_.said.filter(QStringLiteral("Unable to read the records\r\n"));
+    EXPECT_EQ(rows_told.size(), 1) << "empty rows passed for the records: " << messenger_.said.join(" / ").toStdString();
+  }
+  window_.reset();
 }
 
 TEST_F(BrowseTest, ColumnsAreNeverNarrowerThanTheirCaptions) {
