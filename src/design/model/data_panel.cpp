@@ -1,0 +1,58 @@
+// Data pages and the label page's drawing tools.
+#include "design/model/data_panel.h"
+
+#include "design/model/label_shapes.h"
+#include "design/model/line_shape.h"
+#include "design/model/postnet_barcode.h"
+
+namespace vellumo::design {
+namespace {
+
+std::unique_ptr<TGGraphicControl> NewShape(TShapeType kind) {
+  auto shape = std::make_unique<TGLabelShapes>();
+  shape->Shape = kind;
+  return shape;
+}
+
+}  // namespace
+
+void TGDataPanel::SetDisplayDataValues(bool display) {
+  display_data_values_ = display;
+  RefreshAllData();
+}
+
+void TGLabelPanel::SetPanelState(TLPanelState state) {
+  state_ = state;
+  Pointing = state == TLPanelState::psPointing;
+}
+
+std::unique_ptr<TGGraphicControl> TGLabelPanel::ToolObject() const {
+  switch (state_) {
+    case TLPanelState::psRectangle: return NewShape(TShapeType::stRectangle);
+    case TLPanelState::psEllipse: return NewShape(TShapeType::stEllipse);
+    case TLPanelState::psRoundRectangle: return NewShape(TShapeType::stRoundRect);
+    case TLPanelState::psLine: {
+      auto line = std::make_unique<TGLineShape>();
+      line->LineStyle = TLineStyle::stVertical;
+      return line;
+    }
+    case TLPanelState::psPostNetBarCode: {
+      auto barcode = std::make_unique<TGPostNetBarCode>();
+      barcode->ZipCodeField = "ZIP";
+      barcode->AddressField = "STREET";
+      return barcode;
+    }
+    default: return nullptr;
+  }
+}
+
+TGGraphicControl* TGLabelPanel::CreateObjectInRect(const QRect& dragged) {
+  std::unique_ptr<TGGraphicControl> object = ToolObject();
+  if (!object) return nullptr;
+  TGGraphicControl* placed = PlaceObject(std::move(object), dragged);
+  RefreshAllData();
+  if (DroppedObjectEvent) DroppedObjectEvent(dragged);
+  return placed;
+}
+
+}  // namespace vellumo::design

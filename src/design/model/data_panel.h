@@ -1,0 +1,54 @@
+// TGDataPanel: a page bound to the current record of an address table
+// (or any record source), whose data objects show its values; and the
+// label page TGLabelPanel with its drawing tools. Envelope and report
+// pages derive from TGDataPanel the same way.
+#pragma once
+
+#include "design/model/base_panel.h"
+
+namespace vellumo::design {
+
+class TGDataPanel : public TGBasePanel {
+ public:
+  using TGBasePanel::TGBasePanel;
+
+  // REQUIRES: record outlives the page or is unbound first (null).
+  void SetRecord(const RecordSource* record) { record_ = record; }
+  [[nodiscard]] bool DisplayDataValues() const { return display_data_values_; }
+  // Refreshes every object's data.
+  void SetDisplayDataValues(bool display);
+
+ protected:
+  [[nodiscard]] const RecordSource* Record() const override { return record_; }
+
+ private:
+  const RecordSource* record_ = nullptr;
+  bool display_data_values_ = true;
+};
+
+enum class TLPanelState {
+  psPointing, psLabel, psCounterLabel, psSymbolLabel, psDataLabel, psMultiLineLabel, psMultiLineDataLabel,
+  psAddressLabel, psRectangle, psEllipse, psRoundRectangle, psLine, psImage, psPostNetBarCode,
+};
+
+class TGLabelPanel : public TGDataPanel {
+ public:
+  TGLabelPanel(std::string work_directory, xbase::Env* env = xbase::Env::Default())
+      : TGDataPanel(PageKind::kLabel, std::move(work_directory), env) {}
+
+  [[nodiscard]] TLPanelState PanelState() const { return state_; }
+  // Pointing is on exactly for psPointing.
+  void SetPanelState(TLPanelState state);
+
+  // The current tool's object placed in the dragged rectangle (see
+  // PlaceObject), or null for a tool whose object family is not
+  // available; fires DroppedObjectEvent.
+  TGGraphicControl* CreateObjectInRect(const QRect& dragged);
+
+ private:
+  [[nodiscard]] std::unique_ptr<TGGraphicControl> ToolObject() const;
+
+  TLPanelState state_ = TLPanelState::psPointing;
+};
+
+}  // namespace vellumo::design
