@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "design/model/fim_barcode.h"
+#include "design/model/intelligent_mail_barcode.h"
 #include "design/model/postnet_barcode.h"
 #include "design/stream/design_file.h"
 #include "page_fixture.h"
@@ -159,6 +160,22 @@ TEST_F(Clipboard, WorkFilesAreDeletedWithThePage) {
     ASSERT_TRUE(env_->FileExists("/prog/Clipbrd.tmp"));
   }
   EXPECT_FALSE(env_->FileExists("/prog/Clipbrd.tmp"));
+}
+
+using Counters = PageTest;
+
+TEST_F(Counters, PageResetsAndAdvancesEveryObjectsCounter) {
+  auto owned = std::make_unique<TGIMBarCode>();
+  TGIMBarCode* barcode = owned.get();
+  barcode->MailerId = "123456";
+  barcode->SerialFromCounter = true;
+  barcode->SerialStart = 5;
+  page_.PlaceObject(std::move(owned), QRect(0, 0, 284, 14));
+  page_.AdvanceAllCounters();
+  page_.AdvanceAllCounters();
+  EXPECT_EQ(barcode->Fields().serial_number, "000000007");
+  page_.ResetAllCounters();
+  EXPECT_EQ(barcode->Fields().serial_number, "000000005");
 }
 
 using Clone = PageTest;
