@@ -49,9 +49,9 @@ Status TGBasePanel::SaveToFile(const std::string& path) {
 Status TGBasePanel::LoadFromFile(const std::string& path) {
   if (!env_->FileExists(path)) return Status::OK();
   DesignReadResult file = ReadDesignFile(env_, path);
+  // Loading shows the design as stored: it is not a change to it.
   Status s = ReadObjects(file.objects, QPoint());
   RefreshAllData();
-  NotifyChanged();
   return s.ok() ? file.status : s;
 }
 

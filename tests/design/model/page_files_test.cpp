@@ -65,6 +65,19 @@ TEST_F(Files, LoadKeepsFileOrderAndNamesObjectsComponent) {
   EXPECT_EQ(other.Objects()[1]->Left(), 2);
 }
 
+TEST_F(Files, LoadingIsNotAChangeButPastingIs) {
+  page_.AddToSelection(AddShape(1, 1, 10, 10));
+  ASSERT_TRUE(page_.SaveToFile("/prog/BIN00001.L").ok());
+  ASSERT_TRUE(page_.Copy().ok());
+  TGLabelPanel other("/prog", env_.get());
+  int other_changes = 0;
+  other.LabelChangedEvent = [&] { ++other_changes; };
+  ASSERT_TRUE(other.LoadFromFile("/prog/BIN00001.L").ok());
+  EXPECT_EQ(other_changes, 0);
+  ASSERT_TRUE(other.Paste().ok());
+  EXPECT_EQ(other_changes, 1);
+}
+
 TEST_F(Files, MissingFileLeavesThePageAsItWas) {
   AddShape(1, 1, 10, 10);
   EXPECT_TRUE(page_.LoadFromFile("/prog/none.L").ok());
