@@ -102,10 +102,10 @@ class TGBasePanel {
   void SendToBack(TGGraphicControl* object);
 
   // ---- Alignment of the selection (locked objects move too).
-  void AlignLeft();
-  void AlignRight();
-  void AlignTops();
-  void AlignBottoms();
+  void AlignLeft() { AlignSelection(false, false); }
+  void AlignRight() { AlignSelection(false, true); }
+  void AlignTops() { AlignSelection(true, false); }
+  void AlignBottoms() { AlignSelection(true, true); }
   void CenterVertically();
   void CenterHorizontally();
   void CenterObjectVertically(TGGraphicControl* object);
@@ -167,6 +167,7 @@ class TGBasePanel {
   [[nodiscard]] virtual const RecordSource* Record() const { return nullptr; }
 
  private:
+  void AlignSelection(bool vertical, bool far_edge);
   // Adopts an object at the front of the z-order.
   TGGraphicControl* Adopt(std::unique_ptr<TGGraphicControl> object);
   // Reads stored objects onto the page, each named "Component" + n and

@@ -38,8 +38,8 @@ std::unique_ptr<TGGraphicControl> TGLabelPanel::ToolObject() const {
     }
     case TLPanelState::psPostNetBarCode: {
       auto barcode = std::make_unique<TGPostNetBarCode>();
-      barcode->ZipCodeField = "ZIP";
-      barcode->AddressField = "STREET";
+      barcode->Postal.zip_field = "ZIP";
+      barcode->Postal.address_field = "STREET";
       return barcode;
     }
     default: return nullptr;

@@ -28,7 +28,7 @@ std::string TGIMBarCode::CurrentSerial() const {
 
 IntelligentMailFields TGIMBarCode::Fields() const {
   return {BarcodeIdentifier, ServiceType, MailerId, CurrentSerial(),
-          ZipRoutingDigits(zip_, address_, TPostNetBarCodeType::pnbc11Digit)};
+          ZipRoutingDigits(Postal.zip, Postal.address, TPostNetBarCodeType::pnbc11Digit)};
 }
 
 Bars TGIMBarCode::CurrentBars() const {
@@ -36,15 +36,8 @@ Bars TGIMBarCode::CurrentBars() const {
   return code.ok() ? IntelligentMailBars(code.states) : Bars();
 }
 
-void TGIMBarCode::RefreshData(const RecordSource& record) {
-  zip_ = record.FieldValue(ZipCodeField);
-  address_ = record.FieldValue(AddressField);
-}
-
-void TGIMBarCode::ClearData() {
-  zip_.clear();
-  address_.clear();
-}
+void TGIMBarCode::RefreshData(const RecordSource& record) { Postal.Refresh(record); }
+void TGIMBarCode::ClearData() { Postal.Clear(); }
 
 void TGIMBarCode::PrintAt(TBaseReport& canvas, double x0, double y0) const {
   const Bars bars = CurrentBars();
@@ -64,8 +57,7 @@ void TGIMBarCode::WriteOwnProperties(PropertyWriter& writer) const {
   writer.TextIfSet("SerialNumber", SerialNumber);
   writer.BooleanIfNot("SerialFromCounter", SerialFromCounter, false);
   writer.IntegerIfNot("SerialStart", SerialStart, 0);
-  writer.TextIfSet("ZipCodeField", ZipCodeField);
-  writer.TextIfSet("AddressField", AddressField);
+  Postal.Write(writer);
 }
 
 Status TGIMBarCode::ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) {
@@ -76,8 +68,8 @@ Status TGIMBarCode::ReadOwnProperty(const PropertyReader& reader, const StoredPr
   if (name == "SerialNumber") return Take(reader.Text(property), &SerialNumber);
   if (name == "SerialFromCounter") return Take(reader.Boolean(property), &SerialFromCounter);
   if (name == "SerialStart") return Take(reader.Integer(property), &SerialStart);
-  if (name == "ZipCodeField") return Take(reader.Text(property), &ZipCodeField);
-  if (name == "AddressField") return Take(reader.Text(property), &AddressField);
+  Status status;
+  if (Postal.Read(reader, property, &status)) return status;
   return TGGraphicControl::ReadOwnProperty(reader, property);
 }
 

@@ -7,6 +7,7 @@
 
 #include "design/barcodes/intelligent_mail_encoder.h"
 #include "design/model/graphic_control.h"
+#include "design/model/postal_address.h"
 
 namespace vellumo::design {
 
@@ -24,8 +25,7 @@ class TGIMBarCode : public TGGraphicControl {
   // piece, with leading zeros to the width the mailer identifier leaves.
   bool SerialFromCounter = false;
   int32_t SerialStart = 0;
-  std::string ZipCodeField;  // field names, found by name only
-  std::string AddressField;
+  PostalAddress Postal;
 
   // The fields the current piece is encoded from.
   [[nodiscard]] IntelligentMailFields Fields() const;
@@ -46,7 +46,6 @@ class TGIMBarCode : public TGGraphicControl {
   [[nodiscard]] std::string CurrentSerial() const;
   [[nodiscard]] Bars CurrentBars() const;
 
-  std::string zip_, address_;  // of the current record
   int64_t printed_ = 0;        // pieces printed since the counters were reset
 };
 

@@ -6,39 +6,27 @@
 
 namespace vellumo::design {
 
-// Left = the smallest Left of the selection, at most the page width.
-void TGBasePanel::AlignLeft() {
+// Near edges (left, top) go to the smallest among the selection, at most
+// the page's width or height; far edges (right, bottom) to the largest,
+// at least 0.
+void TGBasePanel::AlignSelection(bool vertical, bool far_edge) {
   if (selection_.empty()) return;
-  int left = INT_MAX;
-  for (const TGGraphicControl* object : selection_) left = std::min(left, object->Left());
-  left = std::min(left, size_.width());
-  for (TGGraphicControl* object : selection_) object->SetLeft(left);
-  NotifyChanged();
-}
-
-// Right edges on the largest right edge of the selection, at least 0.
-void TGBasePanel::AlignRight() {
-  if (selection_.empty()) return;
-  int right = 0;
-  for (const TGGraphicControl* object : selection_) right = std::max(right, object->Right());
-  for (TGGraphicControl* object : selection_) object->SetLeft(right - object->Width());
-  NotifyChanged();
-}
-
-void TGBasePanel::AlignTops() {
-  if (selection_.empty()) return;
-  int top = INT_MAX;
-  for (const TGGraphicControl* object : selection_) top = std::min(top, object->Top());
-  top = std::min(top, size_.height());
-  for (TGGraphicControl* object : selection_) object->SetTop(top);
-  NotifyChanged();
-}
-
-void TGBasePanel::AlignBottoms() {
-  if (selection_.empty()) return;
-  int bottom = 0;
-  for (const TGGraphicControl* object : selection_) bottom = std::max(bottom, object->Bottom());
-  for (TGGraphicControl* object : selection_) object->SetTop(bottom - object->Height());
+  const auto start = [vertical](const TGGraphicControl* o) { return vertical ? o->Top() : o->Left(); };
+  const auto extent = [vertical](const TGGraphicControl* o) { return vertical ? o->Height() : o->Width(); };
+  int target = far_edge ? 0 : INT_MAX;
+  for (const TGGraphicControl* object : selection_) {
+    const int edge = start(object) + (far_edge ? extent(object) : 0);
+    target = far_edge ? std::max(target, edge) : std::min(target, edge);
+  }
+  if (!far_edge) target = std::min(target, vertical ? size_.height() : size_.width());
+  for (TGGraphicControl* object : selection_) {
+    const int moved = target - (far_edge ? extent(object) : 0);
+    if (vertical) {
+      object->SetTop(moved);
+    } else {
+      object->SetLeft(moved);
+    }
+  }
   NotifyChanged();
 }
 

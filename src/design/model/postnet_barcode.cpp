@@ -14,36 +14,28 @@ constexpr std::string_view kTypeNames[] = {"pnbc5Digit", "pnbc9Digit", "pnbc11Di
 
 }  // namespace
 
-void TGPostNetBarCode::RefreshData(const RecordSource& record) {
-  zip_ = record.FieldValue(ZipCodeField);
-  address_ = record.FieldValue(AddressField);
-}
-
-void TGPostNetBarCode::ClearData() {
-  zip_.clear();
-  address_.clear();
-}
+void TGPostNetBarCode::RefreshData(const RecordSource& record) { Postal.Refresh(record); }
+void TGPostNetBarCode::ClearData() { Postal.Clear(); }
 
 void TGPostNetBarCode::PrintAt(TBaseReport& canvas, double x0, double y0) const {
-  const Bars bars = PostnetBarsForRecord(zip_, address_, BarCodeType);
+  const Bars bars = PostnetBarsForRecord(Postal.zip, Postal.address, BarCodeType);
   if (bars.empty()) return;
   canvas.SetPen(Qt::black, psSolid, pmCopy, 1);
   DrawBars(canvas, bars, x0 + InchesFromUnits(Left()), y0 + InchesFromUnits(Top()));
 }
 
 void TGPostNetBarCode::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {
-  if (PostnetBarsForRecord(zip_, address_, BarCodeType).empty()) DrawEmptyBarcodeOutline(canvas, InchRect(x0, y0));
+  if (PostnetBarsForRecord(Postal.zip, Postal.address, BarCodeType).empty()) DrawEmptyBarcodeOutline(canvas, InchRect(x0, y0));
 }
 
 void TGPostNetBarCode::WriteOwnProperties(PropertyWriter& writer) const {
-  writer.TextIfSet("ZipCodeField", ZipCodeField);
-  writer.TextIfSet("AddressField", AddressField);
+  Postal.Write(writer);
   writer.Enumeration("BarCodeType", int(BarCodeType), kTypeNames);
 }
 
 Status TGPostNetBarCode::ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) {
-  if (property.name == "ZipCodeField") return Take(reader.Text(property), &ZipCodeField);
-  if (property.name == "AddressField") return Take(reader.Text(property), &AddressField);
+  Status status;
+  if (Postal.Read(reader, property, &status)) return status;
   if (property.name == "BarCodeType") return Take(reader.Enumeration(property, kTypeNames), &BarCodeType);
   return TGGraphicControl::ReadOwnProperty(reader, property);
 }

@@ -4,6 +4,7 @@
 
 #include "design/barcodes/postnet.h"
 #include "design/model/graphic_control.h"
+#include "design/model/postal_address.h"
 
 namespace vellumo::design {
 
@@ -13,12 +14,8 @@ class TGPostNetBarCode : public TGGraphicControl {
   TGPostNetBarCode() : TGGraphicControl(249, 12) {}
   [[nodiscard]] std::string_view ClassName() const override { return "TGPostNetBarCode"; }
 
-  std::string ZipCodeField;  // field names, found by name only
-  std::string AddressField;
+  PostalAddress Postal;
   TPostNetBarCodeType BarCodeType = TPostNetBarCodeType::pnbc11Digit;
-
-  [[nodiscard]] const std::string& Zip() const { return zip_; }
-  [[nodiscard]] const std::string& Address() const { return address_; }
 
   void RefreshData(const RecordSource& record) override;
   void ClearData() override;
@@ -30,9 +27,6 @@ class TGPostNetBarCode : public TGGraphicControl {
   void ScreenExtras(TBaseReport& canvas, double x0, double y0) const override;
   void WriteOwnProperties(PropertyWriter& writer) const override;
   Status ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) override;
-
- private:
-  std::string zip_, address_;  // of the current record
 };
 
 }  // namespace vellumo::design

@@ -170,7 +170,7 @@ TEST_F(BarsOnPaper, PostnetBarsStandAtTheirPitchOnOneBaseline) {
   record.SetField("ZIP", "12345");
   page_.SetRecord(&record);
   auto barcode = std::make_unique<TGPostNetBarCode>();
-  barcode->ZipCodeField = "ZIP";
+  barcode->Postal.zip_field = "ZIP";
   barcode->BarCodeType = TPostNetBarCodeType::pnbc5Digit;
   page_.PlaceObject(std::move(barcode), QRect(48, 24, 249, 12));
   page_.RefreshAllData();
@@ -232,8 +232,8 @@ TEST_F(BarsOnPaper, IntelligentMailCounterGivesEveryPieceItsOwnBars) {
   barcode->MailerId = "567094";
   barcode->SerialFromCounter = true;
   barcode->SerialStart = 987654321;
-  barcode->ZipCodeField = "ZIP";
-  barcode->AddressField = "STREET";
+  barcode->Postal.zip_field = "ZIP";
+  barcode->Postal.address_field = "STREET";
   page_.PlaceObject(std::move(owned), QRect(0, 0, 284, 14));
   page_.RefreshAllData();
   page_.ResetAllCounters();

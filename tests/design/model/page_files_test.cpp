@@ -100,9 +100,9 @@ TEST_F(Files, SavingClearsRecordValuesAndRefreshesThemAfterwards) {
   page_.SetPanelState(TLPanelState::psPostNetBarCode);
   auto* barcode = static_cast<TGPostNetBarCode*>(page_.CreateObjectInRect(QRect(0, 0, 249, 12)));
   ASSERT_NE(barcode, nullptr);
-  EXPECT_EQ(barcode->Zip(), "12345");
+  EXPECT_EQ(barcode->Postal.zip, "12345");
   ASSERT_TRUE(page_.SaveToFile("/prog/BIN00002.L").ok());
-  EXPECT_EQ(barcode->Zip(), "12345");
+  EXPECT_EQ(barcode->Postal.zip, "12345");
 }
 
 using Clipboard = PageTest;

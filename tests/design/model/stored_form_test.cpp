@@ -131,8 +131,8 @@ TEST(PostnetStoredForm, NewObjectWritesTheTypeAlwaysAndNoFieldNames) {
 TEST(PostnetStoredForm, FieldNamesAndTypeRoundTripButRecordValuesDoNot) {
   TGPostNetBarCode barcode;
   Place(barcode, 5, 6);
-  barcode.ZipCodeField = "ZIP";
-  barcode.AddressField = "STREET";
+  barcode.Postal.zip_field = "ZIP";
+  barcode.Postal.address_field = "STREET";
   barcode.BarCodeType = TPostNetBarCodeType::pnbc5Digit;
   MapRecordSource record;
   record.SetField("ZIP", "12345");
@@ -140,10 +140,10 @@ TEST(PostnetStoredForm, FieldNamesAndTypeRoundTripButRecordValuesDoNot) {
   const auto copy = RoundTrip(barcode);
   ASSERT_NE(copy, nullptr);
   const auto& read = static_cast<const TGPostNetBarCode&>(*copy);
-  EXPECT_EQ(read.ZipCodeField, "ZIP");
-  EXPECT_EQ(read.AddressField, "STREET");
+  EXPECT_EQ(read.Postal.zip_field, "ZIP");
+  EXPECT_EQ(read.Postal.address_field, "STREET");
   EXPECT_EQ(read.BarCodeType, TPostNetBarCodeType::pnbc5Digit);
-  EXPECT_EQ(read.Zip(), "");
+  EXPECT_EQ(read.Postal.zip, "");
 }
 
 TEST(FimStoredForm, TypeIsAlwaysWritten) {
@@ -176,8 +176,8 @@ TEST(IntelligentMailStoredForm, EveryPropertyRoundTrips) {
   barcode.SerialNumber = "987654321";
   barcode.SerialFromCounter = true;
   barcode.SerialStart = 1000;
-  barcode.ZipCodeField = "ZIP";
-  barcode.AddressField = "STREET";
+  barcode.Postal.zip_field = "ZIP";
+  barcode.Postal.address_field = "STREET";
   const auto copy = RoundTrip(barcode);
   ASSERT_NE(copy, nullptr);
   const auto& read = static_cast<const TGIMBarCode&>(*copy);
@@ -187,8 +187,8 @@ TEST(IntelligentMailStoredForm, EveryPropertyRoundTrips) {
   EXPECT_EQ(read.SerialNumber, "987654321");
   EXPECT_TRUE(read.SerialFromCounter);
   EXPECT_EQ(read.SerialStart, 1000);
-  EXPECT_EQ(read.ZipCodeField, "ZIP");
-  EXPECT_EQ(read.AddressField, "STREET");
+  EXPECT_EQ(read.Postal.zip_field, "ZIP");
+  EXPECT_EQ(read.Postal.address_field, "STREET");
 }
 
 TEST(StoredFormRefusals, PropertyOfAnotherClassIsAnError) {
