@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "design/stream/component_names.h"
 
@@ -41,6 +42,21 @@ void TGBasePanel::SetSize(QSize size) {
   if (size == size_) return;
   size_ = size;
   NotifyChanged();
+}
+
+void TGBasePanel::SetZoom(float zoom) {
+  if (std::isfinite(zoom) && zoom > 0) zoom_ = zoom;
+}
+
+QPoint TGBasePanel::UnitsAt(QPointF view) const {
+  return QPoint(int(std::floor(view.x() / double(zoom_))), int(std::floor(view.y() / double(zoom_))));
+}
+
+TGGraphicControl* TGBasePanel::ObjectAt(QPoint units) const {
+  for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) {
+    if ((*it)->Bounds().contains(units)) return it->get();
+  }
+  return nullptr;
 }
 
 void TGBasePanel::NotifyChanged() const {

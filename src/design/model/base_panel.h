@@ -60,9 +60,18 @@ class TGBasePanel {
   bool Printing = false;
   [[nodiscard]] int GridStep() const { return GridSize == TGridSize::gs4x4 ? 4 : 8; }
 
-  // The view's scale; setting it never moves or resizes anything.
+  // The view's scale; setting it never moves or resizes anything. A zoom
+  // that is not a positive number is ignored (a view divides by it).
   [[nodiscard]] float Zoom() const { return zoom_; }
-  void SetZoom(float zoom) { zoom_ = zoom; }
+  void SetZoom(float zoom);
+  // The design-unit point under a view pixel.
+  [[nodiscard]] QPoint UnitsAt(QPointF view) const;
+  // The front-most object whose bounds hold the design-unit point, or null.
+  [[nodiscard]] TGGraphicControl* ObjectAt(QPoint units) const;
+
+  // Whether data objects show record values rather than field names:
+  // always while printing; data pages add their own setting.
+  [[nodiscard]] virtual bool ShowsRecordValues() const { return Printing; }
 
   // ---- Notifications.
   std::function<void()> LabelChangedEvent;

@@ -17,6 +17,7 @@ class TGDataPanel : public TGBasePanel {
   [[nodiscard]] bool DisplayDataValues() const { return display_data_values_; }
   // Refreshes every object's data.
   void SetDisplayDataValues(bool display);
+  [[nodiscard]] bool ShowsRecordValues() const override { return display_data_values_ || Printing; }
 
  protected:
   [[nodiscard]] const RecordSource* Record() const override { return record_; }

@@ -231,6 +231,14 @@ TEST_F(Notifications, NoChangeIsReportedWhilePrinting) {
   EXPECT_EQ(changes_, 1);
 }
 
+TEST_F(Notifications, RecordValuesShowWhenDisplayedOrPrinting) {
+  EXPECT_TRUE(page_.ShowsRecordValues());
+  page_.SetDisplayDataValues(false);
+  EXPECT_FALSE(page_.ShowsRecordValues());
+  page_.Printing = true;
+  EXPECT_TRUE(page_.ShowsRecordValues());
+}
+
 TEST_F(Notifications, UnchangedBoundsReportNothing) {
   TGGraphicControl* a = AddShape(3, 4, 10, 10);
   changes_ = 0;

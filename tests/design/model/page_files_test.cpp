@@ -2,6 +2,8 @@
 // and cloning.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "design/model/fim_barcode.h"
 #include "design/model/intelligent_mail_barcode.h"
 #include "design/model/postnet_barcode.h"
@@ -29,6 +31,24 @@ TEST_F(Zoom, RepeatedZoomingLeavesEveryPositionUnchanged) {
   for (float zoom : {1.5f, 0.7f, 2.0f, 1.0f}) page_.SetZoom(zoom);
   EXPECT_EQ(BoundsOf(page_), before);
   EXPECT_EQ(page_.Size(), QSize(252, 96));
+}
+
+TEST_F(Zoom, ZeroNegativeAndNonNumbersAreIgnored) {
+  page_.SetZoom(1.5f);
+  for (float zoom : {0.0f, -2.0f, std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
+    page_.SetZoom(zoom);
+  }
+  EXPECT_EQ(page_.Zoom(), 1.5f);
+}
+
+TEST_F(Zoom, ViewPixelsMapBackToUnitsAndFindTheFrontObject) {
+  TGGraphicControl* back = AddShape(10, 10, 50, 50);
+  TGGraphicControl* front = AddShape(30, 30, 50, 50);
+  page_.SetZoom(2.0f);
+  EXPECT_EQ(page_.UnitsAt(QPointF(41, 41)), QPoint(20, 20));
+  EXPECT_EQ(page_.ObjectAt(page_.UnitsAt(QPointF(41, 41))), back);
+  EXPECT_EQ(page_.ObjectAt(page_.UnitsAt(QPointF(100, 100))), front);
+  EXPECT_EQ(page_.ObjectAt(page_.UnitsAt(QPointF(4, 4))), nullptr);
 }
 
 TEST_F(Zoom, SavingAtOneAndAHalfWritesUnitsOfZoomOneAndKeepsTheZoom) {
