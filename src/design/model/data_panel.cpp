@@ -1,6 +1,7 @@
 // Data pages and the label page's drawing tools.
 #include "design/model/data_panel.h"
 
+#include "design/model/design_units.h"
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
 #include "design/model/postnet_barcode.h"
@@ -43,6 +44,21 @@ std::unique_ptr<TGGraphicControl> TGLabelPanel::ToolObject() const {
       return barcode;
     }
     default: return nullptr;
+  }
+}
+
+void TGLabelPanel::FitToStock(const StockGeometry& stock) {
+  TLabelShapeType shape = Shape;
+  if (stock.shape == "RR") shape = TLabelShapeType::lsRoundRect;
+  if (stock.shape == "SR") shape = TLabelShapeType::lsRectangle;
+  if (stock.shape == "EL") shape = TLabelShapeType::lsEllipse;
+  const bool shape_changed = shape != Shape;
+  Shape = shape;
+  const QSize size(UnitsFromInches(stock.label_width), UnitsFromInches(stock.label_height));
+  if (size != Size()) {
+    SetSize(size);
+  } else if (shape_changed) {
+    NotifyChanged();
   }
 }
 

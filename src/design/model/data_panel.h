@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/model/base_panel.h"
+#include "labels/stock/stock_geometry.h"
 
 namespace vellumo::design {
 
@@ -40,6 +41,12 @@ class TGLabelPanel : public TGDataPanel {
   [[nodiscard]] TLPanelState PanelState() const { return state_; }
   // Pointing is on exactly for psPointing.
   void SetPanelState(TLPanelState state);
+
+  // Takes the size of one label of the stock, round(inches × ScreenPPI)
+  // units each way, and its outline: "RR" rounded, "SR" square, "EL"
+  // elliptic (any other code keeps the shape). Reports a change only when
+  // something changed.
+  void FitToStock(const StockGeometry& stock);
 
   // The current tool's object placed in the dragged rectangle (see
   // PlaceObject), or null for a tool whose object family is not

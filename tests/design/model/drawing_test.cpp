@@ -111,6 +111,17 @@ TEST_F(PageBackground, GridIsClippedToTheEllipse) {
   EXPECT_EQ(image.pixelColor(126, 46), QColor(0, 128, 0));
 }
 
+TEST_F(PageBackground, OutlineIsDottedAlongTheEdges) {
+  page_.Shape = TLabelShapeType::lsRectangle;
+  page_.DrawOutline = true;
+  const QImage image = OnScreen(page_);
+  int dark = 0;
+  for (int x = 20; x < 220; ++x) dark += qGray(image.pixel(x, 0)) < 160 ? 1 : 0;
+  EXPECT_GT(dark, 40);
+  EXPECT_LT(dark, 160);
+  EXPECT_EQ(qGray(image.pixel(120, 48)), 255);
+}
+
 TEST_F(PageBackground, NoGridNoOutlineIsPlainWhite) {
   const QImage image = OnScreen(page_);
   EXPECT_TRUE(InkBox(image, 255).isEmpty());

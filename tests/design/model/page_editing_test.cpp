@@ -22,6 +22,31 @@ TEST(DesignUnits, HalvesRoundToEven) {
   EXPECT_EQ(UnitsFromInches(3.5 / 96), 4);
 }
 
+using LabelStock = PageTest;
+
+TEST_F(LabelStock, AddressLabelStockGivesA252By96PageOfItsShape) {
+  TGLabelPanel page("/prog", env_.get());
+  int changes = 0;
+  page.LabelChangedEvent = [&] { ++changes; };
+  StockGeometry stock;
+  stock.label_width = 2.625;
+  stock.label_height = 1.0;
+  stock.shape = "SR";
+  page.FitToStock(stock);
+  EXPECT_EQ(page.Size(), QSize(252, 96));
+  EXPECT_EQ(page.Shape, TLabelShapeType::lsRectangle);
+  EXPECT_EQ(changes, 1);
+  page.FitToStock(stock);
+  EXPECT_EQ(changes, 1);
+  stock.shape = "EL";
+  page.FitToStock(stock);
+  EXPECT_EQ(page.Shape, TLabelShapeType::lsEllipse);
+  EXPECT_EQ(changes, 2);
+  stock.shape = "??";
+  page.FitToStock(stock);
+  EXPECT_EQ(page.Shape, TLabelShapeType::lsEllipse);
+}
+
 using Placement = PageTest;
 
 TEST_F(Placement, SmallDrawingIsWidenedTo50By15) {
