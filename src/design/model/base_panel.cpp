@@ -162,7 +162,8 @@ void TGBasePanel::BringSelectionToFront() {
 }
 
 void TGBasePanel::SendSelectionToBack() {
-  // Backwards, so that the selected objects keep their order among themselves.
+  // Front-most first, each to the very back, so that the selected objects
+  // keep their order among themselves.
   std::vector<TGGraphicControl*> moving = selection_;
   std::stable_sort(moving.begin(), moving.end(),
                    [this](auto* a, auto* b) { return IndexOf(a) > IndexOf(b); });

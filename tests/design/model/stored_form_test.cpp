@@ -191,6 +191,20 @@ TEST(IntelligentMailStoredForm, EveryPropertyRoundTrips) {
   EXPECT_EQ(read.Postal.address_field, "STREET");
 }
 
+TEST(CommonStoredForm, TagCursorAndHintAreWrittenInTheirPlacesWhenSet) {
+  TGLineShape line;
+  Place(line, 1, 2);
+  line.Tag = 300;
+  line.Cursor = -21;
+  line.Hint = "tip";
+  line.Locked = true;
+  EXPECT_EQ(BytesOf(line),
+            List(Record("TGLineShape", "Special1",
+                        Int16("Tag", 300) + Int8("Left", 1) + Int8("Top", 2) + Int8("Width", 10) +
+                            Int8("Height", 10) + Ident("Cursor", "crHandPoint") + Text("Hint", "tip") +
+                            Bool("Locked", true) + Bool("Unselectable", false))));
+}
+
 TEST(StoredFormRefusals, PropertyOfAnotherClassIsAnError) {
   TGFIMBarCode fim;
   StoredObject stored{"TGFIMBarCode", "Component0", {{"LineStyle", Value::Identifier("stVertical")}}};
