@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <set>
 
 #include "design/stream/component_names.h"
 
@@ -98,10 +99,11 @@ std::vector<std::string> TGBasePanel::Names() const {
 }
 
 std::string TGBasePanel::UniqueName(std::string_view base) const {
-  const std::vector<std::string> names = Names();
+  const std::vector<std::string> list = Names();
+  const std::set<std::string, std::less<>> names(list.begin(), list.end());
   for (int n = 1; n <= kMaxUniqueNumber; ++n) {
     std::string candidate = std::string(base) + std::to_string(n);
-    if (std::find(names.begin(), names.end(), candidate) == names.end()) return candidate;
+    if (!names.contains(candidate)) return candidate;
   }
   return {};
 }
