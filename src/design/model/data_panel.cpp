@@ -1,6 +1,8 @@
 // Data pages and the label page's drawing tools.
 #include "design/model/data_panel.h"
 
+#include <map>
+
 #include "design/model/design_units.h"
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
@@ -15,6 +17,11 @@ std::unique_ptr<TGGraphicControl> NewShape(TShapeType kind) {
   return shape;
 }
 
+std::map<TLPanelState, ObjectCreator>& RegisteredTools() {
+  static std::map<TLPanelState, ObjectCreator> tools;
+  return tools;
+}
+
 }  // namespace
 
 void TGDataPanel::SetDisplayDataValues(bool display) {
@@ -27,7 +34,13 @@ void TGLabelPanel::SetPanelState(TLPanelState state) {
   Pointing = state == TLPanelState::psPointing;
 }
 
+void TGLabelPanel::RegisterTool(TLPanelState state, ObjectCreator creator) {
+  RegisteredTools()[state] = std::move(creator);
+}
+
 std::unique_ptr<TGGraphicControl> TGLabelPanel::ToolObject() const {
+  const auto registered = RegisteredTools().find(state_);
+  if (registered != RegisteredTools().end()) return registered->second();
   switch (state_) {
     case TLPanelState::psRectangle: return NewShape(TShapeType::stRectangle);
     case TLPanelState::psEllipse: return NewShape(TShapeType::stEllipse);

@@ -48,9 +48,14 @@ class TGLabelPanel : public TGDataPanel {
   // something changed.
   void FitToStock(const StockGeometry& stock);
 
+  // Gives a tool the object it draws; object families register the
+  // tools of their classes this way (the shape, line and POSTNET tools
+  // are built in). Later calls replace earlier ones.
+  static void RegisterTool(TLPanelState state, ObjectCreator creator);
+
   // The current tool's object placed in the dragged rectangle (see
-  // PlaceObject), or null for a tool whose object family is not
-  // available; fires DroppedObjectEvent.
+  // PlaceObject), then all data refreshed; null for a tool that has no
+  // object. Fires DroppedObjectEvent.
   TGGraphicControl* CreateObjectInRect(const QRect& dragged);
 
  private:

@@ -76,6 +76,21 @@ TEST_F(Placement, LineToolDrawsVerticalLinesAndFiresTheDropEvent) {
   EXPECT_EQ(dropped, QRect(5, 5, 2, 60));
 }
 
+TEST_F(Placement, ToolsWithoutAnObjectCreateNothingUntilTheirFamilyRegistersOne) {
+  page_.SetPanelState(TLPanelState::psImage);
+  EXPECT_EQ(page_.CreateObjectInRect(QRect(0, 0, 30, 30)), nullptr);
+  EXPECT_TRUE(page_.Objects().empty());
+  TGLabelPanel::RegisterTool(TLPanelState::psImage, [] {
+    auto frame = std::make_unique<TGLabelShapes>();
+    frame->Shape = TShapeType::stSquare;
+    return frame;
+  });
+  TGGraphicControl* made = page_.CreateObjectInRect(QRect(0, 0, 30, 30));
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(static_cast<TGLabelShapes*>(made)->Shape, TShapeType::stSquare);
+  TGLabelPanel::RegisterTool(TLPanelState::psImage, [] { return std::unique_ptr<TGGraphicControl>(); });
+}
+
 TEST_F(Placement, DrawingsAreNamedSpecialWithTheFirstFreeNumber) {
   TGGraphicControl* first = AddShape(0, 0, 10, 10);
   TGGraphicControl* second = AddShape(0, 0, 10, 10);
