@@ -2,8 +2,6 @@
 // check, creating new databases, closing.
 #include "addressbook/address_book.h"
 
-#include <QFileInfo>
-
 #include "addressbook/database_names.h"
 #include "core/address_database.h"
 #include "core/messages.h"
@@ -13,15 +11,21 @@
 namespace vellumo {
 
 AddressBook::AddressBook()
-    : rebuilder_([](xbase::Table& table) {
-        return RebuildAddressDatabase(table, [](const QString&) {}, [](int) {});
+    : rebuilder_([this](xbase::Table& table) {
+        return RebuildAddressDatabase(table, [](const QString&) {}, [](int) {}, env_);
       }) {}
 
 AddressBook::~AddressBook() { Close(); }
 
 void AddressBook::LoadPreferences() {
   prefs_ = AddingPreferences::Load();
-  tag_id_ = CurrentTagId();
+  QString error;
+  tag_id_ = CurrentTagId(&error);
+  if (!error.isEmpty()) ShowInformation(WithReason(QStringLiteral("Unable to save the tag id"), error));
+}
+
+QString AddressBook::caption() const {
+  return path_.isEmpty() ? QStringLiteral("Vellumo") : QStringLiteral("Vellumo - ") + path_;
 }
 
 bool AddressBook::Start() {
@@ -31,15 +35,20 @@ bool AddressBook::Start() {
   const QStringList recent = ReadRecentFiles();
   if (!recent.isEmpty()) return Open(recent.first());
   const QString first = FirstDatabasePath();
-  if (!QFileInfo::exists(first) && !CreateAddressDatabase(first, ReadFieldLengths())) return false;
+  if (!env_->FileExists(first.toStdString()) && !CreateAddressDatabase(first, ReadFieldLengths(), nullptr, env_)) {
+    return false;
+  }
   return Open(first);
 }
 
 bool AddressBook::OpenTable(const QString& path) {
-  if (!OpenTableFile(path, &table_, AddressFieldNames())) {
-    ShowInformation(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
-                    QStringLiteral(" * May not be ") + QStringLiteral("a Vellumo") + QStringLiteral(" file.") +
-                    QStringLiteral("\r\n") + QStringLiteral(" * May be in use by another program or user"));
+  QString reason;
+  if (!OpenTableFile(path, &table_, AddressFieldNames(), &reason, env_)) {
+    ShowInformation(WithReason(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+                                   QStringLiteral(" * May not be ") + QStringLiteral("a Vellumo") +
+                                   QStringLiteral(" file.") + QStringLiteral("\r\n") +
+                                   QStringLiteral(" * May be in use by another program or user"),
+                               reason));
     return false;
   }
   if (IsValidAddressIndex(*table_)) return true;
@@ -67,7 +76,6 @@ bool AddressBook::Open(const QString& path) {
     order_tag_.clear();
     path_.clear();
   }
-  caption_ = QStringLiteral("Vellumo - ") + path;
   memo_found_ = false;
   return opened;
 }
@@ -89,11 +97,11 @@ bool AddressBook::OpenRecentFile(const QString& path) {
 
 bool AddressBook::CreateNew(const QString& name, const FieldLengths& lengths) {
   const QString path = DatabasePathForName(name);
-  if (QFileInfo::exists(path)) {
+  if (env_->FileExists(path.toStdString())) {
     ShowInformation(QStringLiteral("That file already exists.Please select another name"));
     return false;
   }
-  if (!CreateAddressDatabase(path, lengths)) return false;
+  if (!CreateAddressDatabase(path, lengths, nullptr, env_)) return false;
   return Open(path);
 }
 
@@ -105,7 +113,7 @@ void AddressBook::Close() {
   if (!s.ok()) ShowInformation(QString::fromStdString(s.message()));
 }
 
-bool AddressBook::Check(const xbase::Status& status) {
+bool AddressBook::Check(const xbase::Status& status) const {
   if (status.ok()) return true;
   ShowInformation(QString::fromStdString(status.message()));
   return false;

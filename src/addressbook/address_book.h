@@ -41,6 +41,9 @@ class AddressBook {
   AddressBook& operator=(const AddressBook&) = delete;
 
   void SetRebuilder(Rebuilder rebuilder) { rebuilder_ = std::move(rebuilder); }
+  // The file layer the databases are opened and created through (not
+  // owned; must outlive the book); Env::Default() until set.
+  void SetEnv(xbase::Env* env) { env_ = env; }
   // Called where the window beeps in the middle of a command (a possible
   // duplicate is found, before the question).
   void SetBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
@@ -70,13 +73,14 @@ class AddressBook {
   static QString NoDatabaseText() { return QStringLiteral("Please Open or Create a Vellumo Address file"); }
   bool is_open() const { return table_ != nullptr; }
   const QString& path() const { return path_; }
-  // "Vellumo - " + the path last opened (or tried).
-  const QString& caption() const { return caption_; }
+  // The title bar: "Vellumo - " + the path of the open database, or
+  // "Vellumo" while none is open.
+  QString caption() const;
   // The open table, lent to other windows; null when none is open.
   xbase::Table* table() { return table_.get(); }
   const AddingPreferences& preferences() const { return prefs_; }
   // Reloads the adding preferences and the tag id (after the preferences
-  // dialog).
+  // dialog). A tag id that cannot be stored is told to the user.
   void LoadPreferences();
   const QString& tag_id() const { return tag_id_; }
 
@@ -84,19 +88,19 @@ class AddressBook {
   // Selects the order of a sort name (case ignored); another name changes
   // no order. The sort status shows the name as given.
   void SetOrderTo(const QString& sort_name);
-  // Makes the tag the current order (errors ignored) and remembers it.
+  // Makes the tag the current order (a failure is told) and remembers it.
   void SetCurrentOrder(const QString& tag);
   const QString& order_tag() const { return order_tag_; }
   const QString& sort_status() const { return sort_status_; }
   // The checked "&Sort" item, -1 when none.
   int checked_sort_item() const { return checked_sort_item_; }
   // Selects the order, then finds the first record whose key begins with
-  // `text` (upper-cased). False, with the record kept, when none does; an
-  // empty text changes nothing.
+  // `text` (upper-cased). False, with the record kept, when none does or
+  // the seek fails (the user is told why); an empty text changes nothing.
   bool Search(const QString& sort_name, const QString& text);
 
   // Puts the conditions in force; returns the visible count (0 when the
-  // filter was dropped for matching nothing).
+  // filter was dropped for matching nothing, or failed).
   uint32_t SetFilter(const FilterConditions& conditions);
   void ClearFilter();
   // Re-applies the current conditions, dropping a filter that matches
@@ -105,6 +109,12 @@ class AddressBook {
   // Set only while the conditions build an expression: "Reverse" alone,
   // or lists of nothing but separators, are no filter.
   bool filter_set() const { return !filter_expression_.isEmpty(); }
+  // The last ApplyFilter could not put the conditions in force (the user
+  // was told why): only deleted records are hidden, the conditions are
+  // kept, and no filter is set.
+  bool filter_failed() const { return !filter_failure_.isEmpty(); }
+  // Why, "" when it did not fail.
+  const QString& filter_failure() const { return filter_failure_; }
   // The expression built from the conditions, without the deletion test.
   const QString& filter_expression() const { return filter_expression_; }
   const FilterConditions& filter_conditions() const { return conditions_; }
@@ -126,16 +136,19 @@ class AddressBook {
   Mode mode() const { return mode_; }
   bool editing() const { return mode_ != Mode::kBrowse; }
   // The record shown: the edited values while editing, else the table's.
+  // A record that cannot be read is told to the user ("Unable to read
+  // record " + number, with the engine's reason) and shows what was read.
   AddressRecord CurrentRecord() const;
   QString Field(const QString& field) const { return CurrentRecord().Get(field); }
   bool CurrentIsTagged() const;
 
   // Starts editing the current record.
-  bool Edit();
+  [[nodiscard]] bool Edit();
   // Changes a text field or the memo of the record shown, starting an edit
-  // when browsing. False for unknown fields or without a record.
-  bool SetField(const QString& field, const QString& value);
-  bool SetMemo(const QString& memo);
+  // when browsing. False for unknown fields or without a record. MIDDLE,
+  // the middle initial, is kept in upper case.
+  [[nodiscard]] bool SetField(const QString& field, const QString& value);
+  [[nodiscard]] bool SetMemo(const QString& memo);
 
   enum class AddResult { kAdding, kDuplicateDeclined, kFailed };
   // Add with the answers of the "New Record" dialog (empty when it was not
@@ -148,7 +161,8 @@ class AddressBook {
 
   // Writes the edited or new record (the memo rule of MemoForSaving
   // applies) and commits. A filter that then matches nothing is dropped.
-  bool Save();
+  // On failure (told to the user) the record is still being edited.
+  [[nodiscard]] bool Save();
   void Cancel();
   // Asks "Delete this record?"; on Yes marks the record deleted (ISDEL
   // and the deletion mark) and moves to the previous record. A filter that
@@ -170,18 +184,23 @@ class AddressBook {
   // ---- Record tools (book_tools.cpp).
   // Tags the current record, or untags it when it holds the current id.
   bool ToggleTag();
-  // A new tag id: no record is tagged any more.
-  void ClearTags();
+  // A new tag id: no record is tagged any more. When the id cannot be
+  // stored the user is told, the old id stays and false is returned.
+  bool ClearTags();
   // "Tag all records matching filter?" (caption "TAG ALL").
   bool AskTagAll();
   struct TagAllResult {
     int tagged = 0;
     bool cancelled = false;
-    // "Complete" or "Cancelled before completion".
+    // Why tagging stopped short, "" when nothing failed.
+    QString failure;
+    // "Complete", "Cancelled before completion", or "Stopped before
+    // completion" with the reason on a second line.
     QString outcome() const;
   };
   // Tags every record under the filter, from the first, calling
-  // `keep_going` after each; ends on the first record.
+  // `keep_going` after each; ends on the first record. An engine failure
+  // stops it (see TagAllResult::failure).
   TagAllResult TagAllFilterMatches(const KeepGoing& keep_going);
   // "Cancel Tagging?" (caption "CANCEL"), asked by the tagging window.
   static bool AskCancelTagging();
@@ -193,7 +212,8 @@ class AddressBook {
 
   // Searches the memos for `text` (case ignored) from the first record, or
   // from the one after the current. The match becomes current; without one
-  // the record is kept and the result is false (the window beeps).
+  // the record is kept and the result is false (the window beeps). A memo
+  // that cannot be read ends the search, and the user is told.
   bool FindTextInMemo(const QString& text, bool from_start, const KeepGoing& keep_going = nullptr);
   // The last search again, from the record after the current.
   bool FindNext(const KeepGoing& keep_going = nullptr);
@@ -208,16 +228,17 @@ class AddressBook {
   // The current record passes the filter and deletion hiding.
   bool CurrentIsVisible() const;
   // Reports a failed engine call on the current table; false for errors.
-  bool Check(const xbase::Status& status);
+  bool Check(const xbase::Status& status) const;
 
+  xbase::Env* env_ = xbase::Env::Default();
   std::unique_ptr<xbase::Table> table_;
   QString path_;
-  QString caption_;
   QString order_tag_;
   QString sort_status_;
   int checked_sort_item_ = -1;
   FilterConditions conditions_;
   QString filter_expression_;
+  QString filter_failure_;
   AddingPreferences prefs_;
   QString tag_id_;
 

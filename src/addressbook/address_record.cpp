@@ -44,11 +44,19 @@ void AddressRecord::Set(const QString& field, const QString& value) {
   if (i >= 0) texts[i] = value;
 }
 
+void AddressRecord::UpperCaseMiddleInitial() {
+  const QString middle = QStringLiteral("MIDDLE");
+  Set(middle, Get(middle).toUpper());
+}
+
 xbase::Status ReadAddressRecord(const xbase::Table& table, AddressRecord* record) {
   for (int i = 0; i < AddressRecord::kTextFieldCount; ++i) {
     record->texts[i] = FromTable(table.GetTrimString(AddressRecord::TextFieldNames()[i]));
   }
   record->tag = FromTable(table.GetTrimString("TAG"));
+  // A record whose bytes could not be read reads as blank: say why
+  // rather than show it so.
+  XBASE_RETURN_IF_ERROR(table.RecordStatus());
   std::string memo;
   xbase::Status s = table.GetMemo("MEMO", &memo);
   if (!s.ok()) return s;

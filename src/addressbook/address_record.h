@@ -21,6 +21,9 @@ struct AddressRecord {
   QString Get(const QString& field) const;
   // REQUIRES: IsTextField(field).
   void Set(const QString& field, const QString& value);
+  // MIDDLE holds the middle initial in upper case, however it was typed
+  // or imported.
+  void UpperCaseMiddleInitial();
 
   std::array<QString, kTextFieldCount> texts;
   QString tag;   // TAG: the id the record was tagged under, or ""

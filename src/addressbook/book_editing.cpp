@@ -25,7 +25,7 @@ bool AddressBook::has_record() const { return table_ && !table_->Eof(); }
 bool AddressBook::GoTo(uint32_t recno) {
   if (!table_ || editing() || !Check(table_->Go(recno))) return false;
   if (CurrentIsVisible()) return true;
-  (void)table_->GoTop();
+  Check(table_->GoTop());
   return false;
 }
 
@@ -36,7 +36,7 @@ bool AddressBook::Last() { return table_ && Check(table_->GoBottom()) && has_rec
 bool AddressBook::Next() {
   if (!has_record() || !Check(table_->Skip(1))) return false;
   if (!table_->Eof()) return true;
-  (void)table_->GoBottom();
+  Check(table_->GoBottom());
   return false;
 }
 
@@ -48,7 +48,11 @@ bool AddressBook::Previous() {
 AddressRecord AddressBook::CurrentRecord() const {
   if (editing()) return pending_;
   AddressRecord record;
-  if (has_record()) (void)ReadAddressRecord(*table_, &record);
+  if (!has_record()) return record;
+  const xbase::Status s = ReadAddressRecord(*table_, &record);
+  if (!s.ok()) {
+    ShowInformation(WithReason(QStringLiteral("Unable to read record ") + QString::number(table_->RecNo()), s));
+  }
   return record;
 }
 
@@ -68,6 +72,7 @@ bool AddressBook::Edit() {
 bool AddressBook::SetField(const QString& field, const QString& value) {
   if (!AddressRecord::IsTextField(field) || !Edit()) return false;
   pending_.Set(field, value);
+  pending_.UpperCaseMiddleInitial();
   return true;
 }
 
@@ -83,14 +88,14 @@ bool AddressBook::LookUpCityState(const QString& zip, QString* city, QString* st
   const bool was_exact = table_->exact();
   SetCurrentOrder(QStringLiteral("ZIP"));
   table_->SetExact(false);
-  const bool found = table_->Seek(ToTable(zip.toUpper())).ok() && table_->Found();
+  const bool found = Check(table_->Seek(ToTable(zip.toUpper()))) && table_->Found();
   if (found) {
     *city = FromTable(table_->GetTrimString("CITY"));
     *state = FromTable(table_->GetTrimString("STATE"));
   }
   table_->SetExact(was_exact);
   SetCurrentOrder(order);
-  (void)table_->Go(remembered);
+  Check(table_->Go(remembered));
   return found;
 }
 
@@ -101,7 +106,7 @@ bool AddressBook::IsPossibleDuplicate(const QString& first, const QString& last)
       (Fitted(last, FieldWidth(*table_, "LNAME")) + Fitted(first, FieldWidth(*table_, "FNAME"))).toUpper();
   SetCurrentOrder(QStringLiteral("LNAME"));
   table_->SetExact(true);
-  const bool found = table_->Seek(ToTable(key)).ok() && table_->Found();
+  const bool found = Check(table_->Seek(ToTable(key))) && table_->Found();
   table_->SetExact(was_exact);
   SetCurrentOrder(order);
   if (!found) return false;
@@ -124,7 +129,7 @@ AddressBook::AddResult AddressBook::Add(const NewRecordRequest& request) {
       IsPossibleDuplicate(request.first_name, request.last_name)) {
     return AddResult::kDuplicateDeclined;
   }
-  (void)table_->Go(remembered);
+  if (!Check(table_->Go(remembered))) return AddResult::kFailed;
   AddressRecord carried_from = previous;
   if (!prefs_.carry_country) carried_from.Set(QStringLiteral("COUNTRY"), QString());
   pending_ = NewRecordValues(prefs_, carried_from, request, city, state, QDate::currentDate());
@@ -138,6 +143,7 @@ QString AddressBook::FocusFieldForNewRecord() const { return FirstFocusField(pre
 bool AddressBook::Save() {
   if (!editing()) return false;
   AddressRecord record = pending_;
+  record.UpperCaseMiddleInitial();
   record.memo = MemoForSaving(record.memo);
   if (mode_ == Mode::kInsert) {
     if (!Check(table_->AppendBlank()) || !Check(table_->ReplaceLogical("ISDEL", false))) return false;
@@ -149,8 +155,9 @@ bool AddressBook::Save() {
 }
 
 void AddressBook::Cancel() {
-  if (mode_ == Mode::kInsert) (void)table_->Go(record_before_insert_);
+  const bool inserting = mode_ == Mode::kInsert;
   mode_ = Mode::kBrowse;
+  if (inserting) Check(table_->Go(record_before_insert_));
 }
 
 bool AddressBook::Delete() {
@@ -161,9 +168,9 @@ bool AddressBook::Delete() {
                        Check(table_->Commit());
   table_->SetDeleted(true);
   if (!deleted) return false;
-  (void)table_->Skip(-1);
+  Check(table_->Skip(-1));
   DropFilterIfEmpty();
-  if (!CurrentIsVisible()) (void)table_->GoTop();
+  if (!CurrentIsVisible()) Check(table_->GoTop());
   return true;
 }
 

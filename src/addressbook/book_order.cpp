@@ -11,7 +11,7 @@ void AddressBook::SetCurrentOrder(const QString& tag) {
   if (tag.isEmpty() || !table_) return;
   // A missing tag leaves the order as it was.
   int area = table_->TagArea(tag.toStdString());
-  if (area > 0) (void)table_->SetOrder(area);
+  if (area > 0) Check(table_->SetOrder(area));
 }
 
 void AddressBook::SetOrderTo(const QString& sort_name) {
@@ -28,34 +28,38 @@ bool AddressBook::Search(const QString& sort_name, const QString& text) {
   const bool was_exact = table_->exact();
   table_->SetExact(false);
   table_->SetSoftSeek(true);
-  // Seek errors count as not found.
-  const bool found = table_->Seek(ToTable(text.toUpper())).ok() && table_->Found();
+  // A seek that fails is told, and finds nothing.
+  const bool found = Check(table_->Seek(ToTable(text.toUpper()))) && table_->Found();
   table_->SetSoftSeek(false);
   table_->SetExact(was_exact);
-  if (!found && had_record) (void)table_->Go(remembered);
+  if (!found && had_record) Check(table_->Go(remembered));
   return found;
 }
 
 uint32_t AddressBook::SetFilter(const FilterConditions& conditions) {
   conditions_ = conditions;
   ApplyFilter();
-  if (table_) (void)table_->GoTop();
+  if (table_) Check(table_->GoTop());
   return filter_set() ? VisibleRecordCount() : 0;
 }
 
 void AddressBook::ClearFilter() {
   conditions_.Clear();
   ApplyFilter();
-  if (table_) (void)table_->GoTop();
+  if (table_) Check(table_->GoTop());
 }
 
 void AddressBook::ApplyFilter() {
+  filter_failure_.clear();
   if (table_) {
-    vellumo::ApplyFilter(*table_, conditions_, tag_id_);
-    if (!CurrentIsVisible()) (void)table_->GoTop();
+    uint32_t count = 0;
+    const xbase::Status s = vellumo::ApplyFilter(*table_, conditions_, tag_id_, &count);
+    if (!s.ok()) filter_failure_ = QString::fromStdString(s.message());
+    if (!CurrentIsVisible()) Check(table_->GoTop());
   }
-  // Built again: applying clears conditions that are refused or match nothing.
-  filter_expression_ = BuildQueryString(conditions_, tag_id_);
+  // Built again: applying clears conditions that are refused or match
+  // nothing. A failed filter keeps its conditions but is not in force.
+  filter_expression_ = filter_failed() ? QString() : BuildQueryString(conditions_, tag_id_);
 }
 
 void AddressBook::DropFilterIfEmpty() {
@@ -66,15 +70,18 @@ bool AddressBook::CurrentIsVisible() const {
   if (!has_record()) return false;
   if (table_->deleted_hidden() && table_->Deleted()) return false;
   bool visible = true;
-  return table_->filter().empty() || (table_->EvalLogical(table_->filter(), &visible).ok() && visible);
+  return table_->filter().empty() || (Check(table_->EvalLogical(table_->filter(), &visible)) && visible);
 }
 
 uint32_t AddressBook::VisibleRecordCount() const {
   uint32_t count = 0;
-  if (table_ && !table_->QueryRecCount(&count).ok()) return 0;
+  if (table_ && !Check(table_->QueryRecCount(&count))) return 0;
   return count;
 }
 
-QString AddressBook::FilterStatus() const { return FilterStatusText(is_open(), filter_set(), VisibleRecordCount()); }
+QString AddressBook::FilterStatus() const {
+  if (is_open() && filter_failed()) return FilterFailedText();
+  return FilterStatusText(is_open(), filter_set(), VisibleRecordCount());
+}
 
 }  // namespace vellumo

@@ -29,9 +29,17 @@ bool AddressBook::ToggleTag() {
   return true;
 }
 
-void AddressBook::ClearTags() {
-  tag_id_ = RenewTagId();
+bool AddressBook::ClearTags() {
+  QString id, error;
+  if (!RenewTagId(&id, &error)) {
+    // Going on with a new id that is not stored would bring the old tags
+    // back at the next start.
+    ShowInformation(WithReason(QStringLiteral("Unable to clear the tags"), error));
+    return false;
+  }
+  tag_id_ = id;
   ApplyFilter();
+  return true;
 }
 
 bool AddressBook::AskTagAll() {
@@ -39,6 +47,7 @@ bool AddressBook::AskTagAll() {
 }
 
 QString AddressBook::TagAllResult::outcome() const {
+  if (!failure.isEmpty()) return WithReason(QStringLiteral("Stopped before completion"), failure);
   return cancelled ? QStringLiteral("Cancelled before completion") : QStringLiteral("Complete");
 }
 
@@ -52,12 +61,17 @@ AddressBook::TagAllResult AddressBook::TagAllFilterMatches(const KeepGoing& keep
   // The records are listed first: tagging may take a record out of a filter
   // that looks at TAG, which must not change which records are visited.
   std::vector<uint32_t> records;
-  for (xbase::Status s = table_->GoTop(); s.ok() && !table_->Eof(); s = table_->Skip(1)) {
-    records.push_back(table_->RecNo());
-  }
+  xbase::Status s = table_->GoTop();
+  for (; s.ok() && !table_->Eof(); s = table_->Skip(1)) records.push_back(table_->RecNo());
+  // Without the whole list nothing is tagged: the records that would be
+  // left out are not known.
+  if (!s.ok()) records.clear();
   const std::string tag = ToTable(tag_id_);
   for (uint32_t recno : records) {
-    if (!Check(table_->Go(recno)) || !Check(table_->Replace("TAG", tag)) || !Check(table_->Commit())) break;
+    s = table_->Go(recno);
+    if (s.ok()) s = table_->Replace("TAG", tag);
+    if (s.ok()) s = table_->Commit();
+    if (!s.ok()) break;
     ++result.tagged;
     if (keep_going && !keep_going(result.tagged)) {
       result.cancelled = result.tagged < static_cast<int>(records.size());
@@ -65,7 +79,9 @@ AddressBook::TagAllResult AddressBook::TagAllFilterMatches(const KeepGoing& keep
     }
   }
   DropFilterIfEmpty();
-  (void)table_->GoTop();
+  const xbase::Status back_to_first = table_->GoTop();
+  if (s.ok()) s = back_to_first;
+  if (!s.ok()) result.failure = QString::fromStdString(s.message());
   return result;
 }
 
@@ -99,16 +115,18 @@ bool AddressBook::FindTextInMemo(const QString& text, bool from_start, const Kee
   int searched = 0;
   for (; s.ok() && !table_->Eof(); s = table_->Skip(1)) {
     std::string memo;
-    if (table_->GetMemo("MEMO", &memo).ok()) {
-      if (memo.size() > kSearchedMemoBytes) memo.resize(kSearchedMemoBytes);
-      if (FromTable(memo).toUpper().contains(wanted)) {
-        memo_found_ = true;
-        return true;
-      }
+    s = table_->GetMemo("MEMO", &memo);
+    if (!s.ok()) break;
+    if (memo.size() > kSearchedMemoBytes) memo.resize(kSearchedMemoBytes);
+    if (FromTable(memo).toUpper().contains(wanted)) {
+      memo_found_ = true;
+      return true;
     }
     if (keep_going && !keep_going(++searched)) break;
   }
-  (void)table_->Go(remembered);
+  // The search is told to have failed, not to have found nothing.
+  Check(s);
+  Check(table_->Go(remembered));
   return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/address_layout.h"
 #include "core/application_home.h"
+#include "core/messages.h"
 #include "core/text_codec.h"
 
 namespace vellumo {
@@ -94,8 +95,12 @@ bool WriteColumnOrder(const QString& path, const std::vector<BrowseColumn>& colu
   for (const BrowseColumn& column : columns) text += column.field + QStringLiteral("\r\n");
   const std::string bytes = ToTable(text);
   QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), static_cast<qint64>(bytes.size())) >= 0 &&
-         file.commit();
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), static_cast<qint64>(bytes.size())) >= 0 &&
+      file.commit()) {
+    return true;
+  }
+  ShowInformation(QStringLiteral("Unable to write ") + path + QStringLiteral(": ") + file.errorString());
+  return false;
 }
 
 }  // namespace vellumo

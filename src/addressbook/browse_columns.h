@@ -34,6 +34,8 @@ void ReorderVisibleColumns(const QStringList& visible_order, std::vector<BrowseC
 QString ColumnOrderFilePath();
 // Its lines; none when the file is missing or unreadable.
 QStringList ReadColumnOrder(const QString& path);
+// Writes the order; a file that cannot be written is told to the user
+// ("Unable to write " + path + ": " + reason) and gives false.
 bool WriteColumnOrder(const QString& path, const std::vector<BrowseColumn>& columns);
 
 }  // namespace vellumo

@@ -37,24 +37,18 @@ BrowseModel::BrowseModel(AddressBook& book, std::vector<BrowseColumn> columns, Q
   row_count_ = static_cast<int>(book_.VisibleRecordCount());
 }
 
-void BrowseModel::WalkFromTop(size_t count) const {
+void BrowseModel::Walk(std::vector<uint32_t>* run, bool forward, size_t count) const {
   xbase::Table* table = book_.table();
-  const uint32_t current = table->RecNo();
-  xbase::Status s = from_top_.empty() ? table->GoTop() : table->Go(from_top_.back());
-  if (s.ok() && !from_top_.empty()) s = table->Skip(1);
-  for (; s.ok() && !table->Eof() && from_top_.size() < count; s = table->Skip(1)) from_top_.push_back(table->RecNo());
-  (void)table->Go(current);
+  if (table == nullptr || run->size() >= count) return;
+  // A failed read leaves the run short: the rows beyond show nothing.
+  const xbase::Status s = table->VisibleRecords(run->empty() ? 0 : run->back(), forward, count - run->size(), run);
+  if (!s.ok()) ReadFailed(s);
 }
 
-void BrowseModel::WalkFromBottom(size_t count) const {
-  xbase::Table* table = book_.table();
-  const uint32_t current = table->RecNo();
-  xbase::Status s = from_bottom_.empty() ? table->GoBottom() : table->Go(from_bottom_.back());
-  if (s.ok() && !from_bottom_.empty()) s = table->Skip(-1);
-  for (; s.ok() && !table->Bof() && !table->Eof() && from_bottom_.size() < count; s = table->Skip(-1)) {
-    from_bottom_.push_back(table->RecNo());
-  }
-  (void)table->Go(current);
+void BrowseModel::ReadFailed(const xbase::Status& status) const {
+  if (read_failure_told_ || !read_failure_handler_) return;
+  read_failure_told_ = true;
+  read_failure_handler_(status);
 }
 
 uint32_t BrowseModel::record_at(int row) const {
@@ -65,10 +59,10 @@ uint32_t BrowseModel::record_at(int row) const {
   // Walk from the nearer end, a page ahead.
   constexpr size_t kAhead = 256;
   if (from_top - from_top_.size() <= from_bottom - from_bottom_.size()) {
-    WalkFromTop(from_top + kAhead);
+    Walk(&from_top_, true, from_top + kAhead);
     if (from_top < from_top_.size()) return from_top_[from_top];
   } else {
-    WalkFromBottom(from_bottom + kAhead);
+    Walk(&from_bottom_, false, from_bottom + kAhead);
     if (from_bottom < from_bottom_.size()) return from_bottom_[from_bottom];
   }
   return 0;  // the table changed under the grid: the row shows nothing
@@ -96,9 +90,15 @@ int BrowseModel::row_of(uint32_t recno) const {
 }
 
 QString BrowseModel::Text(uint32_t recno, const BrowseColumn& column) const {
-  xbase::Table* table = book_.table();
-  if (!table || (table->RecNo() != recno && !table->Go(recno).ok())) return QString();
-  const FieldReader field = ReaderOf(*table);
+  const xbase::Table* table = book_.table();
+  xbase::Record record;
+  if (table == nullptr || recno == 0) return QString();
+  const xbase::Status s = table->Read(recno, &record);
+  if (!s.ok()) {
+    ReadFailed(s);
+    return QString();
+  }
+  const FieldReader field = ReaderOf(record);
   if (column.field == QLatin1String("Tagged")) {
     return IsTagged(field, book_.tag_id()) ? QStringLiteral("Yes") : QStringLiteral("No");
   }
@@ -178,14 +178,14 @@ int BrowseModel::RecordChanged(int row, uint32_t recno) {
 
 void BrowseModel::Relocate(uint32_t recno) {
   xbase::Table* table = book_.table();
-  const uint32_t current = table->RecNo();
-  uint32_t before = 0;
-  uint32_t after = 0;
-  if (table->Go(recno).ok() && table->Skip(-1).ok() && !table->Bof()) before = table->RecNo();
-  if (table->Go(recno).ok() && table->Skip(1).ok() && !table->Eof()) after = table->RecNo();
-  (void)table->Go(current);
-  Reinsert(&from_top_, recno, before);
-  Reinsert(&from_bottom_, recno, after);
+  std::vector<uint32_t> before;
+  std::vector<uint32_t> after;
+  for (const xbase::Status& s :
+       {table->VisibleRecords(recno, false, 1, &before), table->VisibleRecords(recno, true, 1, &after)}) {
+    if (!s.ok()) ReadFailed(s);
+  }
+  Reinsert(&from_top_, recno, before.empty() ? 0 : before.front());
+  Reinsert(&from_bottom_, recno, after.empty() ? 0 : after.front());
 }
 
 }  // namespace vellumo

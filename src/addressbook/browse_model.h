@@ -3,13 +3,17 @@
 // The number of rows comes from the engine's count; which record a row
 // shows is found by walking the order from the nearer end and remembered,
 // so that the first and the last pages show at once however large the
-// table; cells are read when the view asks for them.
+// table; cells are read when the view asks for them. Reading rows and
+// cells leaves the table's current record alone: only edits and tag
+// changes make a row's record current.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 #include "addressbook/browse_columns.h"
+#include "xbase/status.h"
 
 namespace vellumo {
 
@@ -39,6 +43,12 @@ class BrowseModel : public QAbstractTableModel {
   // Toggles the tag of the row's record; the row shows the change, or the
   // record leaves a filter on tags (recordRowChanged).
   bool ToggleTag(int row);
+  // Told once, with the engine's reason, when rows or cells could not be
+  // read (they then show empty). Reads happen while the view paints, so
+  // the handler must not open a window then and there.
+  void SetReadFailureHandler(std::function<void(const xbase::Status&)> handler) {
+    read_failure_handler_ = std::move(handler);
+  }
 
  Q_SIGNALS:
   // After an edit or a tag change of a record: the row it now shows in
@@ -56,19 +66,23 @@ class BrowseModel : public QAbstractTableModel {
   void Relocate(uint32_t recno);
 
   QString Text(uint32_t recno, const BrowseColumn& column) const;
+  // Passes the first failed read to the handler; later ones are the same story.
+  void ReadFailed(const xbase::Status& status) const;
 
   AddressBook& book_;
   std::vector<BrowseColumn> all_columns_;
   std::vector<size_t> visible_;  // indexes into all_columns_
-  // Extends the list from the top (or from the bottom) until it holds
-  // `count` records or the order ends.
-  void WalkFromTop(size_t count) const;
-  void WalkFromBottom(size_t count) const;
+  // Extends a run read from the top (forward) or from the bottom until it
+  // holds `count` records or the order ends. Reads never move the table's
+  // current record, which is the main window's.
+  void Walk(std::vector<uint32_t>* run, bool forward, size_t count) const;
 
   int row_count_ = 0;
   // Record numbers of the first rows, and of the last rows from the end.
   mutable std::vector<uint32_t> from_top_;
   mutable std::vector<uint32_t> from_bottom_;
+  std::function<void(const xbase::Status&)> read_failure_handler_;
+  mutable bool read_failure_told_ = false;
 };
 
 }  // namespace vellumo

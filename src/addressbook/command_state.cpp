@@ -32,4 +32,6 @@ QString FilterStatusText(bool open, bool filter_set, uint32_t visible_records) {
          (filter_set ? QStringLiteral(" filter matches") : QStringLiteral(" records (no filter)"));
 }
 
+QString FilterFailedText() { return QStringLiteral("Filter not applied"); }
+
 }  // namespace vellumo

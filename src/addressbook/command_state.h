@@ -67,5 +67,8 @@ CommandState CommandsFor(const BookState& state);
 // The right-hand status line: hidden ("") without an open database; else
 // "<n> filter matches", "<n> records (no filter)" or "No records".
 QString FilterStatusText(bool open, bool filter_set, uint32_t visible_records);
+// In place of both, on the status line and in the filter window, while the
+// conditions could not be put in force.
+QString FilterFailedText();
 
 }  // namespace vellumo

@@ -23,9 +23,9 @@ bool IsFilterFileName(const QString& path);
 
 // Writes the 20 lines; false with a readable *error when the file cannot be
 // written.
-bool SaveFilterTo(const QString& path, const FilterConditions& conditions, QString* error);
+[[nodiscard]] bool SaveFilterTo(const QString& path, const FilterConditions& conditions, QString* error);
 // Reads a filter file: missing lines count as empty, extra lines are
 // ignored, and a flag is set only by a line that is exactly "T".
-bool RestoreFilterFrom(const QString& path, FilterConditions* conditions, QString* error);
+[[nodiscard]] bool RestoreFilterFrom(const QString& path, FilterConditions* conditions, QString* error);
 
 }  // namespace vellumo

@@ -41,7 +41,7 @@ struct AddingPreferences {
   // From the settings file; missing keys read as false and "".
   static AddingPreferences Load();
   // False when the settings file cannot be written.
-  bool Save() const;
+  [[nodiscard]] bool Save() const;
 
   // The "New Record" dialog is shown before adding.
   bool asks_before_adding() const { return plug_city_state || auto_dup_check; }

@@ -1,7 +1,6 @@
 // Address database files: creation, opening, the index check and rebuild.
 #include "core/address_database.h"
 
-#include <QFileInfo>
 #include <cmath>
 
 #include "core/address_layout.h"
@@ -10,15 +9,23 @@
 namespace vellumo {
 namespace {
 
-QString Local(const std::string& path) { return QString::fromStdString(path); }
+xbase::Env* EnvOrDefault(xbase::Env* env) { return env != nullptr ? env : xbase::Env::Default(); }
 
 // Removes the table's index file, closing it first.
-bool RemoveIndexFile(xbase::Table& table) {
-  std::string index = table.IndexName();
-  if (!table.CloseIndexes().ok()) return false;
-  if (!index.empty() && QFileInfo::exists(Local(index))) return QFile::remove(Local(index));
-  return true;
+xbase::Status RemoveIndexFile(xbase::Table& table, xbase::Env* env) {
+  const std::string index = table.IndexName();
+  XBASE_RETURN_IF_ERROR(table.CloseIndexes());
+  if (index.empty() || !env->FileExists(index)) return xbase::Status::OK();
+  return env->RemoveFile(index);
 }
+
+xbase::Status RemoveIndexAndCreateTags(xbase::Table& table, xbase::Env* env) {
+  XBASE_RETURN_IF_ERROR(RemoveIndexFile(table, env));
+  return table.IndexTags(AddressTags());
+}
+
+const QString kNoIndexFiles = QStringLiteral("Unable to create index files");
+const QString kFileCreationFailed = QStringLiteral("File creation failed");
 
 }  // namespace
 
@@ -28,52 +35,64 @@ QStringList AddressFieldNames() {
   return names;
 }
 
-bool CreateAddressDatabase(const QString& path, const FieldLengths& lengths,
-                           const xbase::ProgressHook& progress) {
-  xbase::Status s = xbase::Table::Create(path.toStdString(), AddressFieldDefs(lengths.Corrected()));
-  if (!s.ok() || !QFileInfo::exists(path)) {
-    ShowInformation(QStringLiteral("Create failed"));
+bool CreateAddressDatabase(const QString& path, const FieldLengths& lengths, const xbase::ProgressHook& progress,
+                           xbase::Env* env) {
+  env = EnvOrDefault(env);
+  xbase::CreateOptions options;
+  options.env = env;
+  xbase::Status s = xbase::Table::Create(path.toStdString(), AddressFieldDefs(lengths.Corrected()), options);
+  if (s.ok() && !env->FileExists(path.toStdString())) s = xbase::Status::NotFound(path.toStdString() + " was not made");
+  if (!s.ok()) {
+    ShowInformation(WithReason(QStringLiteral("Create failed"), s));
     return false;
   }
   std::unique_ptr<xbase::Table> table;
-  bool opened = OpenTableFile(path, &table);
-  if (opened) table->SetProgressHook(progress);
-  // Tag creation on a table that did not open fails and says so.
-  if (!opened || !CreateAddressIndexTags(*table)) {
-    if (opened) {
-      (void)table->Close();
-    } else {
-      ShowInformation(QStringLiteral("Unable to create index files"));
-    }
-    ShowInformation(QStringLiteral("File creation failed"));
+  QString error;
+  if (!OpenTableFile(path, &table, {}, &error, env)) {
+    // Tag creation on a table that did not open fails and says so.
+    ShowInformation(kNoIndexFiles);
+    ShowInformation(WithReason(kFileCreationFailed, error));
     return false;
   }
-  if (!table->Close().ok()) {
-    ShowInformation(QStringLiteral("File creation failed"));
+  table->SetProgressHook(progress);
+  if (!CreateAddressIndexTags(*table, nullptr, env)) {
+    // The reason was told with "Unable to create index files"; a failure to
+    // close on top of it is told here.
+    ShowInformation(WithReason(kFileCreationFailed, table->Close()));
+    return false;
+  }
+  s = table->Close();
+  if (!s.ok()) {
+    ShowInformation(WithReason(kFileCreationFailed, s));
     return false;
   }
   return true;
 }
 
-bool CreateAddressIndexTags(xbase::Table& table, const xbase::ProgressHook& progress) {
+bool CreateAddressIndexTags(xbase::Table& table, const xbase::ProgressHook& progress, xbase::Env* env) {
   if (progress) table.SetProgressHook(progress);
-  if (!RemoveIndexFile(table) || !table.IndexTags(AddressTags()).ok()) {
-    ShowInformation(QStringLiteral("Unable to create index files"));
+  const xbase::Status s = RemoveIndexAndCreateTags(table, EnvOrDefault(env));
+  if (!s.ok()) {
+    ShowInformation(WithReason(kNoIndexFiles, s));
     return false;
   }
   return true;
 }
 
-bool OpenTableFile(const QString& path, std::unique_ptr<xbase::Table>* table,
-                   const QStringList& required_fields, QString* error) {
+bool OpenTableFile(const QString& path, std::unique_ptr<xbase::Table>* table, const QStringList& required_fields,
+                   QString* error, xbase::Env* env) {
+  env = EnvOrDefault(env);
   table->reset();
-  if (!QFileInfo::exists(path)) {
-    ShowInformation(QStringLiteral("File ") + path + QStringLiteral(" not found"));
-    if (error) *error = QStringLiteral("File ") + path + QStringLiteral(" not found");
+  if (!env->FileExists(path.toStdString())) {
+    const QString not_found = QStringLiteral("File ") + path + QStringLiteral(" not found");
+    ShowInformation(not_found);
+    if (error) *error = not_found;
     return false;
   }
   std::unique_ptr<xbase::Table> opened;
-  xbase::Status s = xbase::Table::Open(path.toStdString(), xbase::OpenOptions{}, &opened);
+  xbase::OpenOptions options;
+  options.env = env;
+  xbase::Status s = xbase::Table::Open(path.toStdString(), options, &opened);
   if (!s.ok()) {
     if (error) *error = QString::fromStdString(s.message());
     return false;
@@ -120,7 +139,7 @@ int RebuildGauge::Report(int percent) {
 }
 
 bool RebuildAddressDatabase(xbase::Table& table, const std::function<void(const QString&)>& status,
-                            const std::function<void(int)>& gauge) {
+                            const std::function<void(int)>& gauge, xbase::Env* env) {
   RebuildGauge rule;
   auto tell = [&](const QString& text) {
     if (status) status(text);
@@ -129,11 +148,15 @@ bool RebuildAddressDatabase(xbase::Table& table, const std::function<void(const 
     if (gauge) gauge(position);
   };
   tell(QStringLiteral("Cleaning out old deleted records"));
-  if (!RemoveIndexFile(table)) return false;
+  xbase::Status s = RemoveIndexFile(table, EnvOrDefault(env));
+  if (!s.ok()) {
+    ShowInformation(WithReason(kNoIndexFiles, s));
+    return false;
+  }
   rule.StartPacking();
   show(0);
   table.SetProgressHook([&](xbase::ProgressPhase, int percent) { show(rule.Report(percent)); });
-  xbase::Status s = table.Pack();
+  s = table.Pack();
   if (!s.ok()) {
     table.SetProgressHook(nullptr);
     ShowInformation(QString::fromStdString(s.message()));
@@ -141,7 +164,7 @@ bool RebuildAddressDatabase(xbase::Table& table, const std::function<void(const 
   }
   tell(QStringLiteral("Rebuilding indexes"));
   rule.StartIndexing();
-  bool ok = CreateAddressIndexTags(table);
+  const bool ok = CreateAddressIndexTags(table, nullptr, env);
   table.SetProgressHook(nullptr);
   return ok;
 }

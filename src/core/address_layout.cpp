@@ -150,4 +150,8 @@ FieldReader ReaderOf(const xbase::Table& table) {
   return [&table](const char* field) { return FromTable(table.GetTrimString(field)); };
 }
 
+FieldReader ReaderOf(const xbase::Record& record) {
+  return [&record](const char* field) { return FromTable(record.GetTrimString(field)); };
+}
+
 }  // namespace vellumo

@@ -48,5 +48,7 @@ QString DisplayDate(const FieldReader& field);
 bool IsTagged(const FieldReader& field, const QString& tag_id);
 // A reader over the current record of `table`, converting from Windows-1252.
 FieldReader ReaderOf(const xbase::Table& table);
+// A copied record's fields. REQUIRES: `record` outlives the reader.
+FieldReader ReaderOf(const xbase::Record& record);
 
 }  // namespace vellumo

@@ -27,10 +27,10 @@ QString HomeOption(const QStringList& arguments);
 // Chooses the home for this process from its arguments and environment,
 // creates it with DATA/ and sysdata/, and copies in the delivered files
 // sysdata lacks. False with a message when the folders cannot be made.
-bool InitialiseApplicationHome(const QStringList& arguments, QString* error);
+[[nodiscard]] bool InitialiseApplicationHome(const QStringList& arguments, QString* error);
 
 // Copies each delivered file of `delivered_dir` that `sysdata_dir` lacks.
-bool SeedDeliveredData(const QString& delivered_dir, const QString& sysdata_dir, QString* error);
+[[nodiscard]] bool SeedDeliveredData(const QString& delivered_dir, const QString& sysdata_dir, QString* error);
 
 // The folder of the delivered data files: $VELLUMO_DATA_DIR, else the
 // installed share folder beside the executable, else the build's own.

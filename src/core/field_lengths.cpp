@@ -80,7 +80,7 @@ void WriteFieldLengths(const FieldLengths& lengths) {
     settings.WriteInt(kSection, QStringLiteral("Field") + QLatin1String(FieldLengths::Names()[i]),
                       f.widths[i]);
   }
-  settings.Save();
+  settings.SaveOrTell();
 }
 
 }  // namespace vellumo

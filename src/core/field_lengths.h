@@ -30,7 +30,7 @@ struct FieldLengths {
 
 // Read from the settings file, corrected.
 FieldLengths ReadFieldLengths();
-// Corrected, then written.
+// Corrected, then written; a failure to write is told to the user.
 void WriteFieldLengths(const FieldLengths& lengths);
 
 }  // namespace vellumo

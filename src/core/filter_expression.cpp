@@ -38,6 +38,10 @@ QString SingleCondition(const QString& field, const QString& condition) {
     }
   }
   QString literal = QuoteLiteral(EngineUpperCase(value.left(kMaxValueLength)));
+  // Every field contains the empty text, but the engine's "$" finds it in
+  // none: a bare "$" is written as beginning with the empty text, which
+  // every record does, as a bare ">=" or "<=" holds for every record.
+  if (op == QLatin1String("$") && value.isEmpty()) op = QStringLiteral("=");
   if (op == QLatin1String("$")) {
     return literal + QStringLiteral("$UPPER(") + field + QLatin1Char(')');
   }
@@ -141,26 +145,36 @@ QString BuildQueryString(const FilterConditions& c, const QString& tag_id) {
   return result;
 }
 
-uint32_t ApplyFilter(xbase::Table& table, FilterConditions& conditions, const QString& tag_id) {
-  auto clear_filter = [&] {
-    conditions.Clear();
-    (void)table.SetFilter(kNotDeleted.toStdString());
-    return 0u;
+xbase::Status ApplyFilter(xbase::Table& table, FilterConditions& conditions, const QString& tag_id,
+                          uint32_t* count) {
+  *count = 0;
+  auto not_deleted_only = [&] { return table.SetFilter(kNotDeleted.toStdString()); };
+  auto fail = [&](const xbase::Status& failure) {
+    // Only the deleted records stay hidden; the conditions stay for the
+    // user to correct or try again.
+    const xbase::Status fallback = not_deleted_only();
+    ShowInformation(WithReason(WithReason(QStringLiteral("Unable to apply the filter"), failure), fallback));
+    return failure;
   };
-  QString expression = BuildQueryString(conditions, tag_id);
-  if (expression.isEmpty()) {
-    (void)table.SetFilter(kNotDeleted.toStdString());
-    return 0;
-  }
+  auto no_filter = [&] {
+    conditions.Clear();
+    const xbase::Status s = not_deleted_only();
+    return s.ok() ? s : fail(s);
+  };
+  const QString expression = BuildQueryString(conditions, tag_id);
+  if (expression.isEmpty()) return no_filter();
   if (expression.size() > kMaxFilterLength) {
     ShowInformation(QStringLiteral("Sorry - filter is too complex.Please simplify it."));
-    return clear_filter();
+    return no_filter();
   }
-  std::string full = ToTable(expression + QStringLiteral(".and. !ISDEL"));
-  if (!table.SetFilter(full).ok()) return clear_filter();
-  uint32_t count = 0;
-  if (!table.QueryRecCount(&count).ok() || count == 0) return clear_filter();
-  return count;
+  xbase::Status s = table.SetFilter(ToTable(expression + QStringLiteral(".and. !ISDEL")));
+  if (s.ok()) s = table.QueryRecCount(count);
+  if (!s.ok()) {
+    *count = 0;
+    return fail(s);
+  }
+  if (*count == 0) return no_filter();
+  return xbase::Status::OK();
 }
 
 }  // namespace vellumo

@@ -5,7 +5,8 @@
 // else a "+" list (all hold), else a "^" list (the first holds, no other
 // does), else one condition: an optional operator (">=", ">", "<=", "<", "$"
 // for "contains") and a value; without an operator the field must begin
-// with the value. Case is ignored; blanks belong to the value. Empty list
+// with the value; an operator with nothing after it is a condition on the
+// empty text. Case is ignored; blanks belong to the value. Empty list
 // items are ignored, and a list of nothing but empty items adds no
 // condition. Values are quoted so that any typed text is matched literally.
 #pragma once
@@ -49,10 +50,15 @@ struct FilterConditions {
 // The whole filter; "" when there is no condition.
 QString BuildQueryString(const FilterConditions& conditions, const QString& tag_id);
 
-// Puts the filter in force (with ".and. !ISDEL") and returns the number of
-// visible records. With no condition, a filter that is too long (the user
-// is told) or one that matches nothing, the conditions are cleared, only
-// "!ISDEL" is in force and the result is 0.
-uint32_t ApplyFilter(xbase::Table& table, FilterConditions& conditions, const QString& tag_id);
+// Puts the filter in force (with ".and. !ISDEL") and stores the number of
+// visible records in *count. With no condition, a filter that is too long
+// (the user is told) or one that matches nothing, the conditions are
+// cleared, only "!ISDEL" is in force and the count is 0. When the engine
+// fails (it refuses the expression, or cannot read the table to count),
+// the user is told "Unable to apply the filter" with the engine's reason,
+// the conditions are kept, "!ISDEL" is put in force and the failure is
+// returned.
+[[nodiscard]] xbase::Status ApplyFilter(xbase::Table& table, FilterConditions& conditions, const QString& tag_id,
+                                        uint32_t* count);
 
 }  // namespace vellumo

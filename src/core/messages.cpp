@@ -16,6 +16,14 @@ Messenger* current = &silent;
 
 }  // namespace
 
+QString WithReason(const QString& message, const QString& reason) {
+  return reason.isEmpty() ? message : message + QStringLiteral("\r\n") + reason;
+}
+
+QString WithReason(const QString& message, const xbase::Status& status) {
+  return WithReason(message, QString::fromStdString(status.message()));
+}
+
 Messenger& CurrentMessenger() { return *current; }
 void SetMessenger(Messenger* messenger) { current = messenger != nullptr ? messenger : &silent; }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "xbase/status.h"
+
 namespace vellumo {
 
 class Messenger {
@@ -23,6 +25,12 @@ class Messenger {
 Messenger& CurrentMessenger();
 // Installs `messenger` (not owned; must outlive its use); null restores the silent one.
 void SetMessenger(Messenger* messenger);
+
+// A message as the system words it, with the reason it happened (the
+// engine's or the file system's) on a second line: message + "\r\n" +
+// reason. An empty reason leaves the message as it is.
+QString WithReason(const QString& message, const QString& reason);
+QString WithReason(const QString& message, const xbase::Status& status);
 
 inline void ShowInformation(const QString& text) { CurrentMessenger().ShowInformation(text); }
 inline bool AskYesNo(const QString& text, const QString& caption) {

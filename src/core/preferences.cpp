@@ -19,7 +19,7 @@ bool ReadGettingStartedSuppressed() {
 void WriteGettingStartedSuppressed(bool suppressed) {
   SettingsFile s(SettingsFilePath());
   s.WriteBool(kMisc, QStringLiteral("GettingStarted"), suppressed);
-  s.Save();
+  s.SaveOrTell();
 }
 
 DialingSettings ReadDialingSettings() {
@@ -40,7 +40,7 @@ void WriteDialingSettings(const DialingSettings& d) {
   s.WriteString(kDialing, QStringLiteral("Port"), d.port);
   s.WriteInt(kDialing, QStringLiteral("Method"), d.method);
   s.WriteBool(kDialing, QStringLiteral("UseTAPI"), d.use_tapi);
-  s.Save();
+  s.SaveOrTell();
 }
 
 }  // namespace vellumo

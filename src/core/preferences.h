@@ -1,5 +1,6 @@
 // Settings groups of the settings file beyond paths, placement and the
 // adding preferences: start-up settings (Misc) and the dialer's (Dialing).
+// The writers tell the user when the settings file cannot be written.
 #pragma once
 
 #include <QString>

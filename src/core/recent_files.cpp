@@ -35,7 +35,7 @@ QStringList RecordRecentFile(const QString& path) {
   QStringList list = WithRecentFile(ReadRecentFiles(), path);
   SettingsFile settings(SettingsFilePath());
   for (int i = 0; i < list.size(); ++i) settings.WriteString(kSection, ItemKey(i + 1), list[i]);
-  settings.Save();
+  settings.SaveOrTell();
   return list;
 }
 

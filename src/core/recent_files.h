@@ -10,7 +10,8 @@ inline constexpr int kMaxRecentFiles = 4;
 
 QStringList ReadRecentFiles();
 // `path` first, then the old entries that differ from it (exact text
-// comparison), at most four in all; written back at once.
+// comparison), at most four in all; written back at once (a settings file
+// that cannot be written is told to the user).
 QStringList RecordRecentFile(const QString& path);
 
 // The same rule on a list, for callers that hold one.

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "core/messages.h"
 #include "core/text_codec.h"
 
 namespace vellumo {
@@ -122,6 +123,10 @@ bool SettingsFile::Save() {
   }
   error_.clear();
   return true;
+}
+
+void SettingsFile::SaveOrTell() {
+  if (!Save()) ShowInformation(error_);
 }
 
 }  // namespace vellumo

@@ -30,7 +30,10 @@ class SettingsFile {
   void RemoveKey(const QString& section, const QString& key);
 
   // Writes the file (atomically, UTF-8); false with error() set on failure.
-  bool Save();
+  [[nodiscard]] bool Save();
+  // Save for writers whose callers have nothing to add: a failure is told
+  // to the user, with its reason.
+  void SaveOrTell();
   const QString& error() const { return error_; }
 
  private:

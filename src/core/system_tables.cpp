@@ -1,8 +1,6 @@
 // Opening, creating and rebuilding the system tables.
 #include "core/system_tables.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include "core/application_home.h"
 #include "core/messages.h"
@@ -36,8 +34,12 @@ std::string PathOf(SystemTable table) {
   return (SystemDataDirectory() + QLatin1String(InfoOf(table).file_name)).toStdString();
 }
 
-xbase::Status OpenExclusive(const std::string& path, std::unique_ptr<xbase::Table>* result) {
-  return xbase::Table::Open(path, xbase::OpenOptions{}, result);
+xbase::Env* EnvOrDefault(xbase::Env* env) { return env != nullptr ? env : xbase::Env::Default(); }
+
+xbase::Status OpenExclusive(const std::string& path, xbase::Env* env, std::unique_ptr<xbase::Table>* result) {
+  xbase::OpenOptions options;
+  options.env = env;
+  return xbase::Table::Open(path, options, result);
 }
 
 }  // namespace
@@ -72,30 +74,34 @@ std::vector<xbase::FieldDef> SystemTableFields(SystemTable table) {
   return {};
 }
 
-bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result) {
+bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result, xbase::Env* env) {
+  env = EnvOrDefault(env);
   const SystemTableInfo& info = InfoOf(table);
   std::string path = PathOf(table);
   result->reset();
-  xbase::Status s = OpenExclusive(path, result);
+  xbase::Status s = OpenExclusive(path, env, result);
   if (!s.ok()) {
-    if (!info.created_when_missing || QFileInfo::exists(QString::fromStdString(path))) {
+    if (!info.created_when_missing || env->FileExists(path)) {
       // A table that exists but cannot be opened is not replaced.
-      ShowInformation(QLatin1String(info.open_failure_message));
+      ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
       return false;
     }
-    s = xbase::Table::Create(path, SystemTableFields(table));
-    if (s.ok()) s = OpenExclusive(path, result);
+    xbase::CreateOptions options;
+    options.env = env;
+    s = xbase::Table::Create(path, SystemTableFields(table), options);
+    if (s.ok()) s = OpenExclusive(path, env, result);
     if (!s.ok()) {
       result->reset();
-      ShowInformation(QLatin1String(info.open_failure_message));
+      ShowInformation(WithReason(QLatin1String(info.open_failure_message), s));
       return false;
     }
   }
   xbase::Table& t = **result;
   if (t.IndexName().empty() || t.TagArea(info.tag) == 0) {
-    // A missing or unusable index is made again; failing that, the table
-    // still opens, unordered.
-    (void)t.IndexTag(xbase::TagSpec{info.tag, info.key, "", false});
+    // A missing or unusable index is made again; failing that, the user is
+    // told and the table still opens, unordered.
+    const xbase::Status s = t.IndexTag(xbase::TagSpec{info.tag, info.key, "", false});
+    if (!s.ok()) ShowInformation(WithReason(QStringLiteral("Unable to create index files"), s));
   }
   return true;
 }
@@ -112,18 +118,33 @@ const std::vector<SystemRebuildStep>& SystemRebuildSteps() {
   return steps;
 }
 
-bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress) {
+namespace {
+
+xbase::Status PackAndIndex(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env) {
   const SystemTableInfo& info = InfoOf(table);
   std::unique_ptr<xbase::Table> t;
-  if (!OpenExclusive(PathOf(table), &t).ok()) return false;
+  XBASE_RETURN_IF_ERROR(OpenExclusive(PathOf(table), env, &t));
   t->SetProgressHook(progress);
   std::string index = t->IndexName();
-  if (index.empty()) index = xbase::ReplaceExtension(PathOf(table), ".CDX");
-  if (!t->CloseIndexes().ok()) return false;
-  QFile::remove(QString::fromStdString(index));
-  if (!t->Pack().ok()) return false;
-  if (!t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}).ok()) return false;
-  return t->Close().ok();
+  if (index.empty()) index = xbase::FindCompanionFile(env, PathOf(table), ".CDX");
+  XBASE_RETURN_IF_ERROR(t->CloseIndexes());
+  if (env->FileExists(index)) XBASE_RETURN_IF_ERROR(env->RemoveFile(index));
+  XBASE_RETURN_IF_ERROR(t->Pack());
+  XBASE_RETURN_IF_ERROR(t->IndexTag(xbase::TagSpec{info.tag, info.key, "", false}));
+  return t->Close();
+}
+
+}  // namespace
+
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env) {
+  env = EnvOrDefault(env);
+  // A set-up list not made yet has nothing to rebuild.
+  if (!env->FileExists(PathOf(table))) return false;
+  const xbase::Status s = PackAndIndex(table, progress, env);
+  if (!s.ok()) {
+    ShowInformation(WithReason(QStringLiteral("Unable to rebuild ") + QLatin1String(InfoOf(table).file_name), s));
+  }
+  return s.ok();
 }
 
 }  // namespace vellumo

@@ -28,18 +28,31 @@ const SystemTableInfo& InfoOf(SystemTable table);
 std::vector<xbase::FieldDef> SystemTableFields(SystemTable table);
 
 // Opens the table from sysdata/, creating the four set-up lists when
-// missing and the table's tag when its index file is missing. Shows the
-// table's failure message ("Unable to Open or Create LETTER.DBF", ...) and
-// returns false when it cannot. The order is left natural; callers select
-// tag 1.
-bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result);
+// missing and the table's tag when its index file is missing (a tag that
+// cannot be made is told, and the table opens unordered). Shows the table's
+// failure message ("Unable to Open or Create LETTER.DBF", ...) with the
+// engine's reason and returns false when it cannot open it. The order is
+// left natural; callers select tag 1. The files are reached through `env`,
+// Env::Default() when null.
+[[nodiscard]] bool OpenSystemTable(SystemTable table, std::unique_ptr<xbase::Table>* result,
+                                   xbase::Env* env = nullptr);
 
-inline bool OpenLetterTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kLetter, t); }
-inline bool OpenReportTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kReport, t); }
-inline bool OpenEnvelopeTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kEnvelope, t); }
-inline bool OpenLabelTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kLabel, t); }
-inline bool OpenStockTable(std::unique_ptr<xbase::Table>* t) { return OpenSystemTable(SystemTable::kStock, t); }
-inline bool OpenCityStateZipTable(std::unique_ptr<xbase::Table>* t) {
+[[nodiscard]] inline bool OpenLetterTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kLetter, t);
+}
+[[nodiscard]] inline bool OpenReportTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kReport, t);
+}
+[[nodiscard]] inline bool OpenEnvelopeTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kEnvelope, t);
+}
+[[nodiscard]] inline bool OpenLabelTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kLabel, t);
+}
+[[nodiscard]] inline bool OpenStockTable(std::unique_ptr<xbase::Table>* t) {
+  return OpenSystemTable(SystemTable::kStock, t);
+}
+[[nodiscard]] inline bool OpenCityStateZipTable(std::unique_ptr<xbase::Table>* t) {
   return OpenSystemTable(SystemTable::kCityStateZip, t);
 }
 
@@ -51,7 +64,9 @@ struct SystemRebuildStep {
 const std::vector<SystemRebuildStep>& SystemRebuildSteps();
 
 // Rebuilds one table: deletes its index file, packs it and recreates its
-// tag. Failures leave the table closed and are not reported.
-bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress);
+// tag. False when the table does not exist (not reported) or the rebuild
+// fails: the table is left closed and the user is told "Unable to rebuild
+// " + file name with the engine's reason.
+bool RebuildSystemTable(SystemTable table, const xbase::ProgressHook& progress, xbase::Env* env = nullptr);
 
 }  // namespace vellumo

@@ -9,10 +9,28 @@ namespace {
 
 constexpr int kMaxDigits = 6;
 
-void StoreTagId(const QString& id) {
+const QString kMisc = QStringLiteral("Misc");
+const QString kGlobalTagId = QStringLiteral("GlobalTagId");
+
+QString StoredTagId() { return SettingsFile(SettingsFilePath()).ReadString(kMisc, kGlobalTagId, QString()); }
+
+bool StoreTagId(const QString& id, QString* error) {
   SettingsFile settings(SettingsFilePath());
-  settings.WriteString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), id);
-  settings.Save();
+  settings.WriteString(kMisc, kGlobalTagId, id);
+  if (settings.Save()) return true;
+  if (error) *error = settings.error();
+  return false;
+}
+
+// A new id, different from `old`.
+QString MakeNewTagId(const QString& old) {
+  // Ids have one-second resolution; a renewal within the same second as the
+  // last must still give a different id, or the records tagged in between
+  // would stay tagged.
+  const QDateTime when = QDateTime::currentDateTime();
+  QString id = MakeTagId(when);
+  for (int ahead = 1; id == old; ++ahead) id = MakeTagId(when.addSecs(ahead));
+  return id;
 }
 
 }  // namespace
@@ -35,24 +53,19 @@ QString MakeTagId(const QDateTime& when) {
   return ToBase36(d.year() - 1995) + ToBase36(stamp);
 }
 
-QString CurrentTagId() {
-  SettingsFile settings(SettingsFilePath());
-  QString id = settings.ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString());
-  if (id.isEmpty()) return RenewTagId();
+QString CurrentTagId(QString* error) {
+  const QString stored = StoredTagId();
+  if (!stored.isEmpty()) return stored;
+  const QString id = MakeNewTagId(stored);
+  StoreTagId(id, error);
   return id;
 }
 
-QString RenewTagId() {
-  // Ids have one-second resolution; a renewal within the same second as the
-  // last must still give a different id, or the records tagged in between
-  // would stay tagged.
-  QString old = SettingsFile(SettingsFilePath())
-                    .ReadString(QStringLiteral("Misc"), QStringLiteral("GlobalTagId"), QString());
-  QDateTime when = QDateTime::currentDateTime();
-  QString id = MakeTagId(when);
-  for (int ahead = 1; id == old; ++ahead) id = MakeTagId(when.addSecs(ahead));
-  StoreTagId(id);
-  return id;
+bool RenewTagId(QString* id, QString* error) {
+  const QString made = MakeNewTagId(StoredTagId());
+  if (!StoreTagId(made, error)) return false;
+  *id = made;
+  return true;
 }
 
 }  // namespace vellumo

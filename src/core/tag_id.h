@@ -14,9 +14,12 @@ QString ToBase36(qint64 value);
 QString MakeTagId(const QDateTime& when);
 
 // The current tag id of the settings file, made and stored at once when
-// there is none (section Misc, key GlobalTagId).
-QString CurrentTagId();
-// Makes a new id and stores it: no record is tagged any more.
-QString RenewTagId();
+// there is none (section Misc, key GlobalTagId). When it cannot be stored,
+// *error says why; the id made still serves until the program ends.
+QString CurrentTagId(QString* error = nullptr);
+// Makes a new id and stores it in *id: no record is tagged any more. False,
+// with *error set and the stored id left as it was, when the settings file
+// cannot be written; the old id then stays the current one.
+[[nodiscard]] bool RenewTagId(QString* id, QString* error);
 
 }  // namespace vellumo

@@ -16,6 +16,6 @@ QString PrinterNameWithoutPort(const QString& description);
 
 // Copies a whole file. False when both paths are the same text or either
 // file cannot be opened or written.
-bool CopyWholeFile(const QString& source, const QString& target);
+[[nodiscard]] bool CopyWholeFile(const QString& source, const QString& target);
 
 }  // namespace vellumo

@@ -30,7 +30,7 @@ void WritePlacement(const QString& section, const WindowPlacement& p) {
   s.WriteInt(section, QStringLiteral("Right"), p.right);
   s.WriteInt(section, QStringLiteral("Bottom"), p.bottom);
   s.WriteBool(section, QStringLiteral("Maximized"), p.maximized);
-  s.Save();
+  s.SaveOrTell();
 }
 
 WindowPlacement FitToScreen(WindowPlacement p, int screen_width, int screen_height) {

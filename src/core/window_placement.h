@@ -22,6 +22,7 @@ struct WindowPlacement {
 QString PlacementSection(const QString& window_class, int pixels_per_inch);
 
 WindowPlacement ReadPlacement(const QString& section, bool maximized_default);
+// A failure to write is told to the user.
 void WritePlacement(const QString& section, const WindowPlacement& placement);
 
 // Shifts a stored rectangle left or up so that it does not reach past the

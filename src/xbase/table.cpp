@@ -2,6 +2,7 @@
 // replacing, deletion marks and commit.
 #include "xbase/table.h"
 
+#include "record_fields.h"
 #include "table_impl.h"
 
 namespace xbase {
@@ -16,7 +17,7 @@ Status OpenMemo(Env* env, const std::string& path, const DbfFile& dbf, bool writ
   std::string extension = dbt ? ".DBT" : ".FPT";
   std::string memo_path = FindCompanionFile(env, path, extension);
   if (memo_path.empty()) {
-    return Status::NotFound("the memo file " + ReplaceExtension(path, extension) + " is missing");
+    return Status::NotFound("the memo file " + CompanionFileName(path, extension) + " is missing");
   }
   MemoFormat format = !dbt ? MemoFormat::kFpt
                       : dbf.dialect() == DbfDialect::kDBase3 ? MemoFormat::kDbt3
@@ -39,7 +40,9 @@ Status Table::Create(const std::string& path, const std::vector<FieldDef>& field
   XBASE_RETURN_IF_ERROR(DbfFile::Create(env, path, fields, LockMode::kExclusive, &dbf));
   if (dbf->schema().has_memo_fields()) {
     std::unique_ptr<MemoFile> memo;
-    Status s = MemoFile::CreateFpt(env, ReplaceExtension(path, ".FPT"),
+    // A memo file left by an earlier table of that name is overwritten
+    // under its own name, not joined by a second one differing in case.
+    Status s = MemoFile::CreateFpt(env, CompanionFilePath(env, path, ".FPT"),
                                    MemoFile::kDefaultFptBlockSize, LockMode::kExclusive, &memo);
     if (!s.ok()) {
       dbf.reset();
@@ -100,6 +103,7 @@ void Table::Impl::SetEof() {
   eof = true;
   buffer = dbf->BlankRecord();
   loaded = true;
+  record_status = Status::OK();
   dirty = false;
   appended = false;
   cursor_on_record = false;
@@ -112,6 +116,7 @@ Status Table::Impl::LoadRecord(uint32_t number) {
   // The bytes are read when a field is first asked for: moving through
   // records in an order need not touch them.
   loaded = false;
+  record_status = Status::OK();
   recno = number;
   eof = false;
   dirty = false;
@@ -123,7 +128,8 @@ const std::string& Table::Impl::Record() const {
   if (!loaded) {
     // The record number was checked on the move, so the file holds it.
     std::string_view view;
-    if (dbf->RecordView(recno, &view).ok()) {
+    record_status = dbf->RecordView(recno, &view);
+    if (record_status.ok()) {
       buffer.assign(view);
     } else {
       buffer = dbf->BlankRecord();
@@ -161,46 +167,67 @@ bool Table::Bof() const { return impl_->bof; }
 bool Table::Eof() const { return impl_->eof; }
 
 std::string Table::GetString(std::string_view field) const {
-  const FieldDef* f = impl_->FindField(field);
-  if (f == nullptr) return "";
-  switch (f->type) {
-    case field_type::kCharacter:
-    case field_type::kNumeric:
-    case field_type::kFloat:
-    case field_type::kDate:
-    case field_type::kLogical:
-      return std::string(DbfFile::RawField(*f, impl_->Record().data()));
-    default:
-      return DbfFile::FieldAsText(*f, impl_->Record().data());
-  }
+  return FieldString(schema(), impl_->Record().data(), field);
 }
 
 std::string Table::GetTrimString(std::string_view field) const {
-  std::string s = GetString(field);
-  s.erase(s.find_last_not_of(' ') + 1);
-  return s;
+  return FieldTrimString(schema(), impl_->Record().data(), field);
 }
 
 bool Table::GetLogical(std::string_view field) const {
-  const FieldDef* f = impl_->FindField(field);
-  if (f == nullptr || f->type != field_type::kLogical) return false;
-  char c = impl_->Record()[f->offset];
-  return c == 'T' || c == 't' || c == 'Y' || c == 'y';
+  return FieldLogical(schema(), impl_->Record().data(), field);
 }
 
-Status Table::GetMemo(std::string_view field, std::string* text) const {
+Status Table::Impl::ReadMemo(const char* record, std::string_view field, std::string* text) const {
   text->clear();
-  const FieldDef* f = impl_->FindField(field);
+  const FieldDef* f = FindField(field);
   if (f == nullptr || !DbfFile::IsMemoField(*f)) {
     return Status::InvalidArgument(std::string(field) + " is not a memo field");
   }
-  if (!impl_->memo) return Status::NotFound("the table has no memo file");
+  if (!memo) return Status::NotFound("the table has no memo file");
   uint32_t block = 0;
-  XBASE_RETURN_IF_ERROR(DbfFile::MemoBlock(*f, impl_->Record().data(), &block));
-  return block == 0 ? Status::OK() : impl_->memo->Read(block, text);
+  XBASE_RETURN_IF_ERROR(DbfFile::MemoBlock(*f, record, &block));
+  return block == 0 ? Status::OK() : memo->Read(block, text);
+}
+
+Status Table::GetMemo(std::string_view field, std::string* text) const {
+  return impl_->ReadMemo(impl_->Record().data(), field, text);
+}
+
+Status Table::Read(uint32_t number, Record* record) const {
+  const Impl& t = *impl_;
+  record->schema_ = &schema();
+  record->recno_ = number;
+  record->bytes_.clear();
+  if (!t.eof && number == t.recno) {
+    // The current record as the user sees it, changes included; also a
+    // new record not yet written.
+    record->bytes_ = t.Record();
+    return Status::OK();
+  }
+  if (number < 1 || number > t.dbf->record_count()) {
+    return Status::NotFound(t.path + " has no record " + std::to_string(number));
+  }
+  std::string_view view;
+  XBASE_RETURN_IF_ERROR(t.dbf->RecordView(number, &view));
+  record->bytes_.assign(view);
+  return Status::OK();
+}
+
+Status Table::ReadMemo(const Record& record, std::string_view field, std::string* text) const {
+  if (record.schema_ != &schema()) {
+    text->clear();
+    return Status::InvalidArgument("the record was not read from " + impl_->path);
+  }
+  return impl_->ReadMemo(record.bytes_.data(), field, text);
 }
 
 std::string_view Table::RecordBuffer() const { return impl_->Record(); }
+
+Status Table::RecordStatus() const {
+  impl_->Record();
+  return impl_->record_status;
+}
 
 void Table::Impl::BeginChange() {
   if (!dirty && !appended) original = Record();

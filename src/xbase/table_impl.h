@@ -74,6 +74,9 @@ class Table::Impl {
   // (see Record()).
   mutable std::string buffer;
   mutable bool loaded = true;
+  // Why the bytes of the current record could not be read (its fields
+  // then read as blank); OK otherwise.
+  mutable Status record_status;
   // The record as stored, to find index keys that change; taken when the
   // first change to a stored record begins.
   std::string original;
@@ -115,15 +118,29 @@ class Table::Impl {
   Status LoadRecord(uint32_t number);
   void SetEof();
   const FieldDef* FindField(std::string_view name) const;
+  // The memo of a record's memo field.
+  Status ReadMemo(const char* record, std::string_view field, std::string* text) const;
 
   // ---- table_navigation.cpp
   // Record `number` passes deletion hiding and the filter.
   Status Visible(uint32_t number, bool* visible);
   // The current order's active tag, null in natural order.
   const ActiveTag* OrderTag() const;
+  // A new cursor on the current order's tag; null in natural order.
+  std::unique_ptr<TagCursor> NewOrderCursor() const;
+  // Walking the current order within the scope, with the table's own
+  // cursor or another one over the same tag (`walk`; null in natural
+  // order). *number is 0 when there is no such entry.
+  // Puts `walk` on the entry of record `number` holding `record`, or where
+  // its key would be when the tag's condition leaves it out.
+  Status PlaceCursor(TagCursor* walk, const char* record, uint32_t number);
+  Status OrderFirst(TagCursor* walk, uint32_t* number);
+  Status OrderLast(TagCursor* walk, uint32_t* number);
+  // The entry after (or before) record `from`. REQUIRES: in a tag order,
+  // `walk` is placed on `from`.
+  Status OrderNext(TagCursor* walk, uint32_t from, bool forward, uint32_t* number);
+  // The same steps for the current record with the table's cursor.
   Status PositionCursor();
-  Status OrderFirst(uint32_t* number);
-  Status OrderLast(uint32_t* number);
   Status OrderStep(bool forward, uint32_t* number);
   Status GoToEnd(bool top);
 

@@ -10,7 +10,7 @@ Status Table::Impl::OpenStructuralIndex() {
   std::string index_path = FindCompanionFile(env, path, ".CDX");
   if (index_path.empty()) {
     if (dbf->has_structural_index_flag()) {
-      index_status = Status::NotFound("the index file " + ReplaceExtension(path, ".CDX") +
+      index_status = Status::NotFound("the index file " + CompanionFileName(path, ".CDX") +
                                       " is missing");
     }
     return Status::OK();
@@ -118,11 +118,11 @@ Status Table::IndexTags(const std::vector<TagSpec>& specs) {
   }
   XBASE_RETURN_IF_ERROR(Commit());
   if (!t.cdx) {
-    // Whatever index file lies there was not usable (index_status says why).
-    std::string stale = FindCompanionFile(t.env, t.path, ".CDX");
-    if (!stale.empty()) XBASE_RETURN_IF_ERROR(t.env->RemoveFile(stale));
-    XBASE_RETURN_IF_ERROR(
-        CompoundIndex::Create(t.env, ReplaceExtension(t.path, ".CDX"), t.lock, &t.cdx));
+    // Whatever index file lies there was not usable (index_status says
+    // why); the new one takes its name.
+    std::string index_path = CompanionFilePath(t.env, t.path, ".CDX");
+    if (t.env->FileExists(index_path)) XBASE_RETURN_IF_ERROR(t.env->RemoveFile(index_path));
+    XBASE_RETURN_IF_ERROR(CompoundIndex::Create(t.env, index_path, t.lock, &t.cdx));
     t.index_status = Status::OK();
     XBASE_RETURN_IF_ERROR(t.dbf->SetStructuralIndexFlag(true));
   }
@@ -143,7 +143,7 @@ Status Table::IndexTags(const std::vector<TagSpec>& specs) {
     if (at >= 0) ordered[static_cast<size_t>(at)] = std::move(tag);
   }
   t.tags = std::move(ordered);
-  if (t.order > 0) t.cursor = t.cdx->NewCursor(static_cast<size_t>(t.order - 1));
+  if (t.order > 0) t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   return t.WriteCleanStamp();
 }
@@ -176,7 +176,7 @@ Status Table::SetOrder(int area) {
   }
   XBASE_RETURN_IF_ERROR(t.FlushRecord());
   t.order = area;
-  t.cursor = area > 0 ? t.cdx->NewCursor(static_cast<size_t>(area - 1)) : nullptr;
+  t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   ClearScope();
   return Status::OK();
@@ -227,7 +227,7 @@ Status Table::CreateTemporaryIndex(const std::string& index_path,
   t.temp_tag = std::move(tag);
   t.temp_path = index_path;
   t.order = -1;
-  t.cursor = t.temp_cdx->NewCursor(0);
+  t.cursor = t.NewOrderCursor();
   t.cursor_on_record = false;
   ClearScope();
   return Status::OK();

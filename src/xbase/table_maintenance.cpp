@@ -30,11 +30,10 @@ Status RewriteAndReindex(Table* table, Table::Impl& t,
   XBASE_RETURN_IF_ERROR(rewrite());
   t.deletion_marks_known = false;
   if (had_index) {
-    std::string index_path = t.cdx->path();
+    // IndexTags replaces the closed index file under its own name.
     t.cursor.reset();
     t.tags.clear();
     t.cdx.reset();
-    XBASE_RETURN_IF_ERROR(t.env->RemoveFile(index_path));
     XBASE_RETURN_IF_ERROR(table->IndexTags(specs));
   }
   XBASE_RETURN_IF_ERROR(table->Commit());

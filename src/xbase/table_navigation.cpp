@@ -64,84 +64,89 @@ void Table::Impl::NoteDeletionMark(uint32_t number, bool deleted) {
   }
 }
 
-// Puts the tag cursor on the current record's entry.
-Status Table::Impl::PositionCursor() {
-  if (cursor_on_record) return Status::OK();
-  const ActiveTag* tag = OrderTag();
+std::unique_ptr<TagCursor> Table::Impl::NewOrderCursor() const {
+  if (order > 0) return cdx->NewCursor(static_cast<size_t>(order - 1));
+  if (order < 0) return temp_cdx->NewCursor(0);
+  return nullptr;
+}
+
+Status Table::Impl::PlaceCursor(TagCursor* walk, const char* record, uint32_t number) {
   std::string key;
-  if (tag->KeyOf(Ref(Record(), recno), &key)) {
-    Status s = cursor->SeekEntry(key, recno);
-    if (!s.IsNotFound()) {
-      XBASE_RETURN_IF_ERROR(s);
-      cursor_on_record = true;
-      return Status::OK();
-    }
+  if (OrderTag()->KeyOf(RecordRef{record, number, exact}, &key)) {
+    Status s = walk->SeekEntry(key, number);
+    if (!s.IsNotFound()) return s;
   }
   // The record is not in the tag (its condition is false): continue from
   // where its key would be.
-  XBASE_RETURN_IF_ERROR(cursor->Seek(key));
-  cursor_on_record = true;
-  return Status::OK();
+  return walk->Seek(key);
 }
 
-// The first, last and next entries of the current order within the scope;
-// *number is 0 when there is none.
-Status Table::Impl::OrderFirst(uint32_t* number) {
+Status Table::Impl::OrderFirst(TagCursor* walk, uint32_t* number) {
   *number = 0;
   if (order == 0) {
     if (dbf->record_count() > 0) *number = 1;
     return Status::OK();
   }
-  XBASE_RETURN_IF_ERROR(scope_low.empty() ? cursor->First() : cursor->Seek(scope_low));
-  cursor_on_record = true;
-  if (cursor->Valid() && !AboveHigh(cursor->key(), scope_high)) *number = cursor->recno();
+  XBASE_RETURN_IF_ERROR(scope_low.empty() ? walk->First() : walk->Seek(scope_low));
+  if (walk->Valid() && !AboveHigh(walk->key(), scope_high)) *number = walk->recno();
   return Status::OK();
 }
 
-Status Table::Impl::OrderLast(uint32_t* number) {
+Status Table::Impl::OrderLast(TagCursor* walk, uint32_t* number) {
   *number = 0;
   if (order == 0) {
     *number = dbf->record_count();
     return Status::OK();
   }
   if (scope_high.empty()) {
-    XBASE_RETURN_IF_ERROR(cursor->Last());
+    XBASE_RETURN_IF_ERROR(walk->Last());
   } else {
     // The last key within the high bound: seek past the bound, step back.
     std::string past = scope_high;
     past.push_back('\xff');
-    XBASE_RETURN_IF_ERROR(cursor->Seek(past));
-    XBASE_RETURN_IF_ERROR(cursor->Valid() ? cursor->Prev() : cursor->Last());
-    while (cursor->Valid() && AboveHigh(cursor->key(), scope_high)) {
-      XBASE_RETURN_IF_ERROR(cursor->Prev());
+    XBASE_RETURN_IF_ERROR(walk->Seek(past));
+    XBASE_RETURN_IF_ERROR(walk->Valid() ? walk->Prev() : walk->Last());
+    while (walk->Valid() && AboveHigh(walk->key(), scope_high)) {
+      XBASE_RETURN_IF_ERROR(walk->Prev());
     }
   }
+  if (walk->Valid() && !BelowLow(walk->key(), scope_low)) *number = walk->recno();
+  return Status::OK();
+}
+
+Status Table::Impl::OrderNext(TagCursor* walk, uint32_t from, bool forward, uint32_t* number) {
+  *number = 0;
+  if (order == 0) {
+    uint32_t next = forward ? from + 1 : from - 1;
+    if (next >= 1 && next <= dbf->record_count()) *number = next;
+    return Status::OK();
+  }
+  XBASE_RETURN_IF_ERROR(forward ? walk->Next() : walk->Prev());
+  if (walk->Valid() && !BelowLow(walk->key(), scope_low) && !AboveHigh(walk->key(), scope_high)) {
+    *number = walk->recno();
+  }
+  return Status::OK();
+}
+
+// Puts the tag cursor on the current record's entry.
+Status Table::Impl::PositionCursor() {
+  if (cursor_on_record) return Status::OK();
+  XBASE_RETURN_IF_ERROR(PlaceCursor(cursor.get(), Record().data(), recno));
   cursor_on_record = true;
-  if (cursor->Valid() && !BelowLow(cursor->key(), scope_low)) *number = cursor->recno();
   return Status::OK();
 }
 
 Status Table::Impl::OrderStep(bool forward, uint32_t* number) {
-  *number = 0;
-  if (order == 0) {
-    uint32_t next = forward ? recno + 1 : recno - 1;
-    if (next >= 1 && next <= dbf->record_count()) *number = next;
-    return Status::OK();
-  }
-  XBASE_RETURN_IF_ERROR(PositionCursor());
-  XBASE_RETURN_IF_ERROR(forward ? cursor->Next() : cursor->Prev());
-  if (cursor->Valid() && !BelowLow(cursor->key(), scope_low) &&
-      !AboveHigh(cursor->key(), scope_high)) {
-    *number = cursor->recno();
-  }
-  return Status::OK();
+  if (order != 0) XBASE_RETURN_IF_ERROR(PositionCursor());
+  return OrderNext(cursor.get(), recno, forward, number);
 }
 
 // Moves to the first (or last) visible record of the current order.
 Status Table::Impl::GoToEnd(bool top) {
   XBASE_RETURN_IF_ERROR(FlushRecord());
   uint32_t number = 0;
-  XBASE_RETURN_IF_ERROR(top ? OrderFirst(&number) : OrderLast(&number));
+  XBASE_RETURN_IF_ERROR(top ? OrderFirst(cursor.get(), &number) : OrderLast(cursor.get(), &number));
+  cursor_on_record = true;
   bool visible = false;
   while (number != 0) {
     XBASE_RETURN_IF_ERROR(Visible(number, &visible));
@@ -157,6 +162,38 @@ Status Table::Impl::GoToEnd(bool top) {
   }
   XBASE_RETURN_IF_ERROR(LoadRecord(number));
   cursor_on_record = order != 0;
+  return Status::OK();
+}
+
+Status Table::VisibleRecords(uint32_t from, bool forward, size_t count,
+                             std::vector<uint32_t>* recnos) {
+  Impl& t = *impl_;
+  XBASE_RETURN_IF_ERROR(t.FlushRecord());
+  if (from > t.dbf->record_count()) {
+    return Status::NotFound(t.path + " has no record " + std::to_string(from));
+  }
+  // A cursor of its own, so that the table's stays where it is.
+  std::unique_ptr<TagCursor> walk = t.NewOrderCursor();
+  uint32_t number = 0;
+  if (from == 0) {
+    XBASE_RETURN_IF_ERROR(forward ? t.OrderFirst(walk.get(), &number) : t.OrderLast(walk.get(), &number));
+  } else {
+    if (walk) {
+      std::string_view record;
+      XBASE_RETURN_IF_ERROR(t.dbf->RecordView(from, &record));
+      XBASE_RETURN_IF_ERROR(t.PlaceCursor(walk.get(), record.data(), from));
+    }
+    XBASE_RETURN_IF_ERROR(t.OrderNext(walk.get(), from, forward, &number));
+  }
+  for (; number != 0 && count > 0;) {
+    bool visible = false;
+    XBASE_RETURN_IF_ERROR(t.Visible(number, &visible));
+    if (visible) {
+      recnos->push_back(number);
+      --count;
+    }
+    if (count > 0) XBASE_RETURN_IF_ERROR(t.OrderNext(walk.get(), number, forward, &number));
+  }
   return Status::OK();
 }
 
@@ -297,7 +334,7 @@ Status Table::QueryRecCount(uint32_t* count) {
   bool saved_eof = t.eof;
   uint32_t number = 0;
   bool visible = false;
-  XBASE_RETURN_IF_ERROR(t.OrderFirst(&number));
+  XBASE_RETURN_IF_ERROR(t.OrderFirst(t.cursor.get(), &number));
   while (number != 0) {
     XBASE_RETURN_IF_ERROR(t.Visible(number, &visible));
     if (visible) ++*count;

@@ -67,5 +67,12 @@ TEST_F(ColumnOrderFileTest, WrittenOrderReadsBack) {
   EXPECT_TRUE(ReadColumnOrder(dir_.filePath(QStringLiteral("missing.LST"))).isEmpty());
 }
 
+TEST_F(ColumnOrderFileTest, AnOrderThatCannotBeWrittenIsTold) {
+  const QString path = dir_.filePath(QStringLiteral("no/such/folder/FIELDS.LST"));
+  EXPECT_FALSE(WriteColumnOrder(path, Defaults()));
+  ASSERT_EQ(messenger_.said.size(), 1);
+  EXPECT_TRUE(messenger_.said[0].startsWith(QStringLiteral("Unable to write ") + path + QStringLiteral(": ")));
+}
+
 }  // namespace
 }  // namespace vellumo

@@ -242,5 +242,16 @@ TEST_F(EditingTest, CommandsFollowTheState) {
   EXPECT_EQ(FilterStatusText(true, false, 0), "No records");
 }
 
+TEST_F(EditingTest, TheMiddleInitialIsStoredInUpperCase) {
+  AddRecord({{"LNAME", "Adams"}, {"MIDDLE", "q"}});
+  EXPECT_EQ(Current("MIDDLE"), "Q");
+  EXPECT_EQ(book_.table()->GetTrimString("MIDDLE"), "Q");
+  ASSERT_TRUE(book_.SetField("MIDDLE", "r"));
+  EXPECT_EQ(Current("MIDDLE"), "R") << "the form shows it as it will be stored";
+  ASSERT_TRUE(book_.Save());
+  EXPECT_EQ(book_.table()->GetTrimString("MIDDLE"), "R");
+  EXPECT_TRUE(book_.RecordText({}).startsWith("R. Adams")) << "the clipboard text takes the stored initial";
+}
+
 }  // namespace
 }  // namespace vellumo

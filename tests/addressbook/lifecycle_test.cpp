@@ -51,7 +51,7 @@ TEST_F(LifecycleTest, MissingRecentFileLeavesNoDatabaseAndTheListAlone) {
   EXPECT_EQ(messenger_.said[0], "File " + DataPath("GONE.DBF") + " not found");
   EXPECT_EQ(messenger_.said[1], "Unable to open " + DataPath("GONE.DBF") +
                                     "\r\n\r\n * May not be a Vellumo file.\r\n * May be in use by another "
-                                    "program or user");
+                                    "program or user\r\nFile " + DataPath("GONE.DBF") + " not found");
   EXPECT_EQ(ReadRecentFiles(), QStringList{DataPath("GONE.DBF")});
   CommandState commands = book_.Commands();
   EXPECT_FALSE(commands.add);
@@ -138,6 +138,19 @@ TEST_F(LifecycleTest, NewDatabaseNamesAreProposedAndChecked) {
   EXPECT_FALSE(IsValidDatabaseName("7up"));
   EXPECT_FALSE(IsValidDatabaseName("my-list"));
   EXPECT_FALSE(IsValidDatabaseName(""));
+}
+
+TEST_F(LifecycleTest, TheCaptionNamesOnlyAnOpenDatabase) {
+  EXPECT_EQ(book_.caption(), "Vellumo");
+  StartBook();
+  EXPECT_EQ(book_.caption(), "Vellumo - " + DataPath("add0001.DBF"));
+  EXPECT_FALSE(book_.Open(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo") << "not the file that failed, over an empty window";
+  EXPECT_FALSE(book_.OpenRecentFile(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo");
+  ASSERT_TRUE(book_.Open(DataPath("add0001.DBF")));
+  EXPECT_FALSE(book_.OpenRecentFile(DataPath("GONE.DBF")));
+  EXPECT_EQ(book_.caption(), "Vellumo - " + DataPath("add0001.DBF")) << "the previous database is open again";
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <string>
 
 #include "addressbook/browse_model.h"
 #include "addressbook/windows/browse_form.h"
 #include "xbase/table.h"
 #include "main_window_fixture.h"
+#include "support/watched_env.h"
 
 namespace vellumo {
 namespace {
@@ -145,6 +148,69 @@ TEST_F(BrowseTest, CellEditorsTakeNoMoreThanTheFieldHolds) {
   QApplication::processEvents();
   EXPECT_EQ(Cell(browse.model(), 0, "STATE"), QString(state_width, QLatin1Char('W')));
   browse.reject();
+}
+
+TEST_F(BrowseTest, ReadingEveryCellLeavesTheCurrentRecordAlone) {
+  StartWindow();
+  xbase::Table* table = window_->book().table();
+  // Written straight to the table: a thousand records through the form
+  // would take most of the test's time.
+  for (int i = 0; i < 1000; ++i) {
+    ASSERT_TRUE(table->AppendBlank().ok());
+    ASSERT_TRUE(table->Replace("LNAME", "Name" + std::to_string(1000 + (i * 7919) % 1000)).ok());
+    ASSERT_TRUE(table->Replace("CITY", "City" + std::to_string(i)).ok());
+  }
+  ASSERT_TRUE(table->Commit().ok());
+  ASSERT_TRUE(window_->book().GoTo(500));
+  window_->RefreshAll();
+  const QString shown = Shown("LNAME");
+  TAddressBrowseForm browse(window_->book());
+  browse.show();
+  browse.grid()->scrollToBottom();
+  QApplication::processEvents();
+  BrowseModel* model = browse.model();
+  ASSERT_EQ(model->rowCount(), 1000);
+  QStringList names;
+  for (int row = 0; row < model->rowCount(); ++row) {
+    for (int column = 0; column < model->columnCount(); ++column) {
+      (void)model->data(model->index(row, column), Qt::DisplayRole);
+    }
+    names << Cell(model, row, "LNAME");
+  }
+  EXPECT_EQ(table->RecNo(), 500u);
+  EXPECT_FALSE(table->Eof());
+  EXPECT_EQ(window_->book().Field(QStringLiteral("LNAME")), shown);
+  EXPECT_EQ(names.first(), QStringLiteral("Name1000"));
+  EXPECT_EQ(names.last(), QStringLiteral("Name1999"));
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+  // Closing makes the selected row's record current: here the one selected
+  // on opening, the main window's.
+  browse.reject();
+  EXPECT_EQ(table->RecNo(), 500u);
+  window_->RefreshAll();
+  EXPECT_EQ(Shown("LNAME"), shown);
+}
+
+TEST_F(BrowseTest, RowsThatCannotBeReadAreToldOnceAfterThePaint) {
+  xbase::WatchedEnv env(xbase::Env::Default());
+  window_ = std::make_unique<TAddressMain>();
+  window_->book().SetEnv(&env);
+  window_->show();
+  while (!window_->started()) QApplication::processEvents();
+  AddRecord({{"LNAME", "Adams"}});
+  AddRecord({{"LNAME", "Brown"}});
+  env.fail_reads = true;
+  {
+    TAddressBrowseForm browse(window_->book());
+    browse.show();
+    for (int row = 0; row < browse.model()->rowCount(); ++row) (void)Cell(browse.model(), row, "LNAME");
+    QApplication::processEvents();
+    env.fail_reads = false;
+    // The count of rows may fail and be told too; the rows' failure is told once.
+    const QStringList rows_told = messenger_.said.filter(QStringLiteral("Unable to read the records\r\n"));
+    EXPECT_EQ(rows_told.size(), 1) << "empty rows passed for the records: " << messenger_.said.join(" / ").toStdString();
+  }
+  window_.reset();
 }
 
 TEST_F(BrowseTest, ColumnsAreNeverNarrowerThanTheirCaptions) {

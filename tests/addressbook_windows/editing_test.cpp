@@ -115,5 +115,18 @@ TEST_F(EditingTest, SkipPreferencesTakeFieldsOutOfTheTabOrderWhileAdding) {
   EXPECT_EQ(window_->field_edit(QStringLiteral("FAX"))->focusPolicy(), Qt::StrongFocus);
 }
 
+TEST_F(EditingTest, TheMiddleInitialIsTypedInUpperCase) {
+  StartWindow();
+  AddRecord({{"LNAME", "Adams"}});
+  FieldEdit* middle = window_->field_edit(QStringLiteral("MIDDLE"));
+  middle->setFocus();
+  QTest::keyClicks(middle, QStringLiteral("q"));
+  EXPECT_EQ(middle->text(), QStringLiteral("Q"));
+  ASSERT_TRUE(window_->book().editing()) << "typing started the edit";
+  window_->button(QStringLiteral("&Save"))->click();
+  EXPECT_EQ(window_->book().table()->GetTrimString("MIDDLE"), "Q");
+  EXPECT_EQ(Shown("MIDDLE"), QStringLiteral("Q"));
+}
+
 }  // namespace
 }  // namespace vellumo

@@ -8,6 +8,7 @@
 #include "addressbook/windows/query_form.h"
 #include "core/application_home.h"
 #include "main_window_fixture.h"
+#include "support/watched_env.h"
 
 namespace vellumo {
 namespace {
@@ -316,6 +317,45 @@ TEST_F(FilterWindowTest, EveryPreferenceControlStoresItsOwnKey) {
     TPreferences reopened;
     EXPECT_TRUE(reopened.box(group, QLatin1String(caption))->isChecked()) << key;
   }
+}
+
+TEST_F(FilterWindowTest, ABareOperatorMatchesEveryRecord) {
+  StartWindow();
+  AddPeople();
+  for (const char* bare : {">=", "$"}) {
+    TAddressQueryForm form(window_->book());
+    form.condition_edit(QStringLiteral("LNAME"))->clear();
+    QTest::keyClicks(form.condition_edit(QStringLiteral("LNAME")), QLatin1String(bare));
+    form.TestButtonClick();
+    EXPECT_EQ(form.count_line()->text(), QStringLiteral("3 matches")) << bare;
+    EXPECT_TRUE(window_->book().filter_set()) << bare;
+  }
+}
+
+TEST_F(FilterWindowTest, AFilterTheFilesCannotServeSaysSo) {
+  xbase::WatchedEnv env(xbase::Env::Default());
+  window_ = std::make_unique<TAddressMain>();
+  window_->book().SetEnv(&env);
+  window_->show();
+  while (!window_->started()) QApplication::processEvents();
+  AddPeople();
+  {
+    TAddressQueryForm form(window_->book());
+    form.condition_edit(QStringLiteral("LNAME"))->setText(QStringLiteral("JO"));
+    env.fail_reads = true;
+    form.TestButtonClick();
+    env.fail_reads = false;
+    EXPECT_TRUE(form.count_line()->text().startsWith(QStringLiteral("Filter not applied\r\n")))
+        << form.count_line()->text().toStdString();
+    EXPECT_TRUE(form.count_line()->text().contains(QStringLiteral("input/output error")));
+    window_->RefreshAll();
+    EXPECT_EQ(window_->filter_status()->text(), QStringLiteral("Filter not applied"));
+    ASSERT_FALSE(messenger_.said.isEmpty());
+    EXPECT_TRUE(messenger_.said.first().startsWith(QStringLiteral("Unable to apply the filter\r\n")));
+    form.TestButtonClick();
+    EXPECT_EQ(form.count_line()->text(), QStringLiteral("2 matches")) << "the conditions were kept";
+  }
+  window_.reset();  // closes the database before its Env goes
 }
 
 }  // namespace

@@ -60,6 +60,13 @@ TEST_F(StartTest, RecentFileMenuFollowsWhatWasOpened) {
   EXPECT_EQ(window_->windowTitle(), QStringLiteral("Vellumo - ") + first);
 }
 
+TEST_F(StartTest, AFailedOpenLeavesNoFileNameInTheTitle) {
+  StartWindow();
+  EXPECT_FALSE(window_->OpenVelWDBF(DataPath(QStringLiteral("GONE.DBF"))));
+  EXPECT_TRUE(window_->no_database_panel()->isVisible());
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("Vellumo"));
+}
+
 TEST(SingleInstanceTest, SecondInstanceHandsOverToTheFirst) {
   QTemporaryDir home;
   SingleInstance first(home.path());

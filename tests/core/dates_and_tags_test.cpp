@@ -52,11 +52,29 @@ TEST_F(TagIdStoreTest, MadeOnceThenKeptUntilRenewed) {
   EXPECT_FALSE(first.isEmpty());
   EXPECT_EQ(CurrentTagId(), first);
   // Renewals within one second still give new ids.
-  QString second = RenewTagId();
-  QString third = RenewTagId();
+  QString second, third, error;
+  ASSERT_TRUE(RenewTagId(&second, &error));
+  ASSERT_TRUE(RenewTagId(&third, &error));
   EXPECT_NE(second, first);
   EXPECT_NE(third, second);
   EXPECT_EQ(CurrentTagId(), third);
+  EXPECT_TRUE(error.isEmpty());
+}
+
+TEST_F(TagIdStoreTest, AnIdThatCannotBeStoredIsReportedNotLost) {
+  const QString first = CurrentTagId();
+  const QByteArray settings = BlockSettings();
+  QString renewed = QStringLiteral("unchanged"), error;
+  EXPECT_FALSE(RenewTagId(&renewed, &error)) << "a renewal that is not stored must not count";
+  EXPECT_EQ(renewed, "unchanged");
+  EXPECT_TRUE(error.startsWith("Unable to write " + SettingsFilePath())) << error.toStdString();
+
+  error.clear();
+  EXPECT_FALSE(CurrentTagId(&error).isEmpty()) << "an id still serves for this run";
+  EXPECT_FALSE(error.isEmpty()) << "but the caller learns it was not stored";
+
+  UnblockSettings(settings);
+  EXPECT_EQ(CurrentTagId(), first) << "the stored id is the one before the failed renewal";
 }
 
 TEST(TextUtilsTest, TrimsAndPrinterNames) {

@@ -36,6 +36,12 @@ TEST(BuildFieldConditionTest, EmptyListItemsAreIgnored) {
   EXPECT_EQ(BuildFieldCondition("LNAME", "+;^"), "");
 }
 
+TEST(BuildFieldConditionTest, ABareContainsIsAConditionEveryTextMeets) {
+  EXPECT_EQ(BuildFieldCondition("LNAME", "$"), "UPPER(LNAME)=\"\"");
+  EXPECT_EQ(BuildFieldCondition("LNAME", ">="), "UPPER(LNAME)>=\"\"");
+  EXPECT_EQ(BuildFieldCondition("CODES", "$;$B"), "((UPPER(CODES)=\"\").or.(\"B\"$UPPER(CODES)))");
+}
+
 TEST(BuildFieldConditionTest, QuotesCannotEndTheLiteralEarly) {
   EXPECT_EQ(BuildFieldCondition("LNAME", "O\"Hara"), "UPPER(LNAME)='O\"HARA'");
   EXPECT_EQ(BuildFieldCondition("LNAME", "a\"b'c"), "UPPER(LNAME)=[A\"B'C]");
@@ -86,7 +92,9 @@ class ApplyFilterTest : public HomeTest {
     conditions_ = FilterConditions{};
     conditions_[field] = text;
     conditions_.reverse = reverse;
-    return ApplyFilter(*table_, conditions_, "T1");
+    uint32_t count = 0;
+    EXPECT_TRUE(ApplyFilter(*table_, conditions_, "T1", &count).ok());
+    return count;
   }
 
   std::unique_ptr<xbase::Table> table_;
@@ -120,6 +128,17 @@ TEST_F(ApplyFilterTest, QuoteInValueCannotInjectTerms) {
   // Without quoting, this text would close the literal and add ".or. .T.".
   EXPECT_EQ(Apply("LNAME", "x\").or.(\"\"=\""), 0u);
   EXPECT_EQ(Apply("LNAME", "x\" .or. \"\"=\"\" .or. \""), 0u);
+}
+
+TEST_F(ApplyFilterTest, ABareOperatorIsAConditionOnTheEmptyText) {
+  // Every text begins with, is at least, is at most and contains the empty
+  // text; none is greater or less than it.
+  for (const char* every : {">=", "<=", "$"}) {
+    EXPECT_EQ(Apply("LNAME", every), 4u) << every;
+    EXPECT_FALSE(conditions_.IsEmpty()) << every << " is a filter, not \"no filter\"";
+  }
+  for (const char* none : {">", "<"}) EXPECT_EQ(Apply("LNAME", none), 0u) << none;
+  EXPECT_TRUE(messenger_.said.isEmpty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/field_lengths.h"
+#include "core/preferences.h"
 #include "core/recent_files.h"
 #include "core/settings_file.h"
 #include "core/window_placement.h"
@@ -112,6 +113,22 @@ TEST_F(SettingsTest, MiscAndDialingGroupsRoundTrip) {
   WriteDialingSettings(d);
   EXPECT_EQ(ReadDialingSettings(), d);
   EXPECT_TRUE(FileText().contains("[Dialing]\r\nPrefix=9,\r\nInit=ATZ\r\nPort=/dev/ttyS0\r\nMethod=1\r\nUseTAPI=1\r\n"));
+}
+
+TEST_F(SettingsTest, SettingsThatCannotBeSavedAreTold) {
+  BlockSettings();
+  RecordRecentFile(DataPath("A.DBF"));
+  WriteFieldLengths(FieldLengths::Defaults());
+  WritePlacement("TAddressMain_Placement", WindowPlacement{1, 2, 3, 4, false});
+  WriteGettingStartedSuppressed(true);
+  WriteDialingSettings(DialingSettings{});
+  ASSERT_EQ(messenger_.said.size(), 5);
+  for (const QString& said : messenger_.said) {
+    EXPECT_TRUE(said.startsWith("Unable to write " + SettingsFilePath() + ": ")) << said.toStdString();
+  }
+  SettingsFile settings(SettingsFilePath());
+  EXPECT_FALSE(settings.Save());
+  EXPECT_FALSE(settings.error().isEmpty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/system_tables.h"
+#include "support/watched_env.h"
 #include "test_home.h"
 
 namespace vellumo {
@@ -21,8 +22,9 @@ TEST_F(SystemTablesTest, SetUpListsAreCreatedDeliveredOnesAreNot) {
   t.reset();
   EXPECT_FALSE(OpenStockTable(&t));
   EXPECT_FALSE(OpenCityStateZipTable(&t));
-  EXPECT_EQ(messenger_.said,
+  EXPECT_EQ(messenger_.WithoutReasons(),
             (QStringList{"Unable to Open LBLTPL.DBF", "Unable to Open or Create CSZ.DBF"}));
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("LBLTPL.DBF"));
 }
 
 TEST_F(SystemTablesTest, MissingIndexIsRemadeAndOrdersWithoutCase) {
@@ -51,7 +53,8 @@ TEST_F(SystemTablesTest, AnUnreadableTableIsNotReplaced) {
   f.close();
   std::unique_ptr<xbase::Table> t;
   EXPECT_FALSE(OpenReportTable(&t));
-  EXPECT_EQ(messenger_.said, QStringList{"Unable to Open or Create REPORT.DBF"});
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to Open or Create REPORT.DBF"});
+  EXPECT_FALSE(messenger_.ReasonOf(0).isEmpty()) << "the engine says what is wrong with the file";
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), "not a table at all");
 }
@@ -81,6 +84,40 @@ TEST_F(SystemTablesTest, RebuildPacksAndLeavesOneTag) {
   EXPECT_EQ(t->RecCount(), 2u);
   EXPECT_EQ(t->TagCount(), 1u);
   EXPECT_TRUE(messenger_.said.isEmpty());
+}
+
+TEST_F(SystemTablesTest, ASetUpListThatCannotBeWrittenIsToldWhy) {
+  xbase::WatchedEnv env(xbase::Env::Default());
+  env.fail_writes = true;
+  std::unique_ptr<xbase::Table> t;
+  EXPECT_FALSE(OpenSystemTable(SystemTable::kLetter, &t, &env));
+  EXPECT_FALSE(t);
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to Open or Create LETTER.DBF"});
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("disk full")) << messenger_.said.join('|').toStdString();
+}
+
+TEST_F(SystemTablesTest, AnIndexThatCannotBeRemadeIsToldAndTheTableStillOpens) {
+  std::unique_ptr<xbase::Table> t;
+  ASSERT_TRUE(OpenLabelTable(&t));
+  ASSERT_TRUE(t->Close().ok());
+  t.reset();
+  ASSERT_TRUE(QFile::remove(SystemDataDirectory() + "LABEL.CDX"));
+  xbase::WatchedEnv env(xbase::Env::Default());
+  env.fail_writes = true;
+  EXPECT_TRUE(OpenSystemTable(SystemTable::kLabel, &t, &env));
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to create index files"});
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("disk full")) << messenger_.said.join('|').toStdString();
+  t.reset();  // before the Env it was opened through
+}
+
+TEST_F(SystemTablesTest, ARebuildThatFailsIsTold) {
+  QFile f(SystemDataDirectory() + "REPORT.DBF");
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a table at all");
+  f.close();
+  EXPECT_FALSE(RebuildSystemTable(SystemTable::kReport, nullptr));
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to rebuild REPORT.DBF"});
+  EXPECT_FALSE(messenger_.ReasonOf(0).isEmpty());
 }
 
 }  // namespace

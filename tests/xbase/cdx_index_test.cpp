@@ -11,7 +11,7 @@
 #include <set>
 
 #include "cdx_index.h"
-#include "watched_env.h"
+#include "support/watched_env.h"
 
 namespace xbase {
 namespace {

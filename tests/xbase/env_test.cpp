@@ -119,6 +119,28 @@ TEST_P(EnvTest, CompanionFoundInAnyCase) {
   EXPECT_EQ(ReplaceExtension("dir.x/name", ".CDX"), "dir.x/name.CDX");
 }
 
+TEST_P(EnvTest, NewCompanionsTakeTheCaseOfTheTablesExtension) {
+  EXPECT_EQ(CompanionFileName("dir.X/ours.dbf", ".CDX"), "dir.X/ours.cdx");
+  EXPECT_EQ(CompanionFileName("OURS.DBF", ".cdx"), "OURS.CDX");
+  EXPECT_EQ(CompanionFileName("Ours.Dbf", ".FPT"), "Ours.fpt");
+  EXPECT_EQ(CompanionFileName("dir.x/OURS", ".fpt"), "dir.x/OURS.FPT");
+  EXPECT_EQ(CompanionFilePath(env_, Path("ours.dbf"), ".FPT"), Path("ours.fpt"));
+  std::unique_ptr<File> f;
+  ASSERT_TRUE(env_->CreateFile(Path("ours.FPT"), LockMode::kNone, &f).ok());
+  EXPECT_EQ(CompanionFilePath(env_, Path("ours.dbf"), ".FPT"), Path("ours.FPT"));
+}
+
+TEST_P(EnvTest, OfCompanionsDifferingInCaseTheOneInTheTablesCaseIsFound) {
+  std::unique_ptr<File> f;
+  for (const char* name : {"ours.CDX", "ours.cdx", "OURS.CDX", "OURS.cdx", "Mix.CDX", "Mix.Cdx"}) {
+    ASSERT_TRUE(env_->CreateFile(Path(name), LockMode::kNone, &f).ok());
+  }
+  EXPECT_EQ(FindCompanionFile(env_, Path("ours.dbf"), ".CDX"), Path("ours.cdx"));
+  EXPECT_EQ(FindCompanionFile(env_, Path("OURS.DBF"), ".cdx"), Path("OURS.CDX"));
+  // Neither is the name a new one would get: the one in the case asked for.
+  EXPECT_EQ(FindCompanionFile(env_, Path("Mix.Dbf"), ".CDX"), Path("Mix.CDX"));
+}
+
 TEST_P(EnvTest, MissingFileIsNotFound) {
   std::unique_ptr<File> f;
   EXPECT_TRUE(env_->OpenFile(Path("none"), false, LockMode::kNone, &f).IsNotFound());

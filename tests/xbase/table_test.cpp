@@ -9,7 +9,7 @@
 
 #include "cdx_index.h"
 #include "dbf_file.h"
-#include "watched_env.h"
+#include "support/watched_env.h"
 #include "xbase/table.h"
 
 namespace xbase {

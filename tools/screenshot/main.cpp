@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 #include "addressbook/windows/address_main.h"
 #include "core/application_home.h"
@@ -53,18 +54,17 @@ int main(int argc, char** argv) {
   while (!window.started()) QApplication::processEvents();
   vellumo::AddressBook& book = window.book();
   for (const Sample& s : kSamples) {
-    book.Add({});
-    book.SetField(QStringLiteral("LNAME"), QLatin1String(s.last));
-    book.SetField(QStringLiteral("FNAME"), QLatin1String(s.first));
-    book.SetField(QStringLiteral("STREET"), QLatin1String(s.street));
-    book.SetField(QStringLiteral("CITY"), QLatin1String(s.city));
-    book.SetField(QStringLiteral("STATE"), QLatin1String(s.state));
-    book.SetField(QStringLiteral("ZIP"), QLatin1String(s.zip));
-    book.SetField(QStringLiteral("COUNTRY"), QStringLiteral("USA"));
-    book.SetField(QStringLiteral("PHONE"), QLatin1String(s.phone));
-    book.SetField(QStringLiteral("EMAIL"), QLatin1String(s.email));
-    book.SetField(QStringLiteral("DATE"), QStringLiteral("20261201"));
-    book.Save();
+    const std::pair<const char*, QString> fields[] = {
+        {"LNAME", QLatin1String(s.last)}, {"FNAME", QLatin1String(s.first)}, {"STREET", QLatin1String(s.street)},
+        {"CITY", QLatin1String(s.city)},  {"STATE", QLatin1String(s.state)}, {"ZIP", QLatin1String(s.zip)},
+        {"COUNTRY", QStringLiteral("USA")}, {"PHONE", QLatin1String(s.phone)}, {"EMAIL", QLatin1String(s.email)},
+        {"DATE", QStringLiteral("20261201")}};
+    bool added = book.Add({}) == vellumo::AddressBook::AddResult::kAdding;
+    for (const auto& [field, value] : fields) added = added && book.SetField(QLatin1String(field), value);
+    if (!added || !book.Save()) {
+      std::fprintf(stderr, "cannot add the sample record %s\n", s.last);
+      return 1;
+    }
   }
   book.First();
   window.RefreshAll();

@@ -106,10 +106,11 @@ void TAddressMain::EditRecord() {
 }
 
 void TAddressMain::SaveRecord() {
-  book_.Save();
-  SetSkipFields(false);
+  // A save that failed leaves the record in the form, still being edited.
+  const bool saved = book_.Save();
+  if (saved) SetSkipFields(false);
   RefreshAll();
-  FocusAfterEditing();
+  if (saved) FocusAfterEditing();
 }
 
 void TAddressMain::CancelRecord() {
@@ -148,7 +149,7 @@ void TAddressMain::ChooseDate() {
   if (!book_.is_open() || (!book_.has_record() && !book_.editing())) return;
   TDateSelector selector(book_.Field(QStringLiteral("DATE")), this);
   if (selector.exec() != QDialog::Accepted) return;
-  book_.SetField(QStringLiteral("DATE"), selector.chosen_key());
+  if (!book_.SetField(QStringLiteral("DATE"), selector.chosen_key())) QApplication::beep();
   ShowRecord();
   SetButtons();
 }

@@ -69,7 +69,7 @@ void TAddressMain::SetButtons() {
   sort_status_->setText(book_.is_open() ? book_.sort_status() : QString());
   filter_status_->setText(book_.FilterStatus());
   filter_status_->setVisible(book_.is_open());
-  setWindowTitle(book_.caption().isEmpty() ? QStringLiteral("Vellumo") : book_.caption());
+  setWindowTitle(book_.caption());
 }
 
 void TAddressMain::SetSkipFields(bool on) {

@@ -91,6 +91,7 @@ QWidget* TAddressMain::BuildNamePanel() {
   AddRow(grid, 0, {{QStringLiteral("&Last"), AddField("LNAME", panel)},
                    {QStringLiteral("First"), AddField("FNAME", panel)},
                    {QStringLiteral("MI"), AddField("MIDDLE", panel)}});
+  field_edit(QStringLiteral("MIDDLE"))->SetUpperCaseTyping();
   AddRow(grid, 1, {{QStringLiteral("Prefix"), AddField("PREFIX", panel)},
                    {QStringLiteral("&Title"), AddField("TITLE", panel)},
                    {QStringLiteral("&Org"), AddField("ORG", panel)}});

@@ -11,10 +11,12 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "addressbook/address_book.h"
 #include "addressbook/browse_model.h"
+#include "core/messages.h"
 #include "core/windows/window_placement_ops.h"
 #include "core/windows/help.h"
 #include "xbase/table.h"
@@ -74,6 +76,12 @@ TAddressBrowseForm::TAddressBrowseForm(AddressBook& book, QWidget* parent)
   // must be done with that editor before the selection moves.
   connect(model_.get(), &BrowseModel::recordRowChanged, this, [this](int row) { Move(row, false); },
           Qt::QueuedConnection);
+  // Told after the paint that met the failure, not in the middle of it.
+  model_->SetReadFailureHandler([this](const xbase::Status& status) {
+    QTimer::singleShot(0, this, [status] {
+      ShowInformation(WithReason(QStringLiteral("Unable to read the records"), status));
+    });
+  });
 
   auto* buttons = new QHBoxLayout;
   const std::pair<const char*, QStyle::StandardPixmap> moves[] = {{"First", QStyle::SP_MediaSkipBackward},

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QValidator>
 #include <QWhatsThis>
 #include <memory>
 
@@ -13,6 +14,17 @@ namespace vellumo {
 namespace {
 
 bool insert_mode = false;
+
+// Accepts every text, put in upper case: the edit then shows and reports
+// the upper-cased text as what was typed.
+class UpperCaseValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    input = input.toUpper();
+    return Acceptable;
+  }
+};
 
 // A key that puts a character in the text: not a control, navigation or
 // function key, and not a shortcut.
@@ -39,6 +51,8 @@ void AddWhatsThisEntry(QMenu* menu, QWidget* widget, const QPoint& global_pos) {
 
 bool InsertModeOn() { return insert_mode; }
 void ToggleInsertMode() { insert_mode = !insert_mode; }
+
+void FieldEdit::SetUpperCaseTyping() { setValidator(new UpperCaseValidator(this)); }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {

@@ -26,6 +26,9 @@ class FieldEdit : public QLineEdit {
  public:
   explicit FieldEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
+  // What is typed or pasted appears in upper case (the middle initial).
+  void SetUpperCaseTyping();
+
  Q_SIGNALS:
   void doubleClicked();
   // Enter without modifiers: the form moves the focus to its next field.

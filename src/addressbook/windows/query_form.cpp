@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "addressbook/address_book.h"
+#include "core/messages.h"
 #include "core/windows/help.h"
 
 namespace vellumo {
@@ -176,8 +177,12 @@ void TAddressQueryForm::TestButtonClick() {
   count_->setText(QStringLiteral("Searching..."));
   QApplication::processEvents();
   const uint32_t matches = book_.SetFilter(ConditionsFromEdits());
-  count_->setText(book_.filter_set() ? QString::number(matches) + QStringLiteral(" matches")
-                                     : QStringLiteral("No filter set"));
+  if (book_.filter_failed()) {
+    count_->setText(WithReason(FilterFailedText(), book_.filter_failure()));
+  } else {
+    count_->setText(book_.filter_set() ? QString::number(matches) + QStringLiteral(" matches")
+                                       : QStringLiteral("No filter set"));
+  }
 }
 
 void TAddressQueryForm::ClearButtonClick() {

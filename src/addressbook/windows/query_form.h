@@ -32,7 +32,9 @@ class TAddressQueryForm : public QDialog {
   QLabel* count_line() const { return count_; }
   QLabel* date_hint() const { return date_hint_; }
 
-  // "Test": puts the conditions in force and shows the number of matches.
+  // "Test": puts the conditions in force and shows the number of matches;
+  // conditions the engine could not put in force show "Filter not
+  // applied" with the reason.
   void TestButtonClick();
   // "Clear": empties every condition, then tests.
   void ClearButtonClick();

@@ -74,10 +74,25 @@ class Env {
 // a second exclusive open of the same path fails.
 std::unique_ptr<Env> NewMemEnv();
 
+// A table's companion files (its index, its memo file) are named after it.
+// New ones take the case of the table's own extension: upper case when
+// that has no lower-case letter ("ADDR.DBF" -> "ADDR.CDX", also for a
+// table without extension), else lower case ("addr.dbf" -> "addr.cdx",
+// "Addr.Dbf" -> "Addr.cdx"), since programs on case-sensitive file
+// systems look for those names. Existing companions keep the names they
+// have.
+//
+// The name a new companion of `path` with `extension` (any case) gets.
+std::string CompanionFileName(const std::string& path, std::string_view extension);
 // Finds the file beside `path` whose name equals `path` with its extension
 // replaced by `extension`, matching the extension in any case ("ADDR.cdx"
-// for "addr.dbf" and ".CDX"). Returns the path found, or "" when none exists.
+// for "addr.dbf" and ".CDX"). Of several differing only in case, the one
+// CompanionFileName gives is taken; the others are left alone. Returns the
+// path found, or "" when none exists.
 std::string FindCompanionFile(Env* env, const std::string& path, std::string_view extension);
+// The companion to use, existing or new: FindCompanionFile, else
+// CompanionFileName.
+std::string CompanionFilePath(Env* env, const std::string& path, std::string_view extension);
 
 // `path` with its extension replaced by `extension` (e.g. ".CDX").
 std::string ReplaceExtension(const std::string& path, std::string_view extension);

@@ -23,6 +23,7 @@
 
 #include "xbase/env.h"
 #include "xbase/field.h"
+#include "xbase/record.h"
 #include "xbase/status.h"
 
 namespace xbase {
@@ -116,6 +117,11 @@ class Table {
   Status GetMemo(std::string_view field, std::string* text) const;
   // The raw record bytes, deletion flag first.
   std::string_view RecordBuffer() const;
+  // OK, or why the bytes of the current record could not be read from
+  // the file; its fields then read as blank. Field getters cannot say so
+  // themselves, so readers that must not take a blank record for the real
+  // one ask here.
+  Status RecordStatus() const;
 
   // Sets a field of the current record; text for C, N, D and L fields
   // (see the DBF layer for the accepted forms), any text for memos.
@@ -127,6 +133,28 @@ class Table {
   // order that survives the process being killed at any instant.
   Status Commit();
 
+  // ---- Reading other records without moving the current one. These see
+  // what moving to a record would show: the current record's changes not
+  // yet written, and appended records not yet committed.
+  //
+  // Copies record `recno` whatever the filter and deletion hiding (see
+  // Record::deleted()). NotFound when the table has no record of that
+  // number.
+  Status Read(uint32_t recno, Record* record) const;
+  // The memo of a record read by Read. REQUIRES: read from this table.
+  Status ReadMemo(const Record& record, std::string_view field, std::string* text) const;
+  // Appends to *recnos the numbers of up to `count` visible records (the
+  // current order, filter, scope and deletion hiding) that follow record
+  // `from` in the order, walking forward or backward; `from` 0 starts at
+  // the first (backward: the last) visible record, inclusive. The walk
+  // starts from `from`'s place in the order even when the filter hides it.
+  // Fewer than `count` when the order ends; NotFound when there is no
+  // record `from`.
+  // The current record's changes are written first, as a move would, so
+  // that the order includes them; the current record, Bof and Eof are left
+  // as they are.
+  Status VisibleRecords(uint32_t from, bool forward, size_t count, std::vector<uint32_t>* recnos);
+
   // ---- Deletion marks.
   Status Delete();
   Status Recall();
@@ -135,7 +163,8 @@ class Table {
   void SetDeleted(bool hide);
   bool deleted_hidden() const;
 
-  // ---- Tags of the structural index (NAME.CDX beside the table).
+  // ---- Tags of the structural index, beside the table under its name
+  // with the extension .CDX (in the case CompanionFileName gives).
   // Creates or replaces a tag and keeps it current from then on.
   Status IndexTag(const TagSpec& tag);
   // Creates or replaces several tags, reading the table once; progress is

@@ -1,5 +1,8 @@
-// An Env over memory for tests that watch or disturb file access: its files
-// refuse writes while `fail_writes` is set, and count the syncs asked of them.
+// An Env for tests that watch or disturb file access: its files refuse
+// writes while `fail_writes` is set and reads while `fail_reads` is set, and
+// count the syncs asked of them. It works over memory, or over another Env
+// (the real file system, for tests of code that also looks at files
+// directly).
 #pragma once
 
 #include <map>
@@ -12,7 +15,13 @@ namespace xbase {
 
 class WatchedEnv final : public Env {
  public:
+  // Over a fresh in-memory file system.
+  WatchedEnv() : owned_(NewMemEnv()), base_(owned_.get()) {}
+  // Over `base`, which must outlive this Env.
+  explicit WatchedEnv(Env* base) : base_(base) {}
+
   bool fail_writes = false;
+  bool fail_reads = false;
   // Syncs asked of each file, by path.
   std::map<std::string, int> syncs;
 
@@ -38,7 +47,9 @@ class WatchedEnv final : public Env {
    public:
     WatchedFile(std::unique_ptr<File> base, WatchedEnv* env, std::string path)
         : base_(std::move(base)), env_(env), path_(std::move(path)) {}
-    Status ReadAt(uint64_t offset, size_t n, char* buf, size_t* read) override { return base_->ReadAt(offset, n, buf, read); }
+    Status ReadAt(uint64_t offset, size_t n, char* buf, size_t* read) override {
+      return env_->fail_reads ? ReadError() : base_->ReadAt(offset, n, buf, read);
+    }
     Status WriteAt(uint64_t offset, std::string_view data) override {
       return env_->fail_writes ? Status::IOError("disk full") : base_->WriteAt(offset, data);
     }
@@ -48,16 +59,20 @@ class WatchedEnv final : public Env {
       ++env_->syncs[path_];
       return base_->Sync();
     }
-    Status View(std::string_view* view) override { return base_->View(view); }
+    // Views are reads too: a scan through one fails as ReadAt does.
+    Status View(std::string_view* view) override { return env_->fail_reads ? ReadError() : base_->View(view); }
     Status ChangeStamp(uint64_t* stamp) override { return base_->ChangeStamp(stamp); }
 
    private:
+    Status ReadError() const { return Status::IOError(path_ + ": input/output error"); }
+
     std::unique_ptr<File> base_;
     WatchedEnv* env_;
     std::string path_;
   };
 
-  std::unique_ptr<Env> base_ = NewMemEnv();
+  std::unique_ptr<Env> owned_;
+  Env* base_;
 };
 
 }  // namespace xbase

@@ -1,0 +1,16 @@
+// Drawing the bars of a postal barcode on the canvas: each bar a filled
+// rectangle at an inch origin, in the canvas's current pen and a solid
+// black brush.
+#pragma once
+
+#include "design/barcodes/bar.h"
+#include "printing/base_report.h"
+
+namespace vellumo::design {
+
+void DrawBars(TBaseReport& canvas, const Bars& bars, double x, double y);
+
+// The dashed outline shown on screen for a barcode that has nothing to print.
+void DrawEmptyBarcodeOutline(TBaseReport& canvas, const QRectF& inches);
+
+}  // namespace vellumo::design

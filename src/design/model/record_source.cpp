@@ -1,0 +1,59 @@
+// Record sources over maps and over the current record of a table.
+#include "design/model/record_source.h"
+
+#include <QString>
+#include <algorithm>
+#include <cctype>
+
+#include "core/address_layout.h"
+#include "xbase/codepage.h"
+#include "xbase/table.h"
+
+namespace vellumo::design {
+namespace {
+
+// Keys are upper-cased so that lookups ignore case.
+std::string Key(std::string_view name) {
+  std::string key(name);
+  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+  return key;
+}
+
+std::string Lookup(const std::map<std::string, std::string>& map, std::string_view name) {
+  const auto it = map.find(Key(name));
+  return it == map.end() ? std::string() : it->second;
+}
+
+}  // namespace
+
+void MapRecordSource::SetField(std::string_view field, std::string value) { fields_[Key(field)] = std::move(value); }
+void MapRecordSource::SetLabel(std::string_view label, std::string_view field) { labels_[Key(label)] = Key(field); }
+void MapRecordSource::SetMemo(std::string_view field, std::string text) { memos_[Key(field)] = std::move(text); }
+
+std::string MapRecordSource::FieldValue(std::string_view field) const { return Lookup(fields_, field); }
+
+std::string MapRecordSource::LabelledFieldValue(std::string_view label) const {
+  const auto it = labels_.find(Key(label));
+  return FieldValue(it == labels_.end() ? label : std::string_view(it->second));
+}
+
+std::string MapRecordSource::MemoText(std::string_view field) const { return Lookup(memos_, field); }
+
+std::string TableRecordSource::FieldValue(std::string_view field) const {
+  if (table_.FieldIndex(field) < 0) return {};
+  return xbase::Windows1252ToUtf8(table_.GetTrimString(field));
+}
+
+std::string TableRecordSource::LabelledFieldValue(std::string_view label) const {
+  const std::string field =
+      FieldForDisplayLabel(QString::fromUtf8(label.data(), qsizetype(label.size()))).toStdString();
+  return FieldValue(field.empty() ? label : std::string_view(field));
+}
+
+std::string TableRecordSource::MemoText(std::string_view field) const {
+  std::string text;
+  if (table_.FieldIndex(field) < 0 || !table_.GetMemo(field, &text).ok()) return {};
+  return xbase::Windows1252ToUtf8(text);
+}
+
+}  // namespace vellumo::design

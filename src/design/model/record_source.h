@@ -1,0 +1,59 @@
+// Where data objects read the current record from: field values by field
+// name or by display label ("Last Name"), and memo texts. Values are UTF-8
+// texts without their trailing blanks; a field that does not exist gives
+// empty text. One implementation reads the current record of a table, one
+// a plain map (for tests and previews without a table).
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace xbase {
+class Table;
+}
+
+namespace vellumo::design {
+
+class RecordSource {
+ public:
+  virtual ~RecordSource() = default;
+  // By field name, in any case ("ZIP", "zip").
+  [[nodiscard]] virtual std::string FieldValue(std::string_view field) const = 0;
+  // By display label ("Zip/Postal Code"), or by field name when no label matches.
+  [[nodiscard]] virtual std::string LabelledFieldValue(std::string_view label) const = 0;
+  // The memo text of a memo field.
+  [[nodiscard]] virtual std::string MemoText(std::string_view field) const = 0;
+};
+
+// Fields, labels and memos held in maps; names and labels compare without case.
+class MapRecordSource : public RecordSource {
+ public:
+  void SetField(std::string_view field, std::string value);
+  // A display label for a field.
+  void SetLabel(std::string_view label, std::string_view field);
+  void SetMemo(std::string_view field, std::string text);
+
+  [[nodiscard]] std::string FieldValue(std::string_view field) const override;
+  [[nodiscard]] std::string LabelledFieldValue(std::string_view label) const override;
+  [[nodiscard]] std::string MemoText(std::string_view field) const override;
+
+ private:
+  std::map<std::string, std::string> fields_, labels_, memos_;  // keys upper-cased
+};
+
+// The current record of an address table, labels as the address layout
+// gives them. REQUIRES: table outlives the source.
+class TableRecordSource : public RecordSource {
+ public:
+  explicit TableRecordSource(const xbase::Table& table) : table_(table) {}
+
+  [[nodiscard]] std::string FieldValue(std::string_view field) const override;
+  [[nodiscard]] std::string LabelledFieldValue(std::string_view label) const override;
+  [[nodiscard]] std::string MemoText(std::string_view field) const override;
+
+ private:
+  const xbase::Table& table_;
+};
+
+}  // namespace vellumo::design

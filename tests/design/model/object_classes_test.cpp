@@ -1,0 +1,49 @@
+// Which classes each page kind's files may hold, and the factory by name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "design/model/object_classes.h"
+
+namespace vellumo::design {
+namespace {
+
+bool Holds(PageKind kind, std::string_view name) {
+  const auto classes = PageKindClasses(kind);
+  return std::find(classes.begin(), classes.end(), name) != classes.end();
+}
+
+TEST(PageKindClasses, BarcodesBelongToLabelsAndEnvelopesAndReportsHaveTheirOwnShapes) {
+  EXPECT_TRUE(Holds(PageKind::kLabel, "TGPostNetBarCode"));
+  EXPECT_FALSE(Holds(PageKind::kLabel, "TGFIMBarCode"));
+  EXPECT_TRUE(Holds(PageKind::kEnvelope, "TGFIMBarCode"));
+  EXPECT_TRUE(Holds(PageKind::kLabel, "TGIMBarCode"));
+  EXPECT_TRUE(Holds(PageKind::kEnvelope, "TGIMBarCode"));
+  EXPECT_FALSE(Holds(PageKind::kReport, "TGIMBarCode"));
+  EXPECT_FALSE(Holds(PageKind::kReport, "TGPostNetBarCode"));
+  EXPECT_TRUE(Holds(PageKind::kReport, "Trpshapes"));
+  EXPECT_FALSE(Holds(PageKind::kReport, "TGLabelShapes"));
+  EXPECT_EQ(PageKindClasses(PageKind::kLabel).size(), 12u);
+  EXPECT_EQ(PageKindClasses(PageKind::kEnvelope).size(), 10u);
+  EXPECT_EQ(PageKindClasses(PageKind::kReport).size(), 9u);
+}
+
+TEST(ObjectFactory, MakesRegisteredClassesWithTheirDefaultsAndNothingElse) {
+  RegisterPageKind(PageKind::kEnvelope);
+  const auto fim = CreateObject("TGFIMBarCode");
+  ASSERT_NE(fim, nullptr);
+  EXPECT_EQ(fim->ClassName(), "TGFIMBarCode");
+  EXPECT_EQ(fim->Bounds(), QRect(0, 0, 60, 54));
+  EXPECT_EQ(CreateObject("TGHologram"), nullptr);
+}
+
+TEST(ObjectFactory, FamiliesAddTheirCreatorsByName) {
+  RegisterPageKind(PageKind::kLabel);
+  // A text object family not built here is known by name but has no creator yet.
+  EXPECT_EQ(CreateObject("TGPLabel"), nullptr);
+  RegisterObjectClass("TGPLabel", [] { return CreateObject("TGLineShape"); });
+  EXPECT_NE(CreateObject("TGPLabel"), nullptr);
+}
+
+}  // namespace
+}  // namespace vellumo::design
