@@ -130,6 +130,14 @@ SingleLineLayout LayOutSingleLine(const QString& caption, const SingleLineBox& b
   return out;
 }
 
+QSize GrowToFit(const QString& caption, QSize size, const SingleLineLayout& layout, const TextMeasure& measure) {
+  const int left = std::max({layout.main.left, layout.shadow.left, layout.highlight.left});
+  const int top = std::max({layout.main.top, layout.shadow.top, layout.highlight.top});
+  const int right = left + Units(measure.width(caption + QStringLiteral("     ")));
+  const int bottom = top + Units(measure.line_height);
+  return size.expandedTo(QSize(right, bottom));
+}
+
 QPointF UnitsToInches(QPoint units) { return {units.x() / kScreenPpi, units.y() / kScreenPpi}; }
 
 QRectF UnitsToInches(const UnitRect& u) {

@@ -72,6 +72,12 @@ struct SingleLineLayout {
 SingleLineLayout LayOutSingleLine(const QString& caption, const SingleLineBox& box, const TextEffects& effects,
                                   const TextMeasure& measure);
 
+// The size an unrotated object grows to after its text or font changed:
+// wide enough for the caption and five spaces from the rightmost copy's
+// left edge, high enough for a line from the lowest copy's top. It never
+// shrinks.
+QSize GrowToFit(const QString& caption, QSize size, const SingleLineLayout& layout, const TextMeasure& measure);
+
 // Inches from the object's top-left corner of a point or rectangle in
 // design units.
 QPointF UnitsToInches(QPoint units);

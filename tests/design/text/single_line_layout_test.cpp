@@ -123,6 +123,16 @@ TEST(SingleLineLayoutTest, ReferenceCornerFollowsTheAngle) {
   EXPECT_EQ(at270.main_origin, QPoint(at270.main.right, at270.main.top));
 }
 
+TEST(SingleLineLayoutTest, GrowsToTheCaptionFromTheFurthestCopy) {
+  const TextEffects e{sdDownRight, 3, hdUpLeft, 3};
+  const auto l = LayOutSingleLine("Text", {{50, 10}}, e, FixedPitch());
+  // The shadow lies furthest right and down, at (6, 6); "Text" and five
+  // blanks are 86 units, a line 16.
+  EXPECT_EQ(GrowToFit("Text", QSize(50, 10), l, FixedPitch()), QSize(92, 22));
+  EXPECT_EQ(GrowToFit("Text", QSize(200, 40), l, FixedPitch()), QSize(200, 40));
+  EXPECT_EQ(GrowToFit("Text", QSize(50, 40), l, FixedPitch()), QSize(92, 40));
+}
+
 TEST(SingleLineLayoutTest, CaptionMeasuredOnTheCanvas) {
   TCanvasReport canvas(QSizeF(8.5, 11), 96);
   const TextMeasure measure = MeasureOn(canvas, {"Arial", 10});

@@ -135,6 +135,7 @@ TEST(PlaceLinesTest, LinesBeyondTheBoxAreLeftOutAndTheLastBandIsCut) {
   EXPECT_DOUBLE_EQ(cut[0].height, 1.0 / 6);
   EXPECT_NEAR(cut[1].height, 0.25 - 1.0 / 6, 1e-12);
   EXPECT_EQ(PlaceLines({"one", "two", "three"}, QSizeF(1, 1), taLeftJustify, FixedPitch()).size(), 3u);
+  EXPECT_TRUE(PlaceLines({}, QSizeF(1, 1), taLeftJustify, FixedPitch()).empty());
 }
 
 TEST(SizeToLinesTest, OnePitchPerLineAndAtLeastTheWidestLine) {
