@@ -10,6 +10,7 @@
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
 #include "design/model/postnet_barcode.h"
+#include "design/model/text_objects.h"
 
 namespace vellumo::design {
 namespace {
@@ -59,6 +60,8 @@ std::span<const std::string_view> PageKindClasses(PageKind kind) {
 }
 
 void RegisterPageKind(PageKind kind) {
+  static const bool text_objects = (RegisterTextObjects(), true);
+  (void)text_objects;
   for (std::string_view name : PageKindClasses(kind)) TheRegistry().known.emplace(name);
 }
 

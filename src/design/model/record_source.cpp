@@ -27,7 +27,10 @@ std::string Lookup(const std::map<std::string, std::string>& map, std::string_vi
 }  // namespace
 
 void MapRecordSource::SetField(std::string_view field, std::string value) { fields_[Key(field)] = std::move(value); }
-void MapRecordSource::SetLabel(std::string_view label, std::string_view field) { labels_[Key(label)] = Key(field); }
+void MapRecordSource::SetLabel(std::string_view label, std::string_view field) {
+  labels_[Key(label)] = Key(field);
+  exact_labels_[std::string(label)] = Key(field);
+}
 void MapRecordSource::SetMemo(std::string_view field, std::string text) { memos_[Key(field)] = std::move(text); }
 
 std::string MapRecordSource::FieldValue(std::string_view field) const { return Lookup(fields_, field); }
@@ -38,6 +41,15 @@ std::string MapRecordSource::LabelledFieldValue(std::string_view label) const {
 }
 
 std::string MapRecordSource::MemoText(std::string_view field) const { return Lookup(memos_, field); }
+bool MapRecordSource::HasField(std::string_view field) const {
+  return fields_.contains(Key(field)) || memos_.contains(Key(field));
+}
+
+std::optional<std::string> MapRecordSource::FieldWithLabel(std::string_view label) const {
+  const auto it = exact_labels_.find(label);
+  if (it == exact_labels_.end()) return std::nullopt;
+  return it->second;
+}
 
 std::string TableRecordSource::FieldValue(std::string_view field) const {
   if (table_.FieldIndex(field) < 0) return {};
@@ -54,6 +66,15 @@ std::string TableRecordSource::MemoText(std::string_view field) const {
   std::string text;
   if (table_.FieldIndex(field) < 0 || !table_.GetMemo(field, &text).ok()) return {};
   return xbase::Windows1252ToUtf8(text);
+}
+
+bool TableRecordSource::HasField(std::string_view field) const { return table_.FieldIndex(field) >= 0; }
+
+std::optional<std::string> TableRecordSource::FieldWithLabel(std::string_view label) const {
+  const QString wanted = QString::fromUtf8(label.data(), qsizetype(label.size()));
+  const std::string field = FieldForDisplayLabel(wanted).toStdString();
+  if (field.empty() || !HasField(field) || DisplayLabel(QString::fromStdString(field)) != wanted) return std::nullopt;
+  return field;
 }
 
 }  // namespace vellumo::design

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,11 @@ class RecordSource {
   [[nodiscard]] virtual std::string LabelledFieldValue(std::string_view label) const = 0;
   // The memo text of a memo field.
   [[nodiscard]] virtual std::string MemoText(std::string_view field) const = 0;
+  // Whether the record has the field (by name, in any case).
+  [[nodiscard]] virtual bool HasField(std::string_view field) const = 0;
+  // The name of the field whose display label is exactly `label`, case
+  // included; nullopt when no field has it.
+  [[nodiscard]] virtual std::optional<std::string> FieldWithLabel(std::string_view label) const = 0;
 };
 
 // Fields, labels and memos held in maps; names and labels compare without case.
@@ -37,9 +43,12 @@ class MapRecordSource : public RecordSource {
   [[nodiscard]] std::string FieldValue(std::string_view field) const override;
   [[nodiscard]] std::string LabelledFieldValue(std::string_view label) const override;
   [[nodiscard]] std::string MemoText(std::string_view field) const override;
+  [[nodiscard]] bool HasField(std::string_view field) const override;
+  [[nodiscard]] std::optional<std::string> FieldWithLabel(std::string_view label) const override;
 
  private:
   std::map<std::string, std::string> fields_, labels_, memos_;  // keys upper-cased
+  std::map<std::string, std::string, std::less<>> exact_labels_;  // label as given → field
 };
 
 // The current record of an address table, labels as the address layout
@@ -51,6 +60,8 @@ class TableRecordSource : public RecordSource {
   [[nodiscard]] std::string FieldValue(std::string_view field) const override;
   [[nodiscard]] std::string LabelledFieldValue(std::string_view label) const override;
   [[nodiscard]] std::string MemoText(std::string_view field) const override;
+  [[nodiscard]] bool HasField(std::string_view field) const override;
+  [[nodiscard]] std::optional<std::string> FieldWithLabel(std::string_view label) const override;
 
  private:
   const xbase::Table& table_;

@@ -39,10 +39,20 @@ TEST(ObjectFactory, MakesRegisteredClassesWithTheirDefaultsAndNothingElse) {
 
 TEST(ObjectFactory, FamiliesAddTheirCreatorsByName) {
   RegisterPageKind(PageKind::kLabel);
-  // A text object family not built here is known by name but has no creator yet.
-  EXPECT_EQ(CreateObject("TGPLabel"), nullptr);
-  RegisterObjectClass("TGPLabel", [] { return CreateObject("TGLineShape"); });
-  EXPECT_NE(CreateObject("TGPLabel"), nullptr);
+  // A family not built here (the counter) is known by name but has no creator yet.
+  EXPECT_EQ(CreateObject("TGCounterLabel"), nullptr);
+  RegisterObjectClass("TGCounterLabel", [] { return CreateObject("TGLineShape"); });
+  EXPECT_NE(CreateObject("TGCounterLabel"), nullptr);
+}
+
+TEST(ObjectFactory, TextClassesAreCreatedWithTheirDefaults) {
+  RegisterPageKind(PageKind::kLabel);
+  for (std::string_view name : {"TGPLabel", "TGPDLabel", "TGMultiLineLabel", "TGDMultiLineLabel",
+                                "TGDMultiLineAddressLabel"}) {
+    const auto object = CreateObject(name);
+    ASSERT_NE(object, nullptr) << name;
+    EXPECT_EQ(object->ClassName(), name);
+  }
 }
 
 }  // namespace
