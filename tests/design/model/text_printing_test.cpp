@@ -3,10 +3,13 @@
 // long for its box is shrunk until it fits (or reported as not fitting).
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include "design/model/multi_line_label.h"
 #include "design/model/text_label.h"
+#include "ink.h"
 #include "page_fixture.h"
 #include "pdf_probe.h"
 #include "printing/pdf_file.h"
@@ -152,6 +155,21 @@ TEST_F(TextOnPaper, AddressTooLongEvenAtSixPointsIsReportedAsNotFitting) {
   Print();
   EXPECT_TRUE(block->LastPrintFit().shrunk);
   EXPECT_FALSE(block->LastPrintFit().fits);
+}
+
+TEST_F(TextOnPaper, EmptyMultiLineTextShowsItsPlaceholderOnScreenOnly) {
+  TGGraphicControl* text = page_.PlaceObject(std::make_unique<TGMultiLineLabel>(), QRect(0, 0, 10, 10));
+  text->SetBounds(QRect(30, 20, 150, 40));
+  EXPECT_TRUE(Print().empty());
+  QImage screen(page_.Size(), QImage::Format_RGB32);
+  screen.fill(Qt::white);
+  {
+    QPainter painter(&screen);
+    text->PaintObject(painter, 1.0f);
+  }
+  const QRect ink = InkBox(screen);
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_TRUE(text->Bounds().contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
 }
 
 }  // namespace
