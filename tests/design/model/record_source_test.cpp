@@ -41,6 +41,13 @@ TEST(TableRecordSource, ReadsTheCurrentRecordByNameAndLabelInUtf8) {
   EXPECT_EQ(record.FieldValue("STATE"), "");
   EXPECT_EQ(record.MemoText("MEMO"), "first line");
   EXPECT_EQ(record.MemoText("ZIPPY"), "");
+  // Data objects find fields by their display label exactly and tell a
+  // missing field from an empty one.
+  EXPECT_EQ(record.FieldWithLabel("Zip/Postal Code"), std::optional<std::string>("ZIP"));
+  EXPECT_EQ(record.FieldWithLabel("zip/postal code"), std::nullopt);
+  EXPECT_EQ(record.FieldWithLabel("State"), std::nullopt);
+  EXPECT_TRUE(record.HasField("city"));
+  EXPECT_FALSE(record.HasField("STATE"));
 }
 
 }  // namespace
