@@ -157,6 +157,18 @@ TEST_F(TextOnPaper, AddressTooLongEvenAtSixPointsIsReportedAsNotFitting) {
   EXPECT_FALSE(block->LastPrintFit().fits);
 }
 
+TEST_F(TextOnPaper, WrappedTextBreaksAtTheObjectsWidth) {
+  auto text = std::make_unique<TGMultiLineLabel>();
+  text->Items = {"the quick brown fox jumps over the lazy dog again and again"};
+  text->WordWrap = true;
+  TGGraphicControl* object = page_.PlaceObject(std::move(text), QRect(0, 0, 10, 10));
+  object->SetBounds(QRect(20, 10, 120, 80));
+  const std::vector<PdfWord> words = Print();
+  ASSERT_EQ(words.size(), 12u);
+  ExpectWithin(words, object->Bounds());
+  EXPECT_GT(words.back().y_min, words.front().y_max);
+}
+
 TEST_F(TextOnPaper, EmptyMultiLineTextShowsItsPlaceholderOnScreenOnly) {
   TGGraphicControl* text = page_.PlaceObject(std::make_unique<TGMultiLineLabel>(), QRect(0, 0, 10, 10));
   text->SetBounds(QRect(30, 20, 150, 40));
