@@ -518,7 +518,12 @@ void TBaseReport::DrawGraphicInRect(const QRectF& rect, const QPicture& picture)
   if (!Drawing() || bounds.isEmpty()) return;
   painter_->save();
   painter_->translate(rect.topLeft());
-  painter_->scale(rect.width() / bounds.width(), rect.height() / bounds.height());
+  // Playing a picture scales it by the device's resolution over the
+  // picture's own; the rectangle already is in device pixels.
+  const QPaintDevice& device = *painter_->device();
+  const double played_x = double(device.logicalDpiX()) / picture.logicalDpiX();
+  const double played_y = double(device.logicalDpiY()) / picture.logicalDpiY();
+  painter_->scale(rect.width() / bounds.width() / played_x, rect.height() / bounds.height() / played_y);
   painter_->drawPicture(-bounds.topLeft(), picture);
   painter_->restore();
 }
