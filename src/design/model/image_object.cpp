@@ -1,10 +1,12 @@
-// Pictures: stored properties, sizing to the picture and drawing through
-// the canvas's graphic drawing, on screen and on paper alike.
+// Pictures: stored properties, sizing to the picture, and drawing through
+// the canvas, on screen and on paper alike: metafiles as recorded vector
+// drawings, bitmaps and icons as pixels.
 #include "design/model/image_object.h"
 
 #include <cmath>
 
 #include "design/model/bar_drawing.h"
+#include "design/model/design_units.h"
 
 namespace vellumo::design {
 namespace {
@@ -45,30 +47,62 @@ void TGImage::FitToPicture() {
   if (width > 0 && height > 0) SetBounds(QRect(Left(), Top(), width, height));
 }
 
-const QPicture& TGImage::Drawing() const {
-  const QSize size = Bounds().size();
-  if (drawing_ && drawing_->stretch == stretch_ && (stretch_ || drawing_->size == size)) return drawing_->picture;
-  drawing_.emplace();
-  drawing_->size = size;
-  drawing_->stretch = stretch_;
-  QPainter painter(&drawing_->picture);
+const TGImage::Drawing* TGImage::CurrentDrawing() const {
+  if (drawing_ && drawing_->stretch == stretch_ && (stretch_ || drawing_->size == Bounds().size())) return &*drawing_;
+  drawing_.reset();
+  return nullptr;
+}
+
+TGImage::Drawing& TGImage::FreshDrawing() const {
+  Drawing& drawing = drawing_.emplace();
+  drawing.size = Bounds().size();
+  drawing.stretch = stretch_;
+  return drawing;
+}
+
+const QPicture& TGImage::Recording() const {
+  if (const Drawing* current = CurrentDrawing()) return current->recording;
+  Drawing& drawing = FreshDrawing();
+  QPainter painter(&drawing.recording);
+  QRect box(0, 0, kStretchedExtent, kStretchedExtent);
   if (stretch_) {
-    picture_->draw(painter, QRectF(0, 0, kStretchedExtent, kStretchedExtent));
-    painter.end();
-    drawing_->picture.setBoundingRect(QRect(0, 0, kStretchedExtent, kStretchedExtent));
+    picture_->draw(painter, box);
   } else {
-    painter.setClipRect(QRect(QPoint(0, 0), size));
+    box = QRect(QPoint(0, 0), drawing.size);
+    painter.setClipRect(box);
     picture_->draw(painter, QRectF(QPointF(0, 0), picture_->naturalSize()));
-    painter.end();
-    drawing_->picture.setBoundingRect(QRect(QPoint(0, 0), size));
   }
-  return drawing_->picture;
+  painter.end();
+  drawing.recording.setBoundingRect(box);
+  return drawing.recording;
+}
+
+const QImage& TGImage::ShownPixels() const {
+  if (const Drawing* current = CurrentDrawing()) return current->pixels;
+  Drawing& drawing = FreshDrawing();
+  const QSize natural = picture_->naturalSize().toSize();
+  const QSize shown = stretch_ ? natural : natural.boundedTo(drawing.size);
+  drawing.pixels = QImage(shown, QImage::Format_ARGB32_Premultiplied);
+  drawing.pixels.fill(Qt::transparent);
+  QPainter painter(&drawing.pixels);
+  picture_->draw(painter, QRectF(QPointF(0, 0), QSizeF(natural)));
+  return drawing.pixels;
 }
 
 void TGImage::PrintAt(TBaseReport& canvas, double x0, double y0) const {
   if (!picture_ || Width() <= 0 || Height() <= 0) return;
   const QRectF inches = InchRect(x0, y0);
-  canvas.DrawGraphicInRect(canvas.MakeRect(inches.left(), inches.top(), inches.right(), inches.bottom()), Drawing());
+  const PictureKind kind = picture_->kind();
+  if (kind == PictureKind::kEnhancedMetafile || kind == PictureKind::kPlaceableMetafile) {
+    canvas.DrawGraphicInRect(canvas.MakeRect(inches.left(), inches.top(), inches.right(), inches.bottom()),
+                             Recording());
+    return;
+  }
+  const QImage& pixels = ShownPixels();
+  if (pixels.isNull()) return;
+  const QSizeF size = stretch_ ? inches.size() : QSizeF(InchesFromUnits(pixels.width()), InchesFromUnits(pixels.height()));
+  canvas.DrawBitmapInRect(pixels, inches.left(), inches.top(), inches.left() + size.width(),
+                          inches.top() + size.height());
 }
 
 void TGImage::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {

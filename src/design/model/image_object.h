@@ -37,20 +37,28 @@ class TGImage : public TGGraphicControl {
 
  private:
   void FitToPicture();
-  // The picture as drawn in the object's box, recorded once per picture,
-  // size and Stretch, so that printing many labels replays it.
-  const QPicture& Drawing() const;
+  // Metafiles: the picture as drawn in the object's box, recorded once per
+  // picture, size and Stretch, so that printing many labels replays it.
+  const QPicture& Recording() const;
+  // Bitmaps and icons: the part of the picture that shows, decoded once
+  // per picture, size and Stretch, so that a PDF holds it only once.
+  const QImage& ShownPixels() const;
 
   std::optional<DesignPicture> picture_;
   bool stretch_ = true;
   bool auto_size_ = false;
 
-  struct RecordedDrawing {
+  struct Drawing {
     QSize size;
     bool stretch = true;
-    QPicture picture;
+    QPicture recording;
+    QImage pixels;
   };
-  mutable std::optional<RecordedDrawing> drawing_;
+  // The cached drawing, or null when the picture, the size or Stretch changed.
+  const Drawing* CurrentDrawing() const;
+  // An empty drawing for the present size and Stretch, replacing the old one.
+  Drawing& FreshDrawing() const;
+  mutable std::optional<Drawing> drawing_;
 };
 
 }  // namespace vellumo::design
