@@ -4,6 +4,7 @@
 // screen and in a PDF.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -214,6 +215,51 @@ TEST_F(ImagePrinting, PdfInkLiesInsideTheObjectsBox) {
     // 0.75 in, 0.5 in, 1 in × 0.5 in at 100 dpi, give or take a pixel.
     ExpectNear(InkBox(page), QRect(75, 50, 100, 50));
   }
+}
+
+// A PDF of `pages` pages, each holding the page's objects.
+qint64 PdfSize(const TGBasePanel& page, int pages, const QTemporaryDir& dir) {
+  const QString pdf = dir.filePath(QStringLiteral("pages%1.pdf").arg(pages));
+  PageMetrics metrics;
+  metrics.width = Length::Inches(4);
+  metrics.height = Length::Inches(2);
+  TReportPdf canvas(pdf, metrics);
+  canvas.OnPrint = [&](TBaseReport& r) {
+    for (int i = 0; i < pages; ++i) {
+      if (i > 0) r.NewPage();
+      page.PrintObjects(r, 0, 0);
+    }
+  };
+  EXPECT_TRUE(canvas.Execute()) << canvas.LastError().toStdString();
+  return QFileInfo(pdf).size();
+}
+
+TEST_F(ImagePrinting, PdfOfManyLabelsHoldsTheBitmapOnce) {
+  // Noise, which no compression makes small.
+  QImage noise(64, 64, QImage::Format_RGB32);
+  uint32_t state = 1;
+  for (int y = 0; y < noise.height(); ++y) {
+    for (int x = 0; x < noise.width(); ++x) {
+      state = state * 1664525u + 1013904223u;
+      noise.setPixel(x, y, state >> 8);
+    }
+  }
+  PictureRead read = DesignPicture::fromContent(QStringLiteral("TBitmap"), Encoded(noise, "BMP"));
+  ASSERT_TRUE(read.picture);
+  QTemporaryDir dir;
+  const qint64 empty_one = PdfSize(page_, 1, dir);
+  const qint64 empty_twenty = PdfSize(page_, 20, dir);
+  auto image = std::make_unique<TGImage>();
+  image->SetPicture(*read.picture);
+  page_.PlaceObject(std::move(image), QRect(0, 0, 10, 10))->SetBounds(QRect(10, 10, 64, 64));
+  const qint64 one = PdfSize(page_, 1, dir);
+  const qint64 twenty = PdfSize(page_, 20, dir);
+  // What the picture adds to one page, and what 19 more pages add beyond
+  // empty ones: far less than 19 more copies of it.
+  const qint64 picture = one - empty_one;
+  const qint64 more_pages = (twenty - one) - (empty_twenty - empty_one);
+  EXPECT_GT(picture, 2000);
+  EXPECT_LT(more_pages, 2 * picture);
 }
 
 }  // namespace
