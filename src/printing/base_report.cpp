@@ -488,6 +488,19 @@ void TBaseReport::DrawRectangle(double x1, double y1, double x2, double y2) {
   painter_->restore();
 }
 
+void TBaseReport::DrawRectangles(const std::vector<QRectF>& rects) {
+  RequireJob("DrawRectangles");
+  if (!Drawing() || rects.empty()) return;
+  painter_->save();
+  if (PrepareShape()) {
+    QList<QRectF> device;
+    device.reserve(qsizetype(rects.size()));
+    for (const QRectF& r : rects) device.append(ShapeRect(r.left(), r.top(), r.right(), r.bottom()));
+    painter_->drawRects(device.constData(), int(device.size()));
+  }
+  painter_->restore();
+}
+
 void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height) {
   RequireJob("DrawRoundRect");
   if (!Drawing()) return;
