@@ -10,15 +10,14 @@
 #include <QTemporaryDir>
 
 #include "design/model/image_object.h"
-#include "design/model/object_classes.h"
 #include "design/stream/design_stream_reader.h"
-#include "design/stream/design_stream_writer.h"
 #include "ink.h"
 #include "metafile_builder.h"
 #include "page_fixture.h"
 #include "printing/pdf_file.h"
 #include "printing/report_destinations.h"
 #include "stored_bytes.h"
+#include "stored_round_trip.h"
 
 namespace vellumo::design {
 namespace {
@@ -26,15 +25,6 @@ namespace {
 using namespace testing;
 using vellumo::testing::Encoded;
 using vellumo::testing::WmfBuilder;
-
-std::string BytesOf(const TGGraphicControl& object) {
-  Result<StoredObject> stored = object.Store();
-  EXPECT_TRUE(stored.ok()) << stored.status().ToString();
-  if (!stored.ok()) return {};
-  Result<std::string> bytes = EncodeDesignStream(std::span<const StoredObject>(&*stored, 1));
-  EXPECT_TRUE(bytes.ok()) << bytes.status().ToString();
-  return bytes.ok() ? *bytes : std::string();
-}
 
 // A black picture 40 × 20 pixels as a "TBitmap" block.
 DesignPicture BlackBitmap() {
@@ -52,20 +42,6 @@ DesignPicture BlackMetafile() {
   PictureRead read = DesignPicture::fromContent(QStringLiteral("TMetafile"), wmf);
   EXPECT_TRUE(read.picture) << read.error.toStdString();
   return *read.picture;
-}
-
-std::unique_ptr<TGGraphicControl> ReadBack(const std::string& bytes) {
-  RegisterPageKind(PageKind::kReport);
-  DesignReadResult read = DecodeDesignStream(bytes);
-  EXPECT_TRUE(read.status.ok()) << read.status.ToString();
-  if (read.objects.size() != 1) return nullptr;
-  std::unique_ptr<TGGraphicControl> copy = CreateObject(read.objects[0].class_name);
-  EXPECT_NE(copy, nullptr);
-  if (!copy) return nullptr;
-  const Status s = copy->Restore(read.objects[0]);
-  EXPECT_TRUE(s.ok()) << s.ToString();
-  copy->SetName(read.objects[0].component_name);
-  return copy;
 }
 
 TEST(ImageStoredForm, EmptyPictureWritesTheCommonPartOnly) {
@@ -100,7 +76,7 @@ TEST(ImageStoredForm, BitmapAndMetafileBlocksReadBackByteForByte) {
     image.SetName("Special1");
     image.SetPicture(picture);
     const std::string bytes = BytesOf(image);
-    std::unique_ptr<TGGraphicControl> copy = ReadBack(bytes);
+    std::unique_ptr<TGGraphicControl> copy = RoundTrip(image);
     ASSERT_NE(copy, nullptr);
     const auto* read = dynamic_cast<const TGImage*>(copy.get());
     ASSERT_NE(read, nullptr);

@@ -12,35 +12,12 @@
 #include "design/stream/design_stream_reader.h"
 #include "design/stream/design_stream_writer.h"
 #include "stored_bytes.h"
+#include "stored_round_trip.h"
 
 namespace vellumo::design {
 namespace {
 
 using namespace testing;
-
-std::string BytesOf(const TGGraphicControl& object) {
-  Result<StoredObject> stored = object.Store();
-  EXPECT_TRUE(stored.ok()) << stored.status().ToString();
-  if (!stored.ok()) return {};
-  Result<std::string> bytes = EncodeDesignStream(std::span<const StoredObject>(&*stored, 1));
-  EXPECT_TRUE(bytes.ok()) << bytes.status().ToString();
-  return bytes.ok() ? *bytes : std::string();
-}
-
-// The object read back from its own bytes through the factory.
-std::unique_ptr<TGGraphicControl> RoundTrip(const TGGraphicControl& object) {
-  RegisterPageKind(PageKind::kEnvelope);
-  RegisterPageKind(PageKind::kReport);
-  DesignReadResult read = DecodeDesignStream(BytesOf(object));
-  EXPECT_TRUE(read.status.ok()) << read.status.ToString();
-  if (read.objects.size() != 1) return nullptr;
-  std::unique_ptr<TGGraphicControl> copy = CreateObject(read.objects[0].class_name);
-  EXPECT_NE(copy, nullptr);
-  if (!copy) return nullptr;
-  const Status s = copy->Restore(read.objects[0]);
-  EXPECT_TRUE(s.ok()) << s.ToString();
-  return copy;
-}
 
 // Names the object as a first drawing and moves it, keeping its size.
 void Place(TGGraphicControl& object, int left, int top) {
