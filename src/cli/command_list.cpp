@@ -19,6 +19,7 @@ const std::vector<Command>& AllCommands() {
        "create an address database with its 26 tags (field widths from the settings)",
        CreateCommand},
       {"rebuild", "PATH", "pack an address database and recreate its 26 tags", RebuildCommand},
+      {"design", "show FILE", "the objects of a label, envelope or report (.R) design file", DesignCommand},
   };
   return commands;
 }

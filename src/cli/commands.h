@@ -32,5 +32,6 @@ int CheckCommand(const Words& args, std::ostream& out, std::ostream& err);
 int PackCommand(const Words& args, std::ostream& out, std::ostream& err);
 int CreateCommand(const Words& args, std::ostream& out, std::ostream& err);
 int RebuildCommand(const Words& args, std::ostream& out, std::ostream& err);
+int DesignCommand(const Words& args, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-// vellumo-cli: command-line access to Vellumo's tables.
+// vellumo-cli: command-line access to Vellumo's tables and design files.
 #include <QCoreApplication>
 #include <iostream>
 #include <string>

@@ -488,6 +488,19 @@ void TBaseReport::DrawRectangle(double x1, double y1, double x2, double y2) {
   painter_->restore();
 }
 
+void TBaseReport::DrawRectangles(const std::vector<QRectF>& rects) {
+  RequireJob("DrawRectangles");
+  if (!Drawing() || rects.empty()) return;
+  painter_->save();
+  if (PrepareShape()) {
+    QList<QRectF> device;
+    device.reserve(qsizetype(rects.size()));
+    for (const QRectF& r : rects) device.append(ShapeRect(r.left(), r.top(), r.right(), r.bottom()));
+    painter_->drawRects(device.constData(), int(device.size()));
+  }
+  painter_->restore();
+}
+
 void TBaseReport::DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height) {
   RequireJob("DrawRoundRect");
   if (!Drawing()) return;
@@ -518,7 +531,12 @@ void TBaseReport::DrawGraphicInRect(const QRectF& rect, const QPicture& picture)
   if (!Drawing() || bounds.isEmpty()) return;
   painter_->save();
   painter_->translate(rect.topLeft());
-  painter_->scale(rect.width() / bounds.width(), rect.height() / bounds.height());
+  // Playing a picture scales it by the device's resolution over the
+  // picture's own; the rectangle already is in device pixels.
+  const QPaintDevice& device = *painter_->device();
+  const double played_x = double(device.logicalDpiX()) / picture.logicalDpiX();
+  const double played_y = double(device.logicalDpiY()) / picture.logicalDpiY();
+  painter_->scale(rect.width() / bounds.width() / played_x, rect.height() / bounds.height() / played_y);
   painter_->drawPicture(-bounds.topLeft(), picture);
   painter_->restore();
 }

@@ -149,6 +149,9 @@ class TBaseReport {
   void MoveTo(double x, double y);
   void LineTo(double x, double y);
   void DrawRectangle(double x1, double y1, double x2, double y2);
+  // Many rectangles (inches) with the same pen and brush at once, which a
+  // PDF writes as one shape instead of one per rectangle.
+  void DrawRectangles(const std::vector<QRectF>& rects);
   void DrawRoundRect(double x1, double y1, double x2, double y2, double corner_width, double corner_height);
   void DrawEllipse(double x1, double y1, double x2, double y2);
   void DrawBitmapInRect(const QImage& image, double x1, double y1, double x2, double y2);

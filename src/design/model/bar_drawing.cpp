@@ -7,7 +7,10 @@ namespace vellumo::design {
 
 void DrawBars(TBaseReport& canvas, const Bars& bars, double x, double y) {
   canvas.SetBrush(Qt::black, bsSolid);
-  for (const Bar& bar : bars) canvas.DrawRectangle(x + bar.left, y + bar.top, x + bar.right(), y + bar.bottom());
+  std::vector<QRectF> rects;
+  rects.reserve(bars.size());
+  for (const Bar& bar : bars) rects.emplace_back(QPointF(x + bar.left, y + bar.top), QPointF(x + bar.right(), y + bar.bottom()));
+  canvas.DrawRectangles(rects);
 }
 
 void DrawEmptyBarcodeOutline(TBaseReport& canvas, const QRectF& inches) {

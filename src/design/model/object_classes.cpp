@@ -6,6 +6,7 @@
 #include <string>
 
 #include "design/model/fim_barcode.h"
+#include "design/model/image_object.h"
 #include "design/model/intelligent_mail_barcode.h"
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
@@ -35,7 +36,8 @@ struct Registry {
   std::map<std::string, ObjectCreator, std::less<>> creators{
       {"TGLabelShapes", Maker<TGLabelShapes>()},       {"Trpshapes", Maker<Trpshapes>()},
       {"TGLineShape", Maker<TGLineShape>()},           {"TGPostNetBarCode", Maker<TGPostNetBarCode>()},
-      {"TGFIMBarCode", Maker<TGFIMBarCode>()},         {"TGIMBarCode", Maker<TGIMBarCode>()}};
+      {"TGFIMBarCode", Maker<TGFIMBarCode>()},         {"TGIMBarCode", Maker<TGIMBarCode>()},
+      {"TGImage", Maker<TGImage>()}};
   std::set<std::string, std::less<>> known;
 };
 

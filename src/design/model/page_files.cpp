@@ -21,12 +21,14 @@ Result<std::vector<StoredObject>> TGBasePanel::StoreObjects(const std::vector<TG
 
 Status TGBasePanel::ReadObjects(const std::vector<StoredObject>& stored, QPoint offset,
                                 std::vector<TGGraphicControl*>* read) {
+  // Names are handed out from one look at the page, not gathered again
+  // for every object, which made reading a large design quadratic.
+  ComponentNamer namer(Names());
   for (const StoredObject& record : stored) {
     std::unique_ptr<TGGraphicControl> object = CreateObject(record.class_name);
     if (!object) return Status::Corruption(DescribeObject(record) + ": class " + record.class_name + " not found");
     XBASE_RETURN_IF_ERROR(object->Restore(record));
-    const std::vector<std::string> names = Names();
-    std::optional<std::string> name = NextComponentName(names);
+    std::optional<std::string> name = namer.Next();
     if (!name) return Status::InvalidArgument(DescribeObject(record) + ": no free component name left");
     object->SetName(*name);
     object->bounds_.translate(offset);

@@ -29,14 +29,20 @@ std::optional<int> ComponentNumber(std::string_view name) {
 }  // namespace
 
 std::optional<std::string> NextComponentName(std::span<const std::string> taken) {
-  std::vector<bool> used(kMaxComponentNumber + 1, false);
+  return ComponentNamer(taken).Next();
+}
+
+ComponentNamer::ComponentNamer(std::span<const std::string> taken) : used_(kMaxComponentNumber + 1, false) {
   for (const std::string& name : taken) {
-    if (std::optional<int> n = ComponentNumber(name)) used[*n] = true;
+    if (std::optional<int> n = ComponentNumber(name)) used_[*n] = true;
   }
-  for (int n = 0; n <= kMaxComponentNumber; ++n) {
-    if (!used[n]) return std::string(kComponentPrefix) + std::to_string(n);
-  }
-  return std::nullopt;
+}
+
+std::optional<std::string> ComponentNamer::Next() {
+  while (next_ <= kMaxComponentNumber && used_[next_]) ++next_;
+  if (next_ > kMaxComponentNumber) return std::nullopt;
+  used_[next_] = true;
+  return std::string(kComponentPrefix) + std::to_string(next_);
 }
 
 }  // namespace vellumo::design

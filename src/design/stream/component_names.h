@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellumo::design {
 
@@ -15,5 +16,17 @@ inline constexpr int kMaxComponentNumber = 1000;
 // holds (names compare without regard to case), or nothing when all 1001
 // are taken.
 std::optional<std::string> NextComponentName(std::span<const std::string> taken);
+
+// The same names one after another for many objects read at once, each
+// name handed out counting as taken, without looking at `taken` again.
+class ComponentNamer {
+ public:
+  explicit ComponentNamer(std::span<const std::string> taken);
+  std::optional<std::string> Next();
+
+ private:
+  std::vector<bool> used_;
+  int next_ = 0;  // no free number lies below it
+};
 
 }  // namespace vellumo::design

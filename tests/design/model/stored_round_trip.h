@@ -1,5 +1,5 @@
-// An object's design-stream bytes and the object read back from them
-// through the class factory, for stored-form tests.
+// An object's own stream bytes, and the object read back from them
+// through the factory, for the stored-form tests of every object family.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "design/model/graphic_control.h"
 #include "design/model/object_classes.h"
 #include "design/stream/design_stream_reader.h"
 #include "design/stream/design_stream_writer.h"
@@ -23,8 +24,9 @@ inline std::string BytesOf(const TGGraphicControl& object) {
   return bytes.ok() ? *bytes : std::string();
 }
 
-// The object read back from these bytes (null when they do not hold one
-// object of a known class that restores).
+// The object read back from these bytes, with the component name it was
+// stored under (null when they do not hold one object of a known class
+// that restores).
 inline std::unique_ptr<TGGraphicControl> ReadBack(const std::string& bytes) {
   RegisterPageKind(PageKind::kLabel);
   RegisterPageKind(PageKind::kEnvelope);
@@ -37,6 +39,7 @@ inline std::unique_ptr<TGGraphicControl> ReadBack(const std::string& bytes) {
   if (!copy) return nullptr;
   const Status s = copy->Restore(read.objects[0]);
   EXPECT_TRUE(s.ok()) << s.ToString();
+  copy->SetName(read.objects[0].component_name);
   return copy;
 }
 

@@ -36,5 +36,15 @@ TEST(ComponentNamesTest, NothingWhenAllAreTaken) {
   EXPECT_EQ(NextComponentName(taken), "Component1000");
 }
 
+TEST(ComponentNamesTest, NamerHandsOutEachFreeNameOnceThenNothing) {
+  const std::vector<std::string> taken = {"Component0", "component2"};
+  ComponentNamer namer(taken);
+  EXPECT_EQ(namer.Next(), "Component1");
+  EXPECT_EQ(namer.Next(), "Component3");
+  for (int n = 4; n <= kMaxComponentNumber; ++n) ASSERT_EQ(namer.Next(), "Component" + std::to_string(n));
+  EXPECT_FALSE(namer.Next());
+  EXPECT_FALSE(namer.Next());
+}
+
 }  // namespace
 }  // namespace vellumo::design
