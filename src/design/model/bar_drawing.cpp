@@ -13,7 +13,7 @@ void DrawBars(TBaseReport& canvas, const Bars& bars, double x, double y) {
   canvas.DrawRectangles(rects);
 }
 
-void DrawEmptyBarcodeOutline(TBaseReport& canvas, const QRectF& inches) {
+void DrawEmptyObjectOutline(TBaseReport& canvas, const QRectF& inches) {
   canvas.SetPen(Qt::black, psDash, pmCopy, 1);
   canvas.SetBrush(Qt::white, bsClear);
   canvas.DrawRectangle(inches.left(), inches.top(), inches.right(), inches.bottom());

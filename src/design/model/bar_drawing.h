@@ -10,7 +10,8 @@ namespace vellumo::design {
 
 void DrawBars(TBaseReport& canvas, const Bars& bars, double x, double y);
 
-// The dashed outline shown on screen for a barcode that has nothing to print.
-void DrawEmptyBarcodeOutline(TBaseReport& canvas, const QRectF& inches);
+// The dashed outline shown on screen for an object that has nothing to
+// print (a barcode without a code, a picture without a picture).
+void DrawEmptyObjectOutline(TBaseReport& canvas, const QRectF& inches);
 
 }  // namespace vellumo::design

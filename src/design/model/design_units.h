@@ -6,9 +6,11 @@
 #include <QRect>
 #include <QRectF>
 
+#include "design/screen_ppi.h"
+
 namespace vellumo::design {
 
-inline constexpr int kScreenPpi = 96;
+inline constexpr int kScreenPpi = static_cast<int>(vellumo::kScreenPpi);
 
 // round(inches × ScreenPPI), halves to even.
 int UnitsFromInches(double inches);

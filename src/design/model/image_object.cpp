@@ -106,7 +106,7 @@ void TGImage::PrintAt(TBaseReport& canvas, double x0, double y0) const {
 }
 
 void TGImage::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {
-  if (!picture_) DrawEmptyBarcodeOutline(canvas, InchRect(x0, y0));
+  if (!picture_) DrawEmptyObjectOutline(canvas, InchRect(x0, y0));
 }
 
 void TGImage::WriteOwnProperties(PropertyWriter& writer) const {

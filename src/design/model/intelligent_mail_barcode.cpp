@@ -47,7 +47,7 @@ void TGIMBarCode::PrintAt(TBaseReport& canvas, double x0, double y0) const {
 }
 
 void TGIMBarCode::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {
-  if (CurrentBars().empty()) DrawEmptyBarcodeOutline(canvas, InchRect(x0, y0));
+  if (CurrentBars().empty()) DrawEmptyObjectOutline(canvas, InchRect(x0, y0));
 }
 
 void TGIMBarCode::WriteOwnProperties(PropertyWriter& writer) const {

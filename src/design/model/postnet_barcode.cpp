@@ -25,7 +25,7 @@ void TGPostNetBarCode::PrintAt(TBaseReport& canvas, double x0, double y0) const 
 }
 
 void TGPostNetBarCode::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {
-  if (PostnetBarsForRecord(Postal.zip, Postal.address, BarCodeType).empty()) DrawEmptyBarcodeOutline(canvas, InchRect(x0, y0));
+  if (PostnetBarsForRecord(Postal.zip, Postal.address, BarCodeType).empty()) DrawEmptyObjectOutline(canvas, InchRect(x0, y0));
 }
 
 void TGPostNetBarCode::WriteOwnProperties(PropertyWriter& writer) const {

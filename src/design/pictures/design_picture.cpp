@@ -6,11 +6,11 @@
 #include "design/pictures/byte_reader.h"
 #include "design/pictures/enhanced_metafile.h"
 #include "design/pictures/windows_metafile.h"
+#include "design/screen_ppi.h"
 
 namespace vellumo {
 namespace {
 
-constexpr double kScreenPpi = 96;
 const QString kBitmapClass = QStringLiteral("TBitmap");
 const QString kMetafileClass = QStringLiteral("TMetafile");
 const QString kIconClass = QStringLiteral("TIcon");

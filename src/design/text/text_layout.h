@@ -11,15 +11,12 @@
 #include <optional>
 #include <vector>
 
+#include "design/screen_ppi.h"
 #include "printing/base_report.h"
 
 namespace vellumo {
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-
-// Design units are screen pixels at 100 % zoom on a display of this many
-// logical pixels per inch.
-inline constexpr double kScreenPpi = 96;
 
 struct TextStyle {
   QString name = QStringLiteral("Arial");
