@@ -4,7 +4,7 @@
 #include <QCalendarWidget>
 #include <QVBoxLayout>
 
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 #include "core/date_keys.h"
 
 namespace vellumo {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "addressbook/database_names.h"
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 #include "core/windows/field_lengths_dialog.h"
 
 namespace vellumo {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 
 namespace vellumo {
 namespace {

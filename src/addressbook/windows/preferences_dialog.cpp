@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 #include "core/messages.h"
 
 namespace vellumo {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "addressbook/address_book.h"
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 
 namespace vellumo {
 

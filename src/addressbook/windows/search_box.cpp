@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "addressbook/sort_orders.h"
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 
 namespace vellumo {
 

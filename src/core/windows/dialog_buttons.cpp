@@ -1,5 +1,5 @@
 // The common Ok / Cancel / Help row; F1 presses Help.
-#include "addressbook/windows/dialog_buttons.h"
+#include "core/windows/dialog_buttons.h"
 
 #include <QDialog>
 #include <QShortcut>
