@@ -13,6 +13,8 @@ TChooseLabelLayout::TChooseLabelLayout(QWidget* parent) : QDialog(parent) {
   from_catalogue_ = new QRadioButton(QStringLiteral("&Select layout from a list of templates"), this);
   user_defined_ = new QRadioButton(QStringLiteral("&Enter the layout values manually (user defined layout)"), this);
   from_catalogue_->setChecked(true);
+  from_catalogue_->setWhatsThis(QStringLiteral("Picks the stock from the catalogue of label stocks."));
+  user_defined_->setWhatsThis(QStringLiteral("Enters the sizes of a stock the catalogue does not have."));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(from_catalogue_);
   layout->addWidget(user_defined_);

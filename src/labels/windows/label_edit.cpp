@@ -63,6 +63,10 @@ TLabelEdit::TLabelEdit(const StockGeometry& current, QWidget* parent) : QDialog(
   shape_ = new QComboBox(this);
   for (const StockShape& shape : StockShapes()) shape_->addItem(QLatin1String(shape.list_entry));
   shape_->setCurrentIndex(form_.shape());
+  millimetres_->setWhatsThis(QStringLiteral("Shows and takes the lengths in millimetres."));
+  inches_->setWhatsThis(QStringLiteral("Shows and takes the lengths in inches."));
+  paper_->setWhatsThis(QStringLiteral("Fills in the paper width and height of a standard paper size."));
+  shape_->setWhatsThis(QStringLiteral("The outline of one label, as the design window draws it."));
   auto* lists = new QFormLayout;
   lists->addRow(QStringLiteral("Paper size"), paper_);
   lists->addRow(QStringLiteral("Label Shape"), shape_);

@@ -49,6 +49,13 @@ TSelectLabel::TSelectLabel(xbase::Table* catalogue, const PickerStart& start, QW
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  manufacturers_->setWhatsThis(QStringLiteral("Lists the stocks of this maker made for this kind of printer."));
+  product_types_->setWhatsThis(QStringLiteral("Lists the stocks of this kind of product only, or all of them."));
+  european_only_->setWhatsThis(QStringLiteral("Lists only stocks on A4 or A5 paper."));
+  search_->setWhatsThis(QStringLiteral("Lists only the stocks whose name contains this text, such as a product "
+                                       "number; case does not matter."));
+  grid_->setWhatsThis(QStringLiteral("The stocks that match your choices. The one selected becomes the "
+                                     "design's stock when you press Ok."));
 
   auto* lists = new QFormLayout;
   lists->addRow(QStringLiteral("&Manufacturer"), manufacturers_);
