@@ -2,53 +2,38 @@
 // follows the label, the checks in their order, and what it returns.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "address_stock.h"
 #include "labels/stock/stock_papers.h"
 #include "labels/stock/user_stock_form.h"
 
 namespace vellumo {
 namespace {
 
-// The default stock of a new label set-up.
-StockGeometry Address() {
-  StockGeometry g;
-  g.label_height = 1;
-  g.label_width = 2.625;
-  g.across = 3;
-  g.down = 10;
-  g.top_margin = 0.5;
-  g.left_margin = 0.188;
-  g.horizontal_pitch = 2.765;
-  g.vertical_pitch = 1.01;
-  g.sheet_width = 8.5;
-  g.sheet_depth = 11;
-  g.paper_size = "LTR";
-  g.shape = "RR";
-  return g;
-}
-
 int PaperEntry(const char* code) { return static_cast<int>(StockPaperForCode(code) - StockPapers().data()); }
 
 TEST(UserStockForm, ReturnsWhatItWasGivenWhenNothingIsChanged) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   EXPECT_EQ(form.paper(), -1);
   EXPECT_EQ(form.shape(), 0);
   EXPECT_EQ(form.Validate(), "");
-  EXPECT_EQ(form.Result(), Address());
+  EXPECT_EQ(form.Result(), AddressStock());
 }
 
 TEST(UserStockForm, ShapeEntryFollowsTheCodeAndAnyOtherCodeIsRound) {
-  StockGeometry g = Address();
+  StockGeometry g = AddressStock();
   for (auto [code, entry] : {std::pair{"RR", 0}, {"SR", 1}, {"EL", 2}, {"XX", 2}, {"", 2}}) {
     g.shape = code;
     EXPECT_EQ(UserStockForm(g).shape(), entry) << code;
   }
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.ChooseShape(1);
   EXPECT_EQ(form.Result().shape, "SR");
 }
 
 TEST(UserStockForm, MillimetreRoundTripsKeepTheInches) {
-  StockGeometry odd = Address();
+  StockGeometry odd = AddressStock();
   odd.left_margin = 0.1875;  // held beyond the stored decimals
   UserStockForm form(odd);
   form.SetMillimetres(true);
@@ -66,7 +51,7 @@ TEST(UserStockForm, MillimetreRoundTripsKeepTheInches) {
 }
 
 TEST(UserStockForm, MillimetresEnteredAreTakenToThreeDecimalsOfAnInch) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.SetMillimetres(true);
   form.Enter(StockLength::kPaperWidth, 210);
   form.Enter(StockLength::kLabelHeight, 25);
@@ -83,7 +68,7 @@ TEST(UserStockForm, MillimetresEnteredAreTakenToThreeDecimalsOfAnInch) {
 }
 
 TEST(UserStockForm, PresetPapersFillTheSizeAndUserSizesKeepIt) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.SetMillimetres(true);
   form.ChoosePaper(PaperEntry("A5"));
   EXPECT_NEAR(form.Shown(StockLength::kPaperWidth), 147.828, 1e-9);
@@ -102,7 +87,7 @@ TEST(UserStockForm, PresetPapersFillTheSizeAndUserSizesKeepIt) {
 }
 
 TEST(UserStockForm, LeavingTheLabelSizeRaisesASmallerPitch) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.Enter(StockLength::kHorizontalPitch, 2.75);
   form.Enter(StockLength::kLabelWidth, 2.5);
   form.LeaveLabelWidth();
@@ -119,7 +104,7 @@ TEST(UserStockForm, LeavingTheLabelSizeRaisesASmallerPitch) {
 }
 
 TEST(UserStockForm, EachCheckInItsOrder) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.Enter(StockLength::kLabelHeight, 0.29);
   form.Enter(StockLength::kLabelWidth, 0.49);
   form.Enter(StockLength::kHorizontalPitch, 0);
@@ -145,7 +130,7 @@ TEST(UserStockForm, EachCheckInItsOrder) {
 }
 
 TEST(UserStockForm, PitchesNeedTwoLabelsInTheirDirection) {
-  UserStockForm form(Address());
+  UserStockForm form(AddressStock());
   form.Enter(StockLength::kHorizontalPitch, 0);
   form.Enter(StockLength::kVerticalPitch, 0);
   form.SetAcross(1);
@@ -158,7 +143,7 @@ TEST(UserStockForm, PitchesNeedTwoLabelsInTheirDirection) {
 }
 
 TEST(UserStockForm, CountsOutsideTheEditorsRangesAreBroughtIntoThem) {
-  StockGeometry g = Address();
+  StockGeometry g = AddressStock();
   g.across = 0;
   g.down = 45;
   UserStockForm form(g);

@@ -9,25 +9,16 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "address_stock.h"
 #include "labels/windows/label_edit.h"
 #include "test_home.h"
 
 namespace vellumo {
 namespace {
 
+// The default stock with square corners, so that the shape list is seen to follow the code.
 StockGeometry Address() {
-  StockGeometry g;
-  g.label_height = 1;
-  g.label_width = 2.625;
-  g.across = 3;
-  g.down = 10;
-  g.top_margin = 0.5;
-  g.left_margin = 0.188;
-  g.horizontal_pitch = 2.765;
-  g.vertical_pitch = 1.01;
-  g.sheet_width = 8.5;
-  g.sheet_depth = 11;
-  g.paper_size = "LTR";
+  StockGeometry g = AddressStock();
   g.shape = "SR";
   return g;
 }

@@ -30,21 +30,24 @@ class SelectLabelTest : public HomeTest {
       ASSERT_TRUE(QFile::copy(QStringLiteral(VELLUMO_SYSDATA_DIR "/") + name, SystemDataDirectory() + name));
     }
   }
-  std::unique_ptr<xbase::Table> OpenCatalogue() {
-    std::unique_ptr<xbase::Table> table;
-    EXPECT_TRUE(OpenStockTable(&table));
-    return table;
+  // A picker over the catalogue, opened at the default stock.
+  TSelectLabel& Picker() {
+    EXPECT_TRUE(OpenStockTable(&catalogue_));
+    picker_ = std::make_unique<TSelectLabel>(catalogue_.get(), kDefaultStock);
+    return *picker_;
   }
   static QStringList GridTexts(const TSelectLabel& w) {
     QStringList texts;
     for (int row = 0; row < w.grid()->rowCount(); ++row) texts << w.grid()->item(row, 0)->text();
     return texts;
   }
+
+  std::unique_ptr<xbase::Table> catalogue_;
+  std::unique_ptr<TSelectLabel> picker_;
 };
 
 TEST_F(SelectLabelTest, OpensAtTheDesignsStockWithItsSizeShown) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   EXPECT_EQ(w.windowTitle(), "Select Label Template");
   EXPECT_EQ(w.manufacturers()->currentText(), "Avery Laserjet");
   EXPECT_EQ(w.product_types()->currentText(), "Address/Shipping Labels");
@@ -60,14 +63,13 @@ TEST_F(SelectLabelTest, OpensAtTheDesignsStockWithItsSizeShown) {
   EXPECT_TRUE(w.view(0)->isReadOnly());
   EXPECT_TRUE(w.ok()->isEnabled());
   EXPECT_TRUE(w.ok()->isDefault());
-  EXPECT_EQ(QString::fromStdString(catalogue->filter()),
+  EXPECT_EQ(QString::fromStdString(catalogue_->filter()),
             " UPPER(manufac)=\"AVERY\"  and  UPPER(printer)=\"LJ\"  and  "
             "UPPER(PRODTYPE)=\"ADDRESS/SHIPPING LABELS\" ");
 }
 
 TEST_F(SelectLabelTest, TheManufacturerListCoversEveryMakerOfTheCatalogue) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   QStringList entries;
   for (int i = 0; i < w.manufacturers()->count(); ++i) entries << w.manufacturers()->itemText(i);
   EXPECT_EQ(entries.mid(0, 4),
@@ -78,13 +80,12 @@ TEST_F(SelectLabelTest, TheManufacturerListCoversEveryMakerOfTheCatalogue) {
   w.product_types()->setCurrentIndex(kAllProductTypes);
   ASSERT_GT(w.grid()->rowCount(), 0);
   for (const Stock& s : w.picker().stocks()) EXPECT_EQ(s.maker, "DYMO");
-  EXPECT_EQ(QString::fromStdString(catalogue->filter()),
+  EXPECT_EQ(QString::fromStdString(catalogue_->filter()),
             " UPPER(manufac)=\"DYMO\"  and  UPPER(printer)=\"LP\" ");
 }
 
 TEST_F(SelectLabelTest, AChoiceWithoutStocksDisablesTheGridAndOkButNotCancel) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   w.manufacturers()->setCurrentIndex(2);  // Avery Dot Matrix: none in the catalogue
   EXPECT_EQ(w.grid()->rowCount(), 0);
   EXPECT_FALSE(w.grid()->isEnabled());
@@ -98,22 +99,20 @@ TEST_F(SelectLabelTest, AChoiceWithoutStocksDisablesTheGridAndOkButNotCancel) {
 }
 
 TEST_F(SelectLabelTest, TheEuropeanBoxKeepsA4AndA5Stocks) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   w.manufacturers()->setCurrentIndex(1);
   w.product_types()->setCurrentIndex(kAllProductTypes);
   const int all = w.grid()->rowCount();
   w.european_only()->setChecked(true);
   EXPECT_LT(w.grid()->rowCount(), all);
   for (const Stock& s : w.picker().stocks()) EXPECT_EQ(s.geometry.paper_size[0], 'A');
-  EXPECT_EQ(QString::fromStdString(catalogue->filter()),
+  EXPECT_EQ(QString::fromStdString(catalogue_->filter()),
             " UPPER(manufac)=\"AVERY\"  and  UPPER(printer)=\"IJ\"  and  "
             "(\"A4\"$UPPER(PAPERSIZE) OR \"A5\"$UPPER(PAPERSIZE))");
 }
 
 TEST_F(SelectLabelTest, TheSearchBoxNarrowsTheListByAnyPartOfTheName) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   const int all = w.grid()->rowCount();
   w.search()->setText("5160");
   const QStringList found = GridTexts(w);
@@ -131,8 +130,7 @@ TEST_F(SelectLabelTest, TheSearchBoxNarrowsTheListByAnyPartOfTheName) {
 }
 
 TEST_F(SelectLabelTest, OkReturnsTheRowTheUserMovedTo) {
-  auto catalogue = OpenCatalogue();
-  TSelectLabel w(catalogue.get(), kDefaultStock);
+  TSelectLabel& w = Picker();
   w.grid()->setCurrentCell(0, 0);
   const Stock& first = w.picker().stocks()[0];
   EXPECT_EQ(w.view(1)->text().toStdString(), FormatStockLength(first.geometry.label_width));
