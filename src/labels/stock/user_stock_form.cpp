@@ -19,6 +19,15 @@ constexpr double StockGeometry::*kStockLengths[kStockLengthCount] = {
 
 double RoundToThousandths(double value) { return std::round(value * 1000.0) / 1000.0; }
 
+Stock UserDefinedStock(const StockGeometry& entered) {
+  Stock stock;
+  stock.maker = "USER";
+  stock.geometry = entered;
+  stock.geometry.middle_extra_x = 0;
+  stock.geometry.middle_extra_y = 0;
+  return stock;
+}
+
 UserStockForm::UserStockForm(const StockGeometry& stock)
     : across_(std::clamp(stock.across, 1, kMaxAcross)),
       down_(std::clamp(stock.down, 1, kMaxDown)),

@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "labels/stock/stock_geometry.h"
+#include "labels/stock/stock_record.h"
 
 namespace vellumo {
 
@@ -36,6 +36,11 @@ inline constexpr int kMaxStockCells = 200;
 
 // `value` rounded to 3 decimals, as a table stores it.
 double RoundToThousandths(double value);
+
+// The stock a design takes from the editor: `entered` marked as the
+// user's own (maker USER; no name, printer kind, product type or artwork;
+// no middle gaps).
+Stock UserDefinedStock(const StockGeometry& entered);
 
 class UserStockForm {
  public:

@@ -101,6 +101,14 @@ TLabelEdit::TLabelEdit(const StockGeometry& current, QWidget* parent) : QDialog(
   connect(shape_, &QComboBox::activated, this, [this](int entry) { form_.ChooseShape(entry); });
 }
 
+std::optional<StockGeometry> TLabelEdit::Edit(const StockGeometry& current, const QString& caption,
+                                               QWidget* parent) {
+  TLabelEdit editor(current, parent);
+  editor.setWindowTitle(caption);
+  if (editor.exec() != QDialog::Accepted) return std::nullopt;
+  return editor.result();
+}
+
 void TLabelEdit::accept() {
   const QString failed = form_.Validate();
   if (!failed.isEmpty()) {

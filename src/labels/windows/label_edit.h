@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "labels/stock/user_stock_form.h"
 
@@ -23,6 +24,10 @@ class TLabelEdit : public QDialog {
 
   // Shows `current`'s ten geometry values, paper code and shape code.
   explicit TLabelEdit(const StockGeometry& current, QWidget* parent = nullptr);
+
+  // Shows the editor modally under `caption`; the stock entered, or
+  // nothing when the user cancels.
+  static std::optional<StockGeometry> Edit(const StockGeometry& current, const QString& caption, QWidget* parent);
 
   // The stock entered, in inches (valid after "Ok").
   const StockGeometry& result() const { return result_; }

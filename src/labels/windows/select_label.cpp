@@ -94,6 +94,7 @@ TSelectLabel::TSelectLabel(xbase::Table* catalogue, const PickerStart& start, QW
     picker_.SetCurrent(row);
     ShowCurrent();
   });
+  connect(grid_, &QTableWidget::cellDoubleClicked, this, &TSelectLabel::accept);
 }
 
 std::optional<Stock> TSelectLabel::Pick(const PickerStart& start, QWidget* parent) {

@@ -151,5 +151,18 @@ TEST(UserStockForm, CountsOutsideTheEditorsRangesAreBroughtIntoThem) {
   EXPECT_EQ(form.down(), kMaxDown);
 }
 
+TEST(UserStockForm, TheEnteredStockIsMarkedAsTheUsersOwn) {
+  StockGeometry entered = AddressStock();
+  entered.middle_extra_x = 0.25;
+  entered.middle_extra_y = 0.5;
+  const Stock stock = UserDefinedStock(entered);
+  EXPECT_EQ(stock.maker, "USER");
+  EXPECT_EQ(stock.description, "");
+  EXPECT_EQ(stock.printer, "");
+  EXPECT_EQ(stock.product_type, "");
+  EXPECT_EQ(stock.art, "");
+  EXPECT_EQ(stock.geometry, AddressStock());
+}
+
 }  // namespace
 }  // namespace vellumo

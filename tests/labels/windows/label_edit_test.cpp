@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "address_stock.h"
 #include "labels/windows/label_edit.h"
@@ -128,6 +129,23 @@ TEST_F(LabelEditTest, AFailedCheckIsToldAndTheEditorStaysOpen) {
   EXPECT_EQ(edit.result().vertical_pitch, 1.01);
   EXPECT_EQ(edit.result().down, 1);
   EXPECT_EQ(edit.result().shape, "EL");
+}
+
+TEST_F(LabelEditTest, EditShowsTheEditorUnderTheCallersCaption) {
+  QString caption;
+  QTimer::singleShot(0, [&caption] {
+    auto* edit = qobject_cast<TLabelEdit*>(QApplication::activeModalWidget());
+    ASSERT_NE(edit, nullptr);
+    caption = edit->windowTitle();
+    edit->down()->setValue(2);
+    edit->accept();
+  });
+  const std::optional<StockGeometry> entered = TLabelEdit::Edit(Address(), "User Defined Label Layout", nullptr);
+  EXPECT_EQ(caption, "User Defined Label Layout");
+  ASSERT_TRUE(entered.has_value());
+  EXPECT_EQ(entered->down, 2);
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  EXPECT_FALSE(TLabelEdit::Edit(Address(), "User Defined Label Layout", nullptr).has_value()) << "cancelled";
 }
 
 }  // namespace

@@ -172,5 +172,35 @@ TEST_F(SelectLabelTest, ACatalogueThatCannotBeOpenedIsToldAndNoPickerIsShown) {
   EXPECT_FALSE(QFile::exists(SystemDataDirectory() + "LBLTPL.DBF")) << "the catalogue is not created";
 }
 
+TEST_F(SelectLabelTest, ACatalogueThatCannotBeReadIsToldAndShowsNoStock) {
+  const std::string path = (SystemDataDirectory() + "LBLTPL.DBF").toStdString();
+  ASSERT_TRUE(QFile::remove(SystemDataDirectory() + "LBLTPL.CDX"));
+  ASSERT_TRUE(xbase::Table::Create(path, StockCatalogueFields()).ok());
+  {
+    std::unique_ptr<xbase::Table> table;
+    ASSERT_TRUE(xbase::Table::Open(path, {}, &table).ok());
+    Stock stock{"Avery 5160  Address", "LJ", "AVERY", "ADDRESS/SHIPPING LABELS", "", {}};
+    stock.geometry.across = 3;
+    stock.geometry.down = 10;
+    ASSERT_TRUE(table->AppendBlank().ok());
+    ASSERT_TRUE(WriteStock(*table, stock).ok());
+    ASSERT_TRUE(table->Close().ok());
+  }
+  // The label height of the one record made unreadable: it follows the
+  // deletion mark, DESCRIPT (60) and PRINTER (2).
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  const QByteArray header = file.read(12);
+  const int header_length = static_cast<uchar>(header[8]) | static_cast<uchar>(header[9]) << 8;
+  ASSERT_TRUE(file.seek(header_length + 1 + 60 + 2));
+  ASSERT_EQ(file.write("wrong!"), 6);
+  file.close();
+  TSelectLabel& w = Picker();
+  EXPECT_EQ(messenger_.WithoutReasons(), QStringList{"Unable to read LBLTPL.DBF"});
+  EXPECT_TRUE(messenger_.ReasonOf(0).contains("LBLHEIGHT")) << messenger_.ReasonOf(0).toStdString();
+  EXPECT_EQ(w.grid()->rowCount(), 0);
+  EXPECT_FALSE(w.ok()->isEnabled());
+}
+
 }  // namespace
 }  // namespace vellumo
