@@ -34,6 +34,12 @@ QString TitleCase(const QString& maker) {
   return text;
 }
 
+// A literal for the text as the engine's UPPER() makes it, so that it
+// compares with an upper-cased field byte for byte.
+QString UpperLiteral(const QString& text) {
+  return QuoteLiteral(FromTable(xbase::UpperCaseWindows1252(ToTable(text))));
+}
+
 // Joins clauses as the filter does: " and " between non-empty texts.
 void AddClause(QString* filter, const QString& clause) {
   if (!filter->isEmpty()) *filter += QStringLiteral(" and ");
@@ -54,9 +60,8 @@ std::vector<StockMakerEntry> StockMakerEntries(const std::vector<std::pair<QStri
   std::vector<StockMakerEntry> entries = FixedEntries();
   std::set<std::pair<QString, QString>> others;
   for (const auto& [maker, printer] : stocks_made) {
-    const bool fixed = std::any_of(entries.begin(), entries.end(), [&](const StockMakerEntry& e) {
-      return e.maker == maker && e.printer == printer;
-    });
+    const bool fixed = std::any_of(entries.begin(), entries.end(),
+                                   [&](const StockMakerEntry& e) { return e.maker == maker && e.printer == printer; });
     if (!fixed && !maker.isEmpty() && maker != kUserMaker) others.insert({maker, printer});
   }
   for (const auto& [maker, printer] : others) {
@@ -76,17 +81,21 @@ int MakerEntryFor(const std::vector<StockMakerEntry>& entries, const QString& ma
     return e.maker.toUpper() == wanted_maker && e.printer.toUpper() == wanted_printer;
   });
   if (exact >= 0) return exact;
-  if (wanted_maker == kCostar) return find([](const StockMakerEntry& e) { return e.text == QLatin1String("Costar LabelPrinter"); });
+  if (wanted_maker == kCostar) {
+    return find([](const StockMakerEntry& e) { return e.text == QLatin1String("Costar LabelPrinter"); });
+  }
   const bool listed = find([&](const StockMakerEntry& e) { return e.maker.toUpper() == wanted_maker; }) >= 0;
   return listed ? -1 : 0;
 }
 
 const QStringList& StockProductTypeEntries() {
-  static const QStringList entries = {
-      QStringLiteral("Address/Shipping Labels"), QStringLiteral("Card Products"),
-      QStringLiteral("Diskette Labels"),         QStringLiteral("File Folder Labels"),
-      QStringLiteral("Index Products"),          QStringLiteral("Miscellaneous"),
-      QStringLiteral("All")};
+  static const QStringList entries = {QStringLiteral("Address/Shipping Labels"),
+                                      QStringLiteral("Card Products"),
+                                      QStringLiteral("Diskette Labels"),
+                                      QStringLiteral("File Folder Labels"),
+                                      QStringLiteral("Index Products"),
+                                      QStringLiteral("Miscellaneous"),
+                                      QStringLiteral("All")};
   return entries;
 }
 
@@ -107,14 +116,12 @@ int ProductTypeEntryFor(const QString& product_type) {
 QString StockCatalogueFilter(const StockMakerEntry* maker, int product_type, bool european_only) {
   QString filter;
   if (maker != nullptr) {
-    AddClause(&filter, QStringLiteral(" UPPER(manufac)=") + QuoteLiteral(maker->maker.toUpper()) +
-                           QLatin1Char(' '));
-    AddClause(&filter, QStringLiteral(" UPPER(printer)=") + QuoteLiteral(maker->printer.toUpper()) +
-                           QLatin1Char(' '));
+    AddClause(&filter, QStringLiteral(" UPPER(manufac)=") + UpperLiteral(maker->maker) + QLatin1Char(' '));
+    AddClause(&filter, QStringLiteral(" UPPER(printer)=") + UpperLiteral(maker->printer) + QLatin1Char(' '));
   }
   if (product_type >= 0 && product_type < kAllProductTypes) {
-    AddClause(&filter, QStringLiteral(" UPPER(PRODTYPE)=\"") + StockProductTypes()[product_type] +
-                           QStringLiteral("\" "));
+    AddClause(&filter,
+              QStringLiteral(" UPPER(PRODTYPE)=\"") + StockProductTypes()[product_type] + QStringLiteral("\" "));
   }
   if (european_only) {
     AddClause(&filter, QStringLiteral(" (\"A4\"$UPPER(PAPERSIZE) OR \"A5\"$UPPER(PAPERSIZE))"));
@@ -126,8 +133,7 @@ QString WithNameSearch(const QString& filter, const QString& search) {
   const QString wanted = search.trimmed();
   if (wanted.isEmpty()) return filter;
   QString narrowed = filter;
-  AddClause(&narrowed, QuoteLiteral(FromTable(xbase::UpperCaseWindows1252(ToTable(wanted)))) +
-                           QStringLiteral("$UPPER(DESCRIPT)"));
+  AddClause(&narrowed, UpperLiteral(wanted) + QStringLiteral("$UPPER(DESCRIPT)"));
   return narrowed;
 }
 

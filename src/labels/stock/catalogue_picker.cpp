@@ -10,9 +10,7 @@ namespace {
 
 const QString kUserMaker = QStringLiteral("USER");
 
-QString Trimmed(const xbase::Table& table, const char* field) {
-  return FromTable(table.GetTrimString(field));
-}
+QString Trimmed(const xbase::Table& table, const char* field) { return FromTable(table.GetTrimString(field)); }
 
 }  // namespace
 

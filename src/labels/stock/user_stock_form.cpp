@@ -11,9 +11,9 @@ namespace {
 
 // Where each field's value lives in a stock.
 constexpr double StockGeometry::*kStockLengths[kStockLengthCount] = {
-    &StockGeometry::label_width,      &StockGeometry::label_height, &StockGeometry::horizontal_pitch,
-    &StockGeometry::vertical_pitch,   &StockGeometry::left_margin,  &StockGeometry::top_margin,
-    &StockGeometry::sheet_width,      &StockGeometry::sheet_depth};
+    &StockGeometry::label_width,    &StockGeometry::label_height, &StockGeometry::horizontal_pitch,
+    &StockGeometry::vertical_pitch, &StockGeometry::left_margin,  &StockGeometry::top_margin,
+    &StockGeometry::sheet_width,    &StockGeometry::sheet_depth};
 
 }  // namespace
 

@@ -18,9 +18,9 @@
 namespace vellumo {
 namespace {
 
-const char* const kFieldCaptions[kStockLengthCount] = {"Label Width",  "Label Height", "Horizontal Pitch",
-                                                       "Vertical Pitch", "Left Margin", "Top Margin",
-                                                       "Paper Width",  "Paper Height"};
+const char* const kFieldCaptions[kStockLengthCount] = {"Label Width",    "Label Height", "Horizontal Pitch",
+                                                       "Vertical Pitch", "Left Margin",  "Top Margin",
+                                                       "Paper Width",    "Paper Height"};
 
 QSpinBox* CountBox(int value, int maximum, QWidget* parent) {
   auto* box = new QSpinBox(parent);
@@ -101,8 +101,7 @@ TLabelEdit::TLabelEdit(const StockGeometry& current, QWidget* parent) : QDialog(
   connect(shape_, &QComboBox::activated, this, [this](int entry) { form_.ChooseShape(entry); });
 }
 
-std::optional<StockGeometry> TLabelEdit::Edit(const StockGeometry& current, const QString& caption,
-                                               QWidget* parent) {
+std::optional<StockGeometry> TLabelEdit::Edit(const StockGeometry& current, const QString& caption, QWidget* parent) {
   TLabelEdit editor(current, parent);
   editor.setWindowTitle(caption);
   if (editor.exec() != QDialog::Accepted) return std::nullopt;

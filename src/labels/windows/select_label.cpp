@@ -26,8 +26,8 @@ const char* const kViewCaptions[TSelectLabel::kViewCount] = {"Label Height", "La
 std::array<QString, TSelectLabel::kViewCount> ViewTexts(const Stock& stock) {
   const StockGeometry& g = stock.geometry;
   auto length = [](double inches) { return QString::fromStdString(FormatStockLength(inches)); };
-  return {length(g.label_height), length(g.label_width), QString::number(g.across),
-          QString::number(g.down),  length(g.sheet_width), length(g.sheet_depth)};
+  return {length(g.label_height),  length(g.label_width), QString::number(g.across),
+          QString::number(g.down), length(g.sheet_width), length(g.sheet_depth)};
 }
 
 }  // namespace
@@ -52,10 +52,12 @@ TSelectLabel::TSelectLabel(xbase::Table* catalogue, const PickerStart& start, QW
   manufacturers_->setWhatsThis(QStringLiteral("Lists the stocks of this maker made for this kind of printer."));
   product_types_->setWhatsThis(QStringLiteral("Lists the stocks of this kind of product only, or all of them."));
   european_only_->setWhatsThis(QStringLiteral("Lists only stocks on A4 or A5 paper."));
-  search_->setWhatsThis(QStringLiteral("Lists only the stocks whose name contains this text, such as a product "
-                                       "number; case does not matter."));
-  grid_->setWhatsThis(QStringLiteral("The stocks that match your choices. The one selected becomes the "
-                                     "design's stock when you press Ok."));
+  search_->setWhatsThis(
+      QStringLiteral("Lists only the stocks whose name contains this text, such as a product "
+                     "number; case does not matter."));
+  grid_->setWhatsThis(
+      QStringLiteral("The stocks that match your choices. The one selected becomes the "
+                     "design's stock when you press Ok."));
 
   auto* lists = new QFormLayout;
   lists->addRow(QStringLiteral("&Manufacturer"), manufacturers_);
@@ -86,8 +88,7 @@ TSelectLabel::TSelectLabel(xbase::Table* catalogue, const PickerStart& start, QW
   Apply(s);
 
   connect(manufacturers_, &QComboBox::currentIndexChanged, this, [this](int i) { Apply(picker_.SetMaker(i)); });
-  connect(product_types_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { Apply(picker_.SetProductType(i)); });
+  connect(product_types_, &QComboBox::currentIndexChanged, this, [this](int i) { Apply(picker_.SetProductType(i)); });
   connect(european_only_, &QCheckBox::toggled, this, [this](bool on) { Apply(picker_.SetEuropeanOnly(on)); });
   connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) { Apply(picker_.SetSearch(text)); });
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {

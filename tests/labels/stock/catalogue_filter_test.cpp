@@ -1,5 +1,7 @@
 // The picker's lists and the filter they build: the exact expression for
 // each choice, and what it selects from the delivered catalogue.
+#include "labels/stock/catalogue_filter.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "catalogue_test.h"
 #include "core/text_codec.h"
-#include "labels/stock/catalogue_filter.h"
 
 namespace vellumo {
 namespace {
@@ -21,26 +22,29 @@ const QString kLabelPrinter = QStringLiteral(" UPPER(printer)=\"LP\" ");
 const QString kEuropean = QStringLiteral(" (\"A4\"$UPPER(PAPERSIZE) OR \"A5\"$UPPER(PAPERSIZE))");
 const QString kAnd = QStringLiteral(" and ");
 
-QString TypeClause(const char* type) {
-  return QStringLiteral(" UPPER(PRODTYPE)=\"%1\" ").arg(QLatin1String(type));
-}
+QString TypeClause(const char* type) { return QStringLiteral(" UPPER(PRODTYPE)=\"%1\" ").arg(QLatin1String(type)); }
 
 std::vector<StockMakerEntry> FixedEntries() { return StockMakerEntries({}); }
 
 TEST(StockMakerList, StartsWithTheFourEntriesThenEveryOtherMakerAndKind) {
-  EXPECT_EQ(FixedEntries(),
-            (std::vector<StockMakerEntry>{{"Avery Laserjet", "AVERY", "LJ"},
-                                          {"Avery Inkjet", "AVERY", "IJ"},
-                                          {"Avery Dot Matrix", "AVERY", "DM"},
-                                          {"Costar LabelPrinter", "COSTAR", "LP"}}));
-  const auto entries = StockMakerEntries(
-      {{"HERMA", "LJ"}, {"AVERY", "LJ"}, {"ONLINE LBL", "LJ"}, {"DYMO", "LP"}, {"HERMA", "LJ"},
-       {"USER", "LJ"}, {"ZWECKFORM", "IJ"}, {"ZWECKFORM", "LJ"}, {"", "LJ"}});
+  EXPECT_EQ(FixedEntries(), (std::vector<StockMakerEntry>{{"Avery Laserjet", "AVERY", "LJ"},
+                                                          {"Avery Inkjet", "AVERY", "IJ"},
+                                                          {"Avery Dot Matrix", "AVERY", "DM"},
+                                                          {"Costar LabelPrinter", "COSTAR", "LP"}}));
+  const auto entries = StockMakerEntries({{"HERMA", "LJ"},
+                                          {"AVERY", "LJ"},
+                                          {"ONLINE LBL", "LJ"},
+                                          {"DYMO", "LP"},
+                                          {"HERMA", "LJ"},
+                                          {"USER", "LJ"},
+                                          {"ZWECKFORM", "IJ"},
+                                          {"ZWECKFORM", "LJ"},
+                                          {"", "LJ"}});
   std::vector<QString> texts;
   for (const auto& e : entries) texts.push_back(e.text);
-  EXPECT_EQ(texts, (std::vector<QString>{"Avery Laserjet", "Avery Inkjet", "Avery Dot Matrix",
-                                         "Costar LabelPrinter", "Dymo LabelPrinter", "Herma Laserjet",
-                                         "Online Lbl Laserjet", "Zweckform Inkjet", "Zweckform Laserjet"}));
+  EXPECT_EQ(texts, (std::vector<QString>{"Avery Laserjet", "Avery Inkjet", "Avery Dot Matrix", "Costar LabelPrinter",
+                                         "Dymo LabelPrinter", "Herma Laserjet", "Online Lbl Laserjet",
+                                         "Zweckform Inkjet", "Zweckform Laserjet"}));
 }
 
 TEST(StockMakerList, OpensAtTheEntryOfTheStocksMakerAndKind) {
@@ -88,15 +92,15 @@ TEST(StockCatalogueFilter, EveryCombinationOfTheFixedEntries) {
   const auto entries = FixedEntries();
   const QString maker_clauses[] = {kAvery + kAnd + kLaser, kAvery + kAnd + kInkjet, kAvery + kAnd + kDotMatrix,
                                    kCostar + kAnd + kLabelPrinter, ""};
-  const char* types[] = {"ADDRESS/SHIPPING LABELS", "CARD PRODUCTS", "DISKETTE LABELS",
+  const char* types[] = {"ADDRESS/SHIPPING LABELS", "CARD PRODUCTS",  "DISKETTE LABELS",
                          "FILE FOLDER LABELS",      "INDEX PRODUCTS", "MISCELLANEOUS"};
   for (int m = 0; m <= 4; ++m) {
     const StockMakerEntry* entry = m < 4 ? &entries[m] : nullptr;
     for (int t = 0; t <= kAllProductTypes; ++t) {
       for (bool european : {false, true}) {
         QString expected = maker_clauses[m];
-        for (const QString& clause : {t < kAllProductTypes ? TypeClause(types[t]) : QString(),
-                                      european ? kEuropean : QString()}) {
+        for (const QString& clause :
+             {t < kAllProductTypes ? TypeClause(types[t]) : QString(), european ? kEuropean : QString()}) {
           if (clause.isEmpty()) continue;
           expected += (expected.isEmpty() ? QString() : kAnd) + clause;
         }
@@ -108,8 +112,7 @@ TEST(StockCatalogueFilter, EveryCombinationOfTheFixedEntries) {
 
 TEST(StockCatalogueFilter, AMakerHoldingAQuoteIsQuotedSafely) {
   const StockMakerEntry odd{"Say \"Hi\" Laserjet", "SAY \"HI\"", "LJ"};
-  EXPECT_EQ(StockCatalogueFilter(&odd, kAllProductTypes, false),
-            " UPPER(manufac)='SAY \"HI\"'  and " + kLaser);
+  EXPECT_EQ(StockCatalogueFilter(&odd, kAllProductTypes, false), " UPPER(manufac)='SAY \"HI\"'  and " + kLaser);
 }
 
 TEST(StockNameSearch, AddsASubstringTestOfTheNameWithoutCase) {
@@ -170,9 +173,8 @@ TEST_F(DeliveredCatalogueFilter, EveryCombinationSelectsExactlyTheStocksItStands
     const StockMakerEntry* entry = m < 0 ? nullptr : &entries_[m];
     for (int t = 0; t <= kAllProductTypes; ++t) {
       for (bool european : {false, true}) {
-        const auto expected = std::count_if(stocks_.begin(), stocks_.end(), [&](const Stock& s) {
-          return Chosen(s, entry, t, european);
-        });
+        const auto expected = std::count_if(stocks_.begin(), stocks_.end(),
+                                            [&](const Stock& s) { return Chosen(s, entry, t, european); });
         const QString filter = StockCatalogueFilter(entry, t, european);
         ASSERT_EQ(CountPassing(filter), static_cast<uint32_t>(expected)) << filter.toStdString();
         if (expected > 0) ++nonempty;

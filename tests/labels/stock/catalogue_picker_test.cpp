@@ -1,5 +1,7 @@
 // The picker's view of the delivered catalogue: where it opens, the
 // stocks it shows in name order, and the name search.
+#include "labels/stock/catalogue_picker.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -7,7 +9,6 @@
 
 #include "catalogue_test.h"
 #include "core/text_codec.h"
-#include "labels/stock/catalogue_picker.h"
 #include "xbase/codepage.h"
 
 namespace vellumo {
@@ -46,8 +47,8 @@ TEST_F(CataloguePickerTest, OpensAtTheDesignsStock) {
 }
 
 TEST_F(CataloguePickerTest, AUserDefinedStockOrTheDefaultsOpenAtTheFirstAveryLaserAddressLabel) {
-  for (const PickerStart& start : {PickerStart{"", "", "USER", "", false},
-                                   PickerStart{kDefaultStock, "IJ", "HERMA", "CARD PRODUCTS", true}}) {
+  for (const PickerStart& start :
+       {PickerStart{"", "", "USER", "", false}, PickerStart{kDefaultStock, "IJ", "HERMA", "CARD PRODUCTS", true}}) {
     ASSERT_TRUE(picker_->Position(start).ok());
     EXPECT_EQ(picker_->maker(), 0);
     EXPECT_EQ(picker_->product_type(), 0);

@@ -1,12 +1,13 @@
 // The user-defined stock editor's values: units, presets, the pitch that
 // follows the label, the checks in their order, and what it returns.
+#include "labels/stock/user_stock_form.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "address_stock.h"
 #include "labels/stock/stock_papers.h"
-#include "labels/stock/user_stock_form.h"
 
 namespace vellumo {
 namespace {

@@ -1,11 +1,11 @@
 // The layout chooser's three results.
+#include "labels/windows/choose_label_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QRadioButton>
 #include <QTimer>
-
-#include "labels/windows/choose_label_layout.h"
 
 namespace vellumo {
 namespace {

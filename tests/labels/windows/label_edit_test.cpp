@@ -1,5 +1,7 @@
 // The user-defined stock editor as a user drives it: units, presets, the
 // pitch raised on leaving the label size, the checks, what "Ok" returns.
+#include "labels/windows/label_edit.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QTimer>
 
 #include "address_stock.h"
-#include "labels/windows/label_edit.h"
 #include "test_home.h"
 
 namespace vellumo {

@@ -1,6 +1,8 @@
 // The stock picker window over the delivered catalogue: its lists, the
 // filter they put in force, the name search, the views beside the list,
 // what "Ok" returns, and a catalogue that cannot be opened.
+#include "labels/windows/select_label.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 
 #include "core/system_tables.h"
 #include "core/text_codec.h"
-#include "labels/windows/select_label.h"
 #include "test_home.h"
 
 namespace vellumo {
@@ -80,8 +81,7 @@ TEST_F(SelectLabelTest, TheManufacturerListCoversEveryMakerOfTheCatalogue) {
   w.product_types()->setCurrentIndex(kAllProductTypes);
   ASSERT_GT(w.grid()->rowCount(), 0);
   for (const Stock& s : w.picker().stocks()) EXPECT_EQ(s.maker, "DYMO");
-  EXPECT_EQ(QString::fromStdString(catalogue_->filter()),
-            " UPPER(manufac)=\"DYMO\"  and  UPPER(printer)=\"LP\" ");
+  EXPECT_EQ(QString::fromStdString(catalogue_->filter()), " UPPER(manufac)=\"DYMO\"  and  UPPER(printer)=\"LP\" ");
 }
 
 TEST_F(SelectLabelTest, AChoiceWithoutStocksDisablesTheGridAndOkButNotCancel) {
