@@ -46,6 +46,7 @@ TSelectLabel::TSelectLabel(xbase::Table* catalogue, const PickerStart& start, QW
   grid_->setHorizontalHeaderLabels({QStringLiteral("Description")});
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
