@@ -44,8 +44,12 @@ void ApplyLook(TGBaseLabel& label, const TextLook& look);
 // The lines of an edit text (line ends "\n", "\r\n" or "\r") and back.
 [[nodiscard]] std::vector<std::string> LinesOfText(const QString& text);
 [[nodiscard]] QString TextOfLines(const std::vector<std::string>& lines);
-// Replaces the lines of a multi-line object; wrapping at its width is
-// redone wherever it is drawn.
+// The size of a multi-line object that shows its lines: one line pitch
+// per line (wrapped at its width with WordWrap; one line when it has
+// none), at least as wide as its widest line and never narrower.
+QSize SizedToLines(const TGMultiLineBaseLabel& label);
+// Replaces the lines of a multi-line object and sizes it to them;
+// wrapping at its width is redone wherever it is drawn.
 void ReplaceLines(TGMultiLineBaseLabel& label, const QString& text);
 
 // The colour a design file stores for a colour chosen on screen.
