@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/windows/dialog_buttons.h"
+#include "design/windows/run_dialog.h"
 #include "design/model/qt_colour.h"
 #include "design/windows/colour_button.h"
 #include "design/windows/effects_sample.h"
@@ -93,11 +94,6 @@ void TGFont3DEffects::ShowSample() { sample_->ShowLook(Choice()); }
 
 void TGFont3DEffects::Apply(TGBaseLabel& label) const { ApplyLook(label, Choice()); }
 
-bool TGFont3DEffects::Edit(TGBaseLabel& label, QWidget* parent) {
-  TGFont3DEffects dialog(label, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  dialog.Apply(label);
-  return true;
-}
+bool TGFont3DEffects::Edit(TGBaseLabel& label, QWidget* parent) { return RunDialog<TGFont3DEffects>(label, parent); }
 
 }  // namespace vellumo::design

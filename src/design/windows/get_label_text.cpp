@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/windows/dialog_buttons.h"
+#include "design/windows/run_dialog.h"
 #include "design/windows/text_edits.h"
 
 namespace vellumo::design {
@@ -24,11 +25,6 @@ TGetLabelText::TGetLabelText(const TGPLabel& label, QWidget* parent) : QDialog(p
 
 void TGetLabelText::Apply(TGPLabel& label) const { ReplaceCaption(label, text_edit_->text()); }
 
-bool TGetLabelText::Edit(TGPLabel& label, QWidget* parent) {
-  TGetLabelText dialog(label, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  dialog.Apply(label);
-  return true;
-}
+bool TGetLabelText::Edit(TGPLabel& label, QWidget* parent) { return RunDialog<TGetLabelText>(label, parent); }
 
 }  // namespace vellumo::design

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/windows/dialog_buttons.h"
+#include "design/windows/run_dialog.h"
 #include "design/windows/text_edits.h"
 
 namespace vellumo::design {
@@ -50,11 +51,6 @@ void TMultiLineTextEditor::KeepWithinLimit(int position, int added) {
 
 void TMultiLineTextEditor::Apply(TGMultiLineBaseLabel& label) const { ReplaceLines(label, text_edit_->toPlainText()); }
 
-bool TMultiLineTextEditor::Edit(TGMultiLineBaseLabel& label, QWidget* parent) {
-  TMultiLineTextEditor dialog(label, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  dialog.Apply(label);
-  return true;
-}
+bool TMultiLineTextEditor::Edit(TGMultiLineBaseLabel& label, QWidget* parent) { return RunDialog<TMultiLineTextEditor>(label, parent); }
 
 }  // namespace vellumo::design
