@@ -17,6 +17,11 @@
 #include "design/windows/picture_preview.h"
 
 namespace vellumo::design {
+namespace {
+
+constexpr int kListWidth = 200;
+
+}  // namespace
 
 TGImageBrowser::TGImageBrowser(const TGImage& image, const QString& folder, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Load Image File (BMP/WMF)"));
@@ -57,6 +62,10 @@ TGImageBrowser::TGImageBrowser(const TGImage& image, const QString& folder, QWid
   lists->addWidget(places_, 0, 0);
   lists->addWidget(folder_tree_, 1, 0);
   lists->addWidget(file_list_, 0, 1, 2, 1);
+  lists->setColumnStretch(0, 1);
+  lists->setColumnStretch(1, 1);
+  folder_tree_->setMinimumWidth(kListWidth);
+  file_list_->setMinimumWidth(kListWidth);
   auto* flags = new QVBoxLayout;
   flags->addWidget(preview_, 1);
   flags->addWidget(stretch_);
@@ -84,6 +93,7 @@ void TGImageBrowser::ChooseFolder(const QString& folder) {
     folder_tree_->setRootIndex(folder_model_->setRootPath(QDir::rootPath()));
   }
   const QModelIndex in_tree = folder_model_->index(folder);
+  folder_tree_->setCurrentIndex(in_tree);
   folder_tree_->expand(in_tree);
   folder_tree_->scrollTo(in_tree);
   file_list_->setRootIndex(file_model_->setRootPath(folder));
