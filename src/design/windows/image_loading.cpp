@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 #include "core/messages.h"
@@ -26,7 +27,8 @@ std::vector<Place> StartingPlaces() {
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (!volume.isValid() || !volume.isReady() || volume.isRoot()) continue;
     const QString path = volume.rootPath();
-    if (path == QDir::homePath()) continue;
+    // A file mounted on its own (a container's bound files) is no place to start.
+    if (path == QDir::homePath() || !QFileInfo(path).isDir()) continue;
     const QString name = volume.displayName();
     places.push_back({name == path ? path : name + QStringLiteral(" (") + path + QLatin1Char(')'), path});
   }

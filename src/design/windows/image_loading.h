@@ -25,7 +25,8 @@ struct Place {
   QString caption;
   QString path;
 };
-// The home folder, the root, then every other mounted volume that is ready.
+// The home folder, the root, then every other mounted volume that is ready
+// and is a folder.
 [[nodiscard]] std::vector<Place> StartingPlaces();
 
 // The picture of a file for an object of `placed_inches` (converted images
