@@ -1,9 +1,13 @@
 // Design pages: loading and saving a design of 200 objects (shapes,
 // lines, POSTNET and Intelligent Mail barcodes, pictures) through the
 // page's own file functions on an in-memory file layer, and drawing one
-// label design into a PDF page per label, each label with its own record.
+// label design (address block, POSTNET, Intelligent Mail barcode, text,
+// frame and picture) into a PDF page per label, each label with its own
+// record.
 //
-//   design_bench [--labels N]     (default 2000)
+//   design_bench [--labels N] [--labels-only]     (default 2000 labels)
+//
+// --labels-only leaves out the file benchmark, for profiling the drawing.
 #include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -21,8 +25,10 @@
 #include "design/model/intelligent_mail_barcode.h"
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
+#include "design/model/multi_line_label.h"
 #include "design/model/postnet_barcode.h"
 #include "design/model/record_source.h"
+#include "design/model/text_label.h"
 #include "design/stream/design_file.h"
 #include "printing/pdf_file.h"
 #include "xbase/env.h"
@@ -147,10 +153,19 @@ void BenchLabels(int labels, const DesignPicture& picture) {
   TGLabelPanel page("/bench", xbase::Env::Default());
   page.SetSize(QSize(384, 144));  // 4 × 1.5 inches
   MapRecordSource record;
+  for (const char* field : {"PREFIX", "MIDDLE", "TITLE", "ORG", "STREET2", "COUNTRY"}) record.SetField(field, "");
+  record.SetField("FNAME", "Ann");
+  record.SetField("LNAME", "Lee");
   record.SetField("STREET", "123 MAIN ST");
+  record.SetField("CITY", "SPRINGFIELD");
+  record.SetField("STATE", "IL");
   page.SetRecord(&record);
-  Place(page, Postnet(), QRect(10, 10, 249, 12));
-  Place(page, MailBarcode(), QRect(10, 40, 284, 14));
+  auto greeting = std::make_unique<TGPLabel>();
+  greeting->Caption = "Season's Greetings";
+  Place(page, std::move(greeting), QRect(10, 4, 200, 18));
+  Place(page, std::make_unique<TGDMultiLineAddressLabel>(), QRect(10, 60, 280, 70));
+  Place(page, Postnet(), QRect(10, 26, 249, 12));
+  Place(page, MailBarcode(), QRect(10, 42, 284, 14));
   auto frame = std::make_unique<TGLabelShapes>();
   frame->Shape = TShapeType::stRoundRect;
   frame->SetTransparent(true);
@@ -188,7 +203,7 @@ void BenchLabels(int labels, const DesignPicture& picture) {
     std::exit(1);
   }
   const double total_us = MicrosecondsSince(start);
-  std::printf("label with POSTNET, Intelligent Mail barcode, shape and picture, %d labels into one PDF (%lld bytes)\n",
+  std::printf("label with address block, POSTNET, Intelligent Mail barcode, text, shape and picture, %d labels into one PDF (%lld bytes)\n",
               labels, static_cast<long long>(QFileInfo(pdf).size()));
   std::printf("  draw  %8.1f us per label (PDF written included)\n", total_us / labels);
 }
@@ -200,11 +215,13 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   int labels = 2000;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::strcmp(argv[i], "--labels") == 0) labels = std::max(1, std::atoi(argv[i + 1]));
+  bool labels_only = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--labels") == 0 && i + 1 < argc) labels = std::max(1, std::atoi(argv[i + 1]));
+    if (std::strcmp(argv[i], "--labels-only") == 0) labels_only = true;
   }
   const vellumo::DesignPicture picture = vellumo::design::SamplePicture();
-  vellumo::design::BenchFiles(picture);
+  if (!labels_only) vellumo::design::BenchFiles(picture);
   vellumo::design::BenchLabels(labels, picture);
   return 0;
 }
