@@ -240,7 +240,9 @@ void TBaseReport::DrawTextAt(const QString& text, double x, int align, double sp
 void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text, double spread) {
   const TextFont& text_font = LayoutFont();
   const QFontMetricsF& metrics = text_font.metrics;
-  painter_->save();
+  // Only the frame is put back afterwards: every drawing sets the pen and
+  // font it needs, and a whole saved state costs a PDF page a state change.
+  const QTransform frame = painter_->worldTransform();
   painter_->translate(anchor);
   if (font_angle_ != 0) painter_->rotate(-font_angle_);
   const double device_pixels_per_font_pixel = Dpi() * text_font.inches_per_pixel;
@@ -272,7 +274,7 @@ void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text,
   } else {
     painter_->drawText(origin, text);
   }
-  painter_->restore();
+  painter_->setWorldTransform(frame);
 }
 
 void TBaseReport::PrintText(const QString& text) {
