@@ -132,6 +132,20 @@ TEST_F(DesignRender, StockIsFoundInTheHomesCatalogueWithoutRegardToCase) {
   EXPECT_NEAR(size.height(), 1.25 * 72, 0.5);
 }
 
+// A page removes its work files when it goes; the render's page must not
+// take the user's object clipboard with it.
+TEST_F(DesignRender, TheHomesObjectClipboardStays) {
+  const std::string home = HomeWithStock("Test 100  Address");
+  std::ofstream(home + "/Clipbrd.tmp") << "objects the user copied";
+  std::ofstream(dir_ + "/Clipbrd.tmp") << "objects the user copied";
+  ASSERT_EQ(Render({dir_ + "/BIN00001.L", "--home", home, "--stock", "Test 100  Address", "--table", table_, "--pdf",
+                    dir_ + "/out.pdf"}),
+            0)
+      << err_.str();
+  EXPECT_TRUE(std::filesystem::exists(home + "/Clipbrd.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(dir_ + "/Clipbrd.tmp"));
+}
+
 TEST_F(DesignRender, PngHasThePageAtTheResolutionAndInkOfTheDesign) {
   const std::string png = dir_ + "/label.png";
   ASSERT_EQ(Render({dir_ + "/BIN00001.L", "--size", "2.625x1", "--table", table_, "--png", png, "--dpi", "200"}), 0)

@@ -7,7 +7,6 @@
 // kind can be shown: label, envelope or report band.
 #pragma once
 
-#include <QPointer>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -22,7 +21,6 @@ class TPageSurface : public QWidget {
  public:
   TPageSurface(const TGBasePanel* page, QWidget* parent);
   void SetInputHandler(PageInputHandler* handler) { handler_ = handler; }
-  [[nodiscard]] PageInputHandler* InputHandler() const { return handler_; }
   [[nodiscard]] QSize sizeHint() const override;
 
  protected:
