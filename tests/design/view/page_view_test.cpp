@@ -16,19 +16,14 @@
 #include "design/view/page_view.h"
 #include "ink.h"
 #include "page_fixture.h"
+#include "printed_page.h"
 #include "printing/report_destinations.h"
 
 namespace vellumo::design {
 namespace {
 
 using testing::PageTest;
-
-QImage PrintedAt(const TGBasePanel& page, double dpi) {
-  TCanvasReport canvas(QSizeF(page.Size().width() / 96.0, page.Size().height() / 96.0), dpi);
-  canvas.OnPrint = [&](TBaseReport& r) { page.PrintObjects(r, 0, 0); };
-  EXPECT_TRUE(canvas.Execute());
-  return canvas.pages().empty() ? QImage() : canvas.pages().front().convertToFormat(QImage::Format_RGB32);
-}
+using testing::PrintedAt;
 
 QImage Shown(const TPageView& view) { return view.Surface()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
