@@ -1,5 +1,6 @@
 // vellumo-cli design show: the objects of a label, envelope or report
-// design file, read with the stream layer alone. A report design (".R")
+// design file, read with the stream layer alone (design render is in
+// command_design_render.cpp). A report design (".R")
 // holds three band lists and a settings list; any other file one list.
 // A read error shows the objects read before it, then the error.
 #include <algorithm>
@@ -50,10 +51,11 @@ int ShowDesign(std::string_view bytes, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int DesignCommand(const Words& args, std::ostream& out, std::ostream& err) {
+  if (!args.empty() && args[0] == "render") return DesignRenderCommand(args, err);
   Arguments a;
   const xbase::Status s = ParseArguments(args, {}, {}, &a);
   if (!s.ok()) return Fail(err, s);
-  if (a.positional.size() != 2 || a.positional[0] != "show") return Fail(err, "usage: vellumo-cli design show FILE");
+  if (a.positional.size() != 2 || a.positional[0] != "show") return Fail(err, "usage: vellumo-cli design show FILE | design render FILE ...");
   const std::string& path = a.positional[1];
   const auto bytes = vellumo::design::ReadWholeFile(xbase::Env::Default(), path);
   if (!bytes.ok()) return Fail(err, bytes.status());

@@ -20,6 +20,10 @@ const std::vector<Command>& AllCommands() {
        CreateCommand},
       {"rebuild", "PATH", "pack an address database and recreate its 26 tags", RebuildCommand},
       {"design", "show FILE", "the objects of a label, envelope or report (.R) design file", DesignCommand},
+      {"design",
+       "render FILE (--stock NAME | --size WxH) --table DB [--record N] (--pdf OUT.pdf | --png OUT.png) [--dpi N] "
+       "[--kind label|envelope] [--home DIR]",
+       "draw a label (.L) or envelope (.E) design with one record of a table, as it prints", DesignCommand},
   };
   return commands;
 }

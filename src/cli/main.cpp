@@ -1,5 +1,7 @@
 // vellumo-cli: command-line access to Vellumo's tables and design files.
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 #include <iostream>
 #include <string>
 
@@ -17,13 +19,24 @@ void PrintHelp(std::ostream& out) {
   }
 }
 
+// Drawing needs fonts, hence a GUI application, which draws off screen
+// unless QT_QPA_PLATFORM names a platform.
+bool Draws(const std::vector<std::string>& args) { return args.size() >= 2 && args[0] == "design" && args[1] == "render"; }
+
+std::unique_ptr<QCoreApplication> NewApplication(int& argc, char** argv, bool draws) {
+  if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 }  // namespace cli
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);  // the application home is found from the executable
-  std::ios::sync_with_stdio(false);
   std::vector<std::string> args(argv + 1, argv + argc);
+  // The application home is found from the executable.
+  std::unique_ptr<QCoreApplication> app = cli::NewApplication(argc, argv, cli::Draws(args));
+  std::ios::sync_with_stdio(false);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     cli::PrintHelp(std::cout);
     return args.empty() ? 2 : 0;

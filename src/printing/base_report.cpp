@@ -176,13 +176,13 @@ double TBaseReport::LineHeight() const {
 }
 
 double TBaseReport::FontAscent() const {
-  const TextFont text_font = LayoutFont();
-  return QFontMetricsF(text_font.font).ascent() * text_font.inches_per_pixel;
+  const TextFont& text_font = LayoutFont();
+  return text_font.metrics.ascent() * text_font.inches_per_pixel;
 }
 
 double TBaseReport::FontDescent() const {
-  const TextFont text_font = LayoutFont();
-  return QFontMetricsF(text_font.font).descent() * text_font.inches_per_pixel;
+  const TextFont& text_font = LayoutFont();
+  return text_font.metrics.descent() * text_font.inches_per_pixel;
 }
 
 // ---- Fonts and text.
@@ -202,7 +202,9 @@ void TBaseReport::SetUnderline(bool on) { underline_ = on; }
 void TBaseReport::SetFontColor(const QColor& color) { font_color_ = color; }
 void TBaseReport::SetFontAngle(double degrees) { font_angle_ = std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0); }
 
-TBaseReport::TextFont TBaseReport::LayoutFont() const {
+const TBaseReport::TextFont& TBaseReport::LayoutFont() const {
+  const FontChoice choice{font_name_, font_points_, bold_, italic_, underline_};
+  if (layout_font_ && layout_choice_ == choice) return *layout_font_;
   // Pixel sizes are whole numbers; the fraction left over goes into the
   // inches of a pixel, so that sizes such as 10.5 points stay exact.
   const double pixels = font_points_ * kMetricDpi / 72.0;
@@ -214,12 +216,14 @@ TBaseReport::TextFont TBaseReport::LayoutFont() const {
   font.setUnderline(underline_);
   // Unhinted, so that advances scale exactly with the size.
   font.setHintingPreference(QFont::PreferNoHinting);
-  return {font, pixels / pixel_size / kMetricDpi};
+  layout_font_.emplace(TextFont{font, QFontMetricsF(font), pixels / pixel_size / kMetricDpi});
+  layout_choice_ = choice;
+  return *layout_font_;
 }
 
 double TBaseReport::TextWidth(const QString& text) const {
-  const TextFont text_font = LayoutFont();
-  const double width = QFontMetricsF(text_font.font).horizontalAdvance(text) * text_font.inches_per_pixel;
+  const TextFont& text_font = LayoutFont();
+  const double width = text_font.metrics.horizontalAdvance(text) * text_font.inches_per_pixel;
   return std::max(width, 1.0 / Dpi());
 }
 
@@ -234,20 +238,24 @@ void TBaseReport::DrawTextAt(const QString& text, double x, int align, double sp
 }
 
 void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text, double spread) {
-  const TextFont text_font = LayoutFont();
-  const QFontMetricsF metrics(text_font.font);
-  painter_->save();
+  const TextFont& text_font = LayoutFont();
+  const QFontMetricsF& metrics = text_font.metrics;
+  // Only the frame is put back afterwards: every drawing sets the pen and
+  // font it needs, and a whole saved state costs a PDF page a state change.
+  const QTransform frame = painter_->worldTransform();
   painter_->translate(anchor);
   if (font_angle_ != 0) painter_->rotate(-font_angle_);
   const double device_pixels_per_font_pixel = Dpi() * text_font.inches_per_pixel;
   painter_->scale(device_pixels_per_font_pixel, device_pixels_per_font_pixel);
   painter_->setFont(text_font.font);
-  // Block text: the room left over is shared out among the blanks.
-  const QStringList words = text.split(QLatin1Char(' '));
-  const double advance = metrics.horizontalAdvance(text);
+  // Block text: the room left over is shared out among the blanks. The
+  // text is measured only when something depends on its width.
+  const bool opaque = TextBKMode == bkOpaque;
+  const QStringList words = spread > 0 ? text.split(QLatin1Char(' ')) : QStringList();
+  const double advance = spread > 0 || opaque ? metrics.horizontalAdvance(text) : 0;
   const double extra = spread > advance && words.size() > 1 ? (spread - advance) / (words.size() - 1) : 0;
-  const double drawn_width = extra > 0 ? spread : advance;
-  if (TextBKMode == bkOpaque) {
+  if (opaque) {
+    const double drawn_width = extra > 0 ? spread : advance;
     painter_->fillRect(QRectF(origin.x(), origin.y() - metrics.ascent(), drawn_width, metrics.height()), brush_color_);
   }
   painter_->setPen(font_color_);
@@ -266,7 +274,7 @@ void TBaseReport::PaintText(QPointF anchor, QPointF origin, const QString& text,
   } else {
     painter_->drawText(origin, text);
   }
-  painter_->restore();
+  painter_->setWorldTransform(frame);
 }
 
 void TBaseReport::PrintText(const QString& text) {
@@ -340,7 +348,7 @@ void TBaseReport::TextInRect(const QRectF& rect, double x, double y, const QStri
   if (brush_.style() != Qt::NoBrush) painter_->fillRect(rect, brush_);
   painter_->setClipRect(rect);
   // The text's top-left corner lies on (x, y), whatever its angle.
-  PaintText(Device(x, y), QPointF(0, QFontMetricsF(LayoutFont().font).ascent()), text);
+  PaintText(Device(x, y), QPointF(0, LayoutFont().metrics.ascent()), text);
   painter_->restore();
 }
 

@@ -12,6 +12,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMarginsF>
 #include <QPainter>
@@ -20,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vellumo {
@@ -188,11 +190,19 @@ class TBaseReport {
     double x, width;
     int justify, margin, borders, shade;
   };
-  // The font text is laid out and drawn with, and the inches of one of its
-  // pixels.
+  // The font text is laid out and drawn with, its metrics, and the inches
+  // of one of its pixels.
   struct TextFont {
     QFont font;
+    QFontMetricsF metrics;
     double inches_per_pixel;
+  };
+  // What the layout font is made from.
+  struct FontChoice {
+    QString name;
+    double points;
+    bool bold, italic, underline;
+    bool operator==(const FontChoice&) const = default;
   };
   // Throws std::logic_error when no job is running.
   void RequireJob(const char* operation) const;
@@ -200,7 +210,9 @@ class TBaseReport {
   bool Drawing() const;
   QPointF Device(double x, double y) const;
   double DevicePixels(double inches) const { return inches * Dpi(); }
-  TextFont LayoutFont() const;
+  // Made again only when the font choice changed: objects set their font
+  // for every label, and a font is costly to resolve and measure.
+  const TextFont& LayoutFont() const;
   // Text on the current baseline anchored at x: its start (AlignLeft), end
   // (AlignRight) or middle (AlignHCenter); AlignJustify spreads it over
   // `spread` inches at the blanks.
@@ -226,6 +238,8 @@ class TBaseReport {
   QString font_name_ = QStringLiteral("Arial");
   double font_points_ = 10;
   bool bold_ = false, italic_ = false, underline_ = false;
+  mutable std::optional<FontChoice> layout_choice_;
+  mutable std::optional<TextFont> layout_font_;
   QColor font_color_ = Qt::black;
   double font_angle_ = 0;
   std::vector<Tab> tabs_;

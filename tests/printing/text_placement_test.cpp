@@ -8,6 +8,7 @@
 #include "ink.h"
 #include "pdf_probe.h"
 #include "printing/drawing_styles.h"
+#include "printing/report_destinations.h"
 #include "printing/windows/printer_jobs.h"
 #include "printing/windows/shared_printer.h"
 #include "pdf_job_fixture.h"
@@ -47,6 +48,28 @@ TEST_F(TextPlacementTest, MeasuredWidthIsTheDrawnWidthInPdf) {
     EXPECT_NEAR(first[1]->x_min, (8 - width) * 72, 0.3) << points;
     EXPECT_NEAR(last[1]->x_max, 8 * 72, 0.3) << points;
   }
+}
+
+// The canvas keeps the font it measures with between calls; every change
+// of face, size or style must be measured in the new font.
+TEST(TextMeasure, WidthsFollowEveryFontChange) {
+  TCanvasReport canvas(QSizeF(4, 2), 300);
+  canvas.SetFont(QStringLiteral("Arial"), 10);
+  const double plain = canvas.TextWidth(kSentence);
+  canvas.SetBold(true);
+  const double bold = canvas.TextWidth(kSentence);
+  EXPECT_GT(bold, plain * 1.03);
+  canvas.SetBold(false);
+  EXPECT_DOUBLE_EQ(canvas.TextWidth(kSentence), plain);
+  canvas.SetFont(QStringLiteral("Arial"), 20);
+  EXPECT_NEAR(canvas.TextWidth(kSentence), plain * 2, plain * 0.02);
+  canvas.SetFont(QStringLiteral("Courier"), 10);
+  EXPECT_GT(std::abs(canvas.TextWidth(kSentence) - plain), plain * 0.05);
+  canvas.SetFont(QStringLiteral("Arial"), 10);
+  canvas.SetBold(true);
+  EXPECT_DOUBLE_EQ(canvas.TextWidth(kSentence), bold);
+  canvas.SetFont(QStringLiteral("Arial"), 10);  // resets the styles
+  EXPECT_DOUBLE_EQ(canvas.TextWidth(kSentence), plain);
 }
 
 TEST_F(TextPlacementTest, MeasuredWidthIsTheDrawnWidthOnImagesOfAnyResolution) {

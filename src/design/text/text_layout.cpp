@@ -76,9 +76,9 @@ std::vector<PlacedLine> PlaceLines(const QStringList& lines, QSizeF box, TAlignm
   for (const QString& line : lines) {
     if (top >= box.height() - kEpsilon) break;
     PlacedLine p{line, 0, top, std::min(measure.line_height, box.height() - top)};
-    const double width = measure.width(line);
-    if (alignment == taRightJustify) p.x = box.width() - width - kUnit;
-    if (alignment == taCenter) p.x = box.width() / 2 + kUnit - width / 2;
+    // Left-aligned lines need no measuring.
+    if (alignment == taRightJustify) p.x = box.width() - measure.width(line) - kUnit;
+    if (alignment == taCenter) p.x = box.width() / 2 + kUnit - measure.width(line) / 2;
     placed.push_back(p);
     top += measure.line_height;
   }

@@ -14,6 +14,7 @@
 #include "design/model/postnet_barcode.h"
 #include "ink.h"
 #include "page_fixture.h"
+#include "printed_page.h"
 #include "printing/pdf_file.h"
 #include "printing/report_destinations.h"
 
@@ -21,13 +22,7 @@ namespace vellumo::design {
 namespace {
 
 using testing::PageTest;
-
-QImage PrintedAt(const TGBasePanel& page, double dpi) {
-  TCanvasReport canvas(QSizeF(page.Size().width() / 96.0, page.Size().height() / 96.0), dpi);
-  canvas.OnPrint = [&](TBaseReport& r) { page.PrintObjects(r, 0, 0); };
-  EXPECT_TRUE(canvas.Execute());
-  return canvas.pages().empty() ? QImage() : canvas.pages().front();
-}
+using testing::PrintedAt;
 
 QImage OnScreen(const TGBasePanel& page) {
   QImage image(qRound(page.Size().width() * page.Zoom()), qRound(page.Size().height() * page.Zoom()),

@@ -1,0 +1,71 @@
+// TPageView: one design page on screen. The page is drawn at its zoom on
+// a surface inside a scroll area, background, outline, grid and objects
+// all through TGBasePanel::Paint, so the screen shows what prints. The
+// view repaints and resizes when the page reports a change, and maps view
+// pixels to design units and back for the editing tools, which receive
+// the surface's mouse and key input through a PageInputHandler. Any page
+// kind can be shown: label, envelope or report band.
+#pragma once
+
+#include <QScrollArea>
+#include <QWidget>
+
+#include "design/model/base_panel.h"
+#include "design/view/page_input.h"
+
+namespace vellumo::design {
+
+// The page itself, exactly its zoomed size; input on it goes to the
+// view's handler.
+class TPageSurface : public QWidget {
+ public:
+  TPageSurface(const TGBasePanel* page, QWidget* parent);
+  void SetInputHandler(PageInputHandler* handler) { handler_ = handler; }
+  [[nodiscard]] QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  [[nodiscard]] PageMouseEvent MouseEventOf(const QMouseEvent* event) const;
+
+  const TGBasePanel* page_;
+  PageInputHandler* handler_ = nullptr;
+};
+
+class TPageView : public QScrollArea {
+ public:
+  // Hooks the view into the page's LabelChangedEvent, keeping the handler
+  // set before: set the owner's handler first. REQUIRES: page outlives
+  // the view.
+  explicit TPageView(TGBasePanel* page, QWidget* parent = nullptr);
+
+  [[nodiscard]] TGBasePanel* Page() const { return page_; }
+  [[nodiscard]] TPageSurface* Surface() const { return surface_; }
+
+  // Sets the page's zoom and resizes the surface; a zoom the page refuses
+  // changes nothing.
+  void SetZoom(float zoom);
+  // Takes the page's current size and zoom and repaints; runs on every
+  // change the page reports.
+  void PageChanged();
+
+  // Null for a view without editing tools. REQUIRES: the handler outlives
+  // the view or is unset first.
+  void SetInputHandler(PageInputHandler* handler) { surface_->SetInputHandler(handler); }
+
+  // Surface pixels ↔ design units at the current zoom.
+  [[nodiscard]] QPoint UnitsAt(QPointF surface_pixel) const { return page_->UnitsAt(surface_pixel); }
+  [[nodiscard]] QRectF ViewRectOf(const QRect& units) const;
+
+ private:
+  TGBasePanel* page_;
+  TPageSurface* surface_;
+};
+
+}  // namespace vellumo::design
