@@ -11,6 +11,7 @@
 #include "design/model/date_time_label.h"
 #include "design/model/page_number_label.h"
 #include "design/model/symbol_label.h"
+#include "design/pictures/symbol_font.h"
 #include "design/stream/font_size.h"
 #include "ink.h"
 #include "pdf_probe.h"
@@ -146,12 +147,17 @@ TEST_F(PrintedText, DatesPrintTheMomentOfTheirClock) {
 }
 
 TEST_F(PrintedText, ASymbolPrintsTheCharacterItsCodeStandsFor) {
-  TGSymbolLabel symbol;
-  StoredFont font = symbol.Font;
-  symbol.SetSymbol(font, 0x4A);  // the smiling face
-  const std::vector<PdfWord> words = Print({&symbol}, 1);
-  ASSERT_EQ(words.size(), 1u);
-  EXPECT_EQ(words[0].text, QString::fromUcs4(U"\u263A", 1));
+  // The smiling face, and a code whose 8-bit text character lies beyond
+  // U+00FF (0x82 is a low quotation mark as text).
+  for (uint8_t code : {uint8_t(0x4A), uint8_t(0x82)}) {
+    TGSymbolLabel symbol;
+    symbol.SetSymbol(symbol.Font, code);
+    const std::vector<PdfWord> words = Print({&symbol}, 1);
+    ASSERT_EQ(words.size(), 1u) << int(code);
+    const char32_t expected = SymbolFont::codePoint(code);
+    EXPECT_EQ(words[0].text, QString::fromUcs4(&expected, 1)) << int(code);
+  }
+  EXPECT_EQ(SymbolFont::codePoint(0x4A), U'\u263A');
 }
 
 // What a view shows of an object at zoom 1.0 on a white image.
