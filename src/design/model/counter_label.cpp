@@ -68,7 +68,11 @@ TGBaseLabel::ShownText TGCounterLabel::Shown(const TBaseReport&, bool) const {
   return {QString::fromStdString(CurrentCaption()), StyleOfFont(Font)};
 }
 
-std::optional<std::string> TGCounterLabel::StoredCaption() const { return CurrentCaption(); }
+std::optional<std::string> TGCounterLabel::StoredCaption() const {
+  // The caption of the run's start, so that a design saved after a
+  // preview advanced its counters is the same file as before.
+  return CounterCaption(TextBefore, starting_number_, LeadingZeros, TextAfter);
+}
 
 void TGCounterLabel::WriteOwnProperties(PropertyWriter& writer) const {
   TGBaseLabel::WriteOwnProperties(writer);

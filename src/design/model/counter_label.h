@@ -55,6 +55,7 @@ class TGCounterLabel : public TGBaseLabel {
 
  protected:
   [[nodiscard]] ShownText Shown(const TBaseReport& canvas, bool on_screen) const override;
+  // The caption of the starting number: the run's progress is not stored.
   [[nodiscard]] std::optional<std::string> StoredCaption() const override;
   void WriteOwnProperties(PropertyWriter& writer) const override;
   Status ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) override;

@@ -187,8 +187,11 @@ TEST(CounterStoredForm, SettingsAreWrittenAfterTheTextPartAndReadBack) {
   counter.RepeatEach = 3;
   counter.LeadingZeros = 5;
   counter.SetStartingnumber(1000);
-  counter.LabelPrinted();  // the run's progress is not stored
   const std::string bytes = BytesOf(counter);
+  // The run's progress is not stored.
+  for (int i = 0; i < 4; ++i) counter.LabelPrinted();
+  EXPECT_EQ(counter.Caption, "No. 01001!");
+  EXPECT_EQ(BytesOf(counter), bytes);
   EXPECT_EQ(bytes, List(Record("TGCounterLabel", "Special1",
                                Common(10, 20, 100, 30) + Text("Caption", "No. 01000!") + BlackFont("Arial", -13) +
                                    Bool("Transparent", true) + Ident("BackColor", "clWhite") +

@@ -91,6 +91,10 @@ TEST(PageNumberStoredForm, WritesTheTextPartOnly) {
   TGPageNumberLabel number;
   number.SetName("Special1");
   number.SetBounds(QRect(10, 20, 100, 30));
+  EXPECT_EQ(BytesOf(number), List(Record("TGPageNumberLabel", "Special1",
+                                         Common(10, 20, 100, 30) + Text("Caption", "Text") +
+                                             BlackFont("Arial", -13) + Bool("Transparent", true) +
+                                             Ident("BackColor", "clWhite"))));
   number.Alignment = taRightJustify;
   EXPECT_EQ(BytesOf(number), List(Record("TGPageNumberLabel", "Special1",
                                          Common(10, 20, 100, 30) + Ident("Alignment", "taRightJustify") +
