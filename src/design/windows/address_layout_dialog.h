@@ -1,0 +1,47 @@
+// TAddressLayout ("Address Label Layout"): which lines the address block
+// holds, where the ZIP or postal code goes (only while it is used), and
+// capitals.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "design/text/address_block.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace vellumo::design {
+
+class TGDMultiLineAddressLabel;
+
+class TAddressLayout : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHelpContext = 3302;
+
+  // Shows the block's flags and ZIP place.
+  explicit TAddressLayout(const AddressBlockOptions& options, QWidget* parent = nullptr);
+
+  // The check box or radio button with this caption ("&Zip/Postal code",
+  // "B&efore country"), null when there is none.
+  QCheckBox* check_box(const QString& caption) const;
+  QRadioButton* radio_button(const QString& caption) const;
+
+  [[nodiscard]] AddressBlockOptions Choice() const;
+  // What "Ok" does: the block takes the flags and the ZIP place.
+  void Apply(TGDMultiLineAddressLabel& address) const;
+
+  // The page is told on "Ok" and refreshes its data in any case.
+  static bool Edit(TGDMultiLineAddressLabel& address, QWidget* parent);
+
+ private:
+  void EnableZipPlaces();
+
+  std::vector<std::pair<QCheckBox*, bool AddressBlockOptions::*>> checks_;
+  std::vector<QRadioButton*> zip_places_;  // in TZipFormatOptions order
+  QCheckBox* use_zip_ = nullptr;
+};
+
+}  // namespace vellumo::design
