@@ -173,8 +173,7 @@ TEST(CounterStoredForm, DefaultCounterWritesItsCaptionAndItsThreeNumbers) {
   counter.SetBounds(QRect(10, 20, 100, 30));
   EXPECT_EQ(BytesOf(counter),
             List(Record("TGCounterLabel", "Special1",
-                        Common(10, 20, 100, 30) + Text("Caption", "1") + BlackFont("Arial", -13) +
-                            Bool("Transparent", true) + Ident("BackColor", "clWhite") + Int8("Startingnumber", 1) +
+                        Common(10, 20, 100, 30) + PlainTextEnd("1") + Int8("Startingnumber", 1) +
                             Int8("RepeatEach", 1) + Int8("LeadingZeros", 0))));
 }
 
@@ -193,8 +192,7 @@ TEST(CounterStoredForm, SettingsAreWrittenAfterTheTextPartAndReadBack) {
   EXPECT_EQ(counter.Caption, "No. 01001!");
   EXPECT_EQ(BytesOf(counter), bytes);
   EXPECT_EQ(bytes, List(Record("TGCounterLabel", "Special1",
-                               Common(10, 20, 100, 30) + Text("Caption", "No. 01000!") + BlackFont("Arial", -13) +
-                                   Bool("Transparent", true) + Ident("BackColor", "clWhite") +
+                               Common(10, 20, 100, 30) + PlainTextEnd("No. 01000!") +
                                    Text("TextBefore", "No. ") + Text("TextAfter", "!") +
                                    Int16("Startingnumber", 1000) + Int8("RepeatEach", 3) +
                                    Int8("LeadingZeros", 5))));

@@ -58,18 +58,16 @@ TEST(DateTimeStoredForm, BothFormatsAreAlwaysWrittenAfterTheTextPart) {
   TGDateTimeLabel stamp;
   stamp.SetName("Special1");
   stamp.SetBounds(QRect(10, 20, 100, 30));
-  EXPECT_EQ(BytesOf(stamp), List(Record("TGDateTimeLabel", "Special1",
-                                        Common(10, 20, 100, 30) + Text("Caption", "Text") +
-                                            BlackFont("Arial", -13) + Bool("Transparent", true) +
-                                            Ident("BackColor", "clWhite") + Ident("DateFormat", "dtfDateShort") +
-                                            Ident("TimeFormat", "dtfTimeNone"))));
+  EXPECT_EQ(BytesOf(stamp),
+            List(Record("TGDateTimeLabel", "Special1",
+                        Common(10, 20, 100, 30) + PlainTextEnd("Text") + Ident("DateFormat", "dtfDateShort") +
+                            Ident("TimeFormat", "dtfTimeNone"))));
   stamp.DateFormat = dtfDateNone;
   stamp.TimeFormat = dtfTimeLong;
   stamp.Caption.clear();
   const std::string bytes = BytesOf(stamp);
   EXPECT_EQ(bytes, List(Record("TGDateTimeLabel", "Special1",
-                               Common(10, 20, 100, 30) + BlackFont("Arial", -13) + Bool("Transparent", true) +
-                                   Ident("BackColor", "clWhite") + Ident("DateFormat", "dtfDateNone") +
+                               Common(10, 20, 100, 30) + PlainTextEnd("") + Ident("DateFormat", "dtfDateNone") +
                                    Ident("TimeFormat", "dtfTimeLong"))));
   std::unique_ptr<TGGraphicControl> copy = ReadBack(bytes);
   ASSERT_NE(copy, nullptr);
@@ -92,14 +90,11 @@ TEST(PageNumberStoredForm, WritesTheTextPartOnly) {
   number.SetName("Special1");
   number.SetBounds(QRect(10, 20, 100, 30));
   EXPECT_EQ(BytesOf(number), List(Record("TGPageNumberLabel", "Special1",
-                                         Common(10, 20, 100, 30) + Text("Caption", "Text") +
-                                             BlackFont("Arial", -13) + Bool("Transparent", true) +
-                                             Ident("BackColor", "clWhite"))));
+                                         Common(10, 20, 100, 30) + PlainTextEnd("Text"))));
   number.Alignment = taRightJustify;
   EXPECT_EQ(BytesOf(number), List(Record("TGPageNumberLabel", "Special1",
                                          Common(10, 20, 100, 30) + Ident("Alignment", "taRightJustify") +
-                                             Text("Caption", "Text") + BlackFont("Arial", -13) +
-                                             Bool("Transparent", true) + Ident("BackColor", "clWhite"))));
+                                             PlainTextEnd("Text"))));
 }
 
 // Objects printed into a PDF of `pages` pages of 4 × 2 inches, every page

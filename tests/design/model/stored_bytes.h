@@ -20,6 +20,12 @@ inline std::string BlackFont(std::string_view font_name, int height) {
   return Ident("Font.Color", "clBlack") + Int8("Font.Height", height) + Text("Font.Name", font_name) +
          Short("Font.Style") + '\x0B' + '\0';
 }
+// The end of a single-line text's stored part with a caption (none when
+// empty), the default font and a transparent white background.
+inline std::string PlainTextEnd(std::string_view caption) {
+  return (caption.empty() ? std::string() : Text("Caption", caption)) + BlackFont("Arial", -13) +
+         Bool("Transparent", true) + Ident("BackColor", "clWhite");
+}
 // The common part of an object with the given bounds, unlocked and selectable.
 inline std::string Common(int left, int top, int width, int height) {
   return Int8("Left", left) + Int8("Top", top) + Int8("Width", width) + Int8("Height", height) +
