@@ -49,6 +49,17 @@ TEST_F(PlacementSizing, AFixedTextGrowsToItsCaptionAndALine) {
   EXPECT_EQ(label->Bounds().topLeft(), QPoint(10, 10));
 }
 
+TEST_F(PlacementSizing, ADataFieldGrowsToTheCaptionItShowsAfterTheRefresh) {
+  TGGraphicControl* field = Draw(TLPanelState::psDataLabel, QRect(10, 10, 30, 5));
+  ASSERT_NE(field, nullptr);
+  TGPLabel same;
+  same.Caption = static_cast<TGPDLabel*>(field)->Caption;  // "<undefined field>"
+  same.SetBounds(QRect(10, 10, 50, 15));
+  same.GrowToFit();
+  EXPECT_EQ(field->Bounds(), same.Bounds());
+  EXPECT_GT(field->Width(), 100);
+}
+
 TEST_F(PlacementSizing, GrowingNeverShrinksALargerDrawing) {
   TGGraphicControl* label = Draw(TLPanelState::psLabel, QRect(10, 10, 200, 40));
   ASSERT_NE(label, nullptr);
