@@ -92,6 +92,14 @@ TGGraphicControl* TGBasePanel::PlaceObject(std::unique_ptr<TGGraphicControl> obj
   return placed;
 }
 
+TGGraphicControl* TGBasePanel::PlaceDrawnObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged) {
+  TGGraphicControl* placed = PlaceObject(std::move(object), dragged);
+  RefreshAllData();
+  placed->SizeToContent();
+  if (DroppedObjectEvent) DroppedObjectEvent(dragged);
+  return placed;
+}
+
 std::vector<std::string> TGBasePanel::Names() const {
   std::vector<std::string> names;
   for (const std::unique_ptr<TGGraphicControl>& object : objects_) names.push_back(object->Name());

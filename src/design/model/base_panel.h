@@ -87,6 +87,10 @@ class TGBasePanel {
   // below 25 becomes 50, height below 15 becomes 15), named
   // UniqueName("Special"), at least 10 × 15, in front; reports the change.
   TGGraphicControl* PlaceObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged);
+  // A drawing tool's object: placed as PlaceObject does, then every
+  // object's data refreshed and the new one sized to what it shows (text
+  // grows to its caption or lines); fires DroppedObjectEvent.
+  TGGraphicControl* PlaceDrawnObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged);
   // The first base + n, n = 1 to 1000, that no object holds; empty when all are taken.
   [[nodiscard]] std::string UniqueName(std::string_view base) const;
   // Leaves the selection first.

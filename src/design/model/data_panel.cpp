@@ -78,10 +78,7 @@ void TGLabelPanel::FitToStock(const StockGeometry& stock) {
 TGGraphicControl* TGLabelPanel::CreateObjectInRect(const QRect& dragged) {
   std::unique_ptr<TGGraphicControl> object = ToolObject();
   if (!object) return nullptr;
-  TGGraphicControl* placed = PlaceObject(std::move(object), dragged);
-  RefreshAllData();
-  if (DroppedObjectEvent) DroppedObjectEvent(dragged);
-  return placed;
+  return PlaceDrawnObject(std::move(object), dragged);
 }
 
 }  // namespace vellumo::design

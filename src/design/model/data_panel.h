@@ -54,8 +54,7 @@ class TGLabelPanel : public TGDataPanel {
   static void RegisterTool(TLPanelState state, ObjectCreator creator);
 
   // The current tool's object placed in the dragged rectangle (see
-  // PlaceObject), then all data refreshed; null for a tool that has no
-  // object. Fires DroppedObjectEvent.
+  // PlaceDrawnObject); null for a tool that has no object.
   TGGraphicControl* CreateObjectInRect(const QRect& dragged);
 
  private:

@@ -12,11 +12,15 @@ TGGraphicControl::~TGGraphicControl() = default;
 void TGGraphicControl::SetBounds(const QRect& bounds) {
   if (bounds == bounds_) return;
   bounds_ = bounds;
+  BoundsChanged();
   Changed();
 }
 
 void TGGraphicControl::PrintAt(TBaseReport&, double, double) const {}
+void TGGraphicControl::PrintOnScreen(TBaseReport& canvas, double x0, double y0) const { PrintAt(canvas, x0, y0); }
 void TGGraphicControl::ScreenExtras(TBaseReport&, double, double) const {}
+void TGGraphicControl::BoundsChanged() {}
+void TGGraphicControl::SizeToContent() {}
 void TGGraphicControl::RefreshData(const RecordSource&) {}
 void TGGraphicControl::ClearData() {}
 void TGGraphicControl::LabelPrinted() {}
@@ -29,7 +33,7 @@ void TGGraphicControl::PaintObject(QPainter& painter, float zoom) const {
   TScreenReport screen(&painter, page, kScreenPpi * double(zoom));
   const bool printing = PagePrinting();
   screen.Draw([this, printing](TBaseReport& canvas) {
-    PrintAt(canvas, 0, 0);
+    PrintOnScreen(canvas, 0, 0);
     if (!printing) ScreenExtras(canvas, 0, 0);
   });
 }

@@ -45,7 +45,7 @@ class TGGraphicControl {
   [[nodiscard]] int Height() const { return bounds_.height(); }
   [[nodiscard]] int Right() const { return Left() + Width(); }
   [[nodiscard]] int Bottom() const { return Top() + Height(); }
-  // Notifies the page when the bounds change.
+  // Notifies the page when the bounds change, after BoundsChanged.
   void SetBounds(const QRect& bounds);
   void SetLeft(int left) { SetBounds(QRect(left, Top(), Width(), Height())); }
   void SetTop(int top) { SetBounds(QRect(Left(), top, Width(), Height())); }
@@ -71,6 +71,10 @@ class TGGraphicControl {
   virtual void LabelPrinted();
   virtual void ResetCounters();
   virtual void ApplyFont(const StoredFont& font);
+  // Sizes the object to what it shows, once a drawing tool has put it on
+  // its page and its data are refreshed; nothing for objects that keep the
+  // dragged size.
+  virtual void SizeToContent();
 
   // ---- Stored form: the common part, then the class's own properties.
   [[nodiscard]] Result<StoredObject> Store() const;
@@ -86,8 +90,13 @@ class TGGraphicControl {
   virtual void WriteOwnProperties(PropertyWriter& writer) const;
   // One stored property that is not a common one; the base refuses it.
   virtual Status ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property);
+  // The drawing on screen; PrintAt unless the object shows something else
+  // there than on paper.
+  virtual void PrintOnScreen(TBaseReport& canvas, double x0, double y0) const;
   // Marks drawn on screen only (placeholders, outlines); nothing by default.
   virtual void ScreenExtras(TBaseReport& canvas, double x0, double y0) const;
+  // Runs after SetBounds changed the bounds (not while reading a file).
+  virtual void BoundsChanged();
   // Tells the page the design changed.
   void Changed() const;
   // Whether the page is printing.

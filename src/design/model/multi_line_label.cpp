@@ -1,8 +1,11 @@
 // Multi-line text objects: drawing, record data and stored form.
 #include "design/model/multi_line_label.h"
 
+#include <cmath>
+
 #include "design/model/design_units.h"
 #include "design/model/record_binding.h"
+#include "design/model/screen_canvas.h"
 #include "design/text/data_field.h"
 #include "printing/drawing_styles.h"
 
@@ -10,6 +13,8 @@ namespace vellumo::design {
 namespace {
 
 constexpr std::string_view kAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+// Measured lengths this close above a whole unit count as that unit.
+constexpr double kUnitRoundingSlack = 1e-6;
 constexpr std::string_view kZipOptionNames[] = {"zoAfterState", "zoBeforeCity", "zoAfterCountry", "zoBeforeCountry"};
 
 QStringList ToQt(const std::vector<std::string>& lines) {
@@ -39,6 +44,19 @@ void TGMultiLineBaseLabel::ScreenExtras(TBaseReport& canvas, double x0, double y
   const QStringList items = ToQt(Items);
   const QStringList shown = ScreenLines(items, MemoObject());
   if (shown != items) DrawLines(canvas, x0, y0, shown, false);
+}
+
+void TGMultiLineBaseLabel::SizeToLines() {
+  const TextStyle style = StyleOfFont(Font);
+  if (style.points <= 0) return;
+  TMeasuringReport canvas;
+  const TextMeasure measure = MeasureOn(canvas, style);
+  const QStringList items = ToQt(Items);
+  const QStringList lines = WordWrap ? WrapLines(items, InchesFromUnits(Width()), measure) : items;
+  const QSizeF inches = vellumo::SizeToLines(ScreenLines(lines, MemoObject()), InchesFromUnits(Width()), measure);
+  // Rounded up, so that the last line and the widest one are not cut.
+  const auto units = [](double length) { return int(std::ceil(length * kScreenPpi - kUnitRoundingSlack)); };
+  SetBounds(QRect(Bounds().topLeft(), QSize(units(inches.width()), units(inches.height()))));
 }
 
 PrintFit TGMultiLineBaseLabel::DrawLines(TBaseReport& canvas, double x0, double y0, const QStringList& items,

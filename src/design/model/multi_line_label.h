@@ -40,6 +40,13 @@ class TGMultiLineBaseLabel : public TGGraphicControl {
   void PrintAt(TBaseReport& canvas, double x0, double y0) const override;
   [[nodiscard]] PrintFit LastPrintFit() const { return last_fit_; }
 
+  // One line pitch high per line shown on screen (wrapped at the width
+  // with WordWrap; an empty object shows one placeholder line), and at
+  // least as wide as the widest of them, in its font at zoom 1.0.
+  void SizeToLines();
+  // A multi-line object drawn with a tool sizes itself to its lines.
+  void SizeToContent() override { SizeToLines(); }
+
  protected:
   TGMultiLineBaseLabel() : TGGraphicControl(190, 33) {}
   // The placeholder of an empty object on screen.

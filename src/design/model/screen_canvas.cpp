@@ -1,5 +1,7 @@
-// The canvas over a view's painter.
+// The canvas over a view's painter, and the canvas that only measures.
 #include "design/model/screen_canvas.h"
+
+#include "design/screen_ppi.h"
 
 namespace vellumo::design {
 
@@ -17,5 +19,9 @@ void TScreenReport::Draw(const std::function<void(TBaseReport&)>& draw) {
   OnPrint = nullptr;
   target_->restore();
 }
+
+TMeasuringReport::~TMeasuringReport() = default;
+
+double TMeasuringReport::Dpi() const { return kScreenPpi; }
 
 }  // namespace vellumo::design

@@ -43,4 +43,25 @@ class TScreenReport : public TBaseReport {
   double dpi_;
 };
 
+// A canvas that only measures text, as the screen at zoom 1.0 would: it
+// has no page and runs no job, for sizing objects to what they show
+// outside a paint or a print.
+class TMeasuringReport : public TBaseReport {
+ public:
+  TMeasuringReport() = default;
+  ~TMeasuringReport() override;
+
+  QString PrinterName() const override { return QStringLiteral("Measure"); }
+  QString DriverName() const override { return QStringLiteral("Measure"); }
+  QString Port() const override { return QStringLiteral("Measure"); }
+  double PageWidth() const override { return 0; }
+  double PageHeight() const override { return 0; }
+
+ protected:
+  double Dpi() const override;
+  bool BeginJob() override { return Fail(QStringLiteral("A measuring canvas prints nothing")); }
+  void BeginNextPage() override {}
+  bool EndJob(bool) override { return true; }
+};
+
 }  // namespace vellumo::design

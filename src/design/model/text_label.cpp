@@ -4,6 +4,7 @@
 #include "design/model/design_units.h"
 #include "design/model/qt_colour.h"
 #include "design/model/record_binding.h"
+#include "design/model/screen_canvas.h"
 #include "design/model/text_font.h"
 #include "printing/drawing_styles.h"
 
@@ -31,7 +32,23 @@ void TGBaseLabel::ApplyFont(const StoredFont& font) {
 }
 
 void TGBaseLabel::PrintAt(TBaseReport& canvas, double x0, double y0) const {
-  const TextStyle style = StyleOfFont(Font);
+  Draw(canvas, x0, y0, Shown(canvas, false));
+}
+
+void TGBaseLabel::PrintOnScreen(TBaseReport& canvas, double x0, double y0) const {
+  Draw(canvas, x0, y0, Shown(canvas, true));
+}
+
+TGBaseLabel::ShownText TGBaseLabel::Shown(const TBaseReport&, bool) const {
+  return {QString::fromStdString(Caption), StyleOfFont(Font)};
+}
+
+SingleLineLayout TGBaseLabel::LayOut(TBaseReport& canvas, const ShownText& shown, TextMeasure* measure) const {
+  *measure = MeasureOn(canvas, shown.style);
+  return LayOutSingleLine(shown.text, SingleLineBox{Bounds().size(), angle_, Alignment}, Effects, *measure);
+}
+
+void TGBaseLabel::Draw(TBaseReport& canvas, double x0, double y0, const ShownText& shown) const {
   const QPointF corner(x0 + InchesFromUnits(Left()), y0 + InchesFromUnits(Top()));
   if (!Transparent) {
     canvas.SetPen(QtColour(BackColor), psClear, pmCopy, 0);
@@ -39,23 +56,32 @@ void TGBaseLabel::PrintAt(TBaseReport& canvas, double x0, double y0) const {
     canvas.DrawRectangle(corner.x(), corner.y(), corner.x() + InchesFromUnits(Width() - 1),
                          corner.y() + InchesFromUnits(Height() - 1));
   }
-  if (style.points <= 0 || Caption.empty()) return;
-  const QString caption = QString::fromStdString(Caption);
-  const TextMeasure measure = MeasureOn(canvas, style);
-  const SingleLineLayout layout =
-      LayOutSingleLine(caption, SingleLineBox{Bounds().size(), angle_, Alignment}, Effects, measure);
+  if (shown.style.points <= 0 || shown.text.isEmpty()) return;
+  TextMeasure measure;
+  const SingleLineLayout layout = LayOut(canvas, shown, &measure);
   canvas.SetFontAngle(angle_);
   canvas.SetBrush(Qt::white, bsClear);
   const auto draw = [&](const UnitRect& rect, QPoint origin, Colour colour) {
     canvas.SetFontColor(QtColour(colour));
     const QRectF clip = PrintClipInches(rect).translated(corner);
     const QPointF at = UnitsToInches(origin) + corner;
-    canvas.TextInRect(canvas.MakeRect(clip.left(), clip.top(), clip.right(), clip.bottom()), at.x(), at.y(), caption);
+    canvas.TextInRect(canvas.MakeRect(clip.left(), clip.top(), clip.right(), clip.bottom()), at.x(), at.y(),
+                      shown.text);
   };
   if (ShadowPrints(Effects)) draw(layout.shadow, layout.shadow_origin, colorShadow);
   if (HighlightPrints(Effects)) draw(layout.highlight, layout.highlight_origin, colorHighlight);
   draw(layout.main, layout.main_origin, Font.colour);
   canvas.SetFontAngle(0);
+}
+
+void TGBaseLabel::GrowToFit() {
+  if (angle_ != 0) return;
+  TMeasuringReport canvas;
+  const ShownText shown = Shown(canvas, true);
+  if (shown.style.points <= 0) return;
+  TextMeasure measure;
+  const SingleLineLayout layout = LayOut(canvas, shown, &measure);
+  SetBounds(QRect(Bounds().topLeft(), vellumo::GrowToFit(shown.text, Bounds().size(), layout, measure)));
 }
 
 void TGBaseLabel::WriteOwnProperties(PropertyWriter& writer) const {
@@ -67,7 +93,7 @@ void TGBaseLabel::WriteOwnProperties(PropertyWriter& writer) const {
   writer.ColourIfNot("colorHighlight", colorHighlight, kClAqua);
   writer.ColourIfNot("colorShadow", colorShadow, kClGray);
   writer.IntegerIfNot("Angle", angle_, 0);
-  if (StoresCaption()) writer.TextIfSet("Caption", Caption);
+  if (const std::optional<std::string> caption = StoredCaption()) writer.TextIfSet("Caption", *caption);
   WriteFont(writer, "Font", Font);
   writer.Boolean("Transparent", Transparent);
   writer.ColourValue("BackColor", BackColor);

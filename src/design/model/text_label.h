@@ -6,6 +6,7 @@
 // that draws.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "design/model/graphic_control.h"
@@ -38,15 +39,38 @@ class TGBaseLabel : public TGGraphicControl {
   // on top in the font colour.
   void PrintAt(TBaseReport& canvas, double x0, double y0) const override;
 
+  // Unrotated objects only: makes the object at least as wide as the
+  // caption shown on screen and five spaces from the rightmost copy's
+  // left edge, and as high as a line from the lowest copy's top, measured
+  // at zoom 1.0. It never shrinks.
+  void GrowToFit();
+  // A single-line object drawn with a tool grows to its caption.
+  void SizeToContent() override { GrowToFit(); }
+
  protected:
   TGBaseLabel() : TGGraphicControl(142, 33) {}
   void WriteOwnProperties(PropertyWriter& writer) const override;
   Status ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) override;
-  // Whether the caption belongs in the stored form (a data field's caption
-  // is a record value and does not).
-  [[nodiscard]] virtual bool StoresCaption() const { return true; }
+  void PrintOnScreen(TBaseReport& canvas, double x0, double y0) const override;
+
+  // The text an object draws and the font it draws it in.
+  struct ShownText {
+    QString text;
+    TextStyle style;
+  };
+  // What the object shows on `canvas`, on screen or on paper: the caption
+  // in its font unless the object computes its text (a counter, a date, a
+  // page number) or draws in a stand-in font (a symbol).
+  [[nodiscard]] virtual ShownText Shown(const TBaseReport& canvas, bool on_screen) const;
+  // The caption the stored form holds, none to leave it out (a data
+  // field's caption is a record value).
+  [[nodiscard]] virtual std::optional<std::string> StoredCaption() const { return Caption; }
+  // The layout of what is shown in the object's box, measured on `canvas`.
+  [[nodiscard]] SingleLineLayout LayOut(TBaseReport& canvas, const ShownText& shown, TextMeasure* measure) const;
 
  private:
+  void Draw(TBaseReport& canvas, double x0, double y0, const ShownText& shown) const;
+
   int angle_ = 0;
 };
 
@@ -72,7 +96,7 @@ class TGPDLabel : public TGBaseLabel {
  protected:
   void WriteOwnProperties(PropertyWriter& writer) const override;
   Status ReadOwnProperty(const PropertyReader& reader, const StoredProperty& property) override;
-  [[nodiscard]] bool StoresCaption() const override { return false; }
+  [[nodiscard]] std::optional<std::string> StoredCaption() const override { return std::nullopt; }
 };
 
 }  // namespace vellumo::design

@@ -13,6 +13,7 @@
 #include "design/stream/design_stream_reader.h"
 #include "ink.h"
 #include "metafile_builder.h"
+#include "sample_pictures.h"
 #include "page_fixture.h"
 #include "printing/pdf_file.h"
 #include "printing/report_destinations.h"
@@ -24,25 +25,6 @@ namespace {
 
 using namespace testing;
 using vellumo::testing::Encoded;
-using vellumo::testing::WmfBuilder;
-
-// A black picture 40 × 20 pixels as a "TBitmap" block.
-DesignPicture BlackBitmap() {
-  QImage image(40, 20, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  PictureRead read = DesignPicture::fromContent(QStringLiteral("TBitmap"), Encoded(image, "BMP"));
-  EXPECT_TRUE(read.picture) << read.error.toStdString();
-  return *read.picture;
-}
-
-// A placeable metafile of one inch square (100 units) filled black.
-DesignPicture BlackMetafile() {
-  const QByteArray wmf =
-      WmfBuilder().brush(Qt::black).select(0).pen(Qt::black, 1).select(1).rectangle(QRect(0, 0, 100, 100)).finish();
-  PictureRead read = DesignPicture::fromContent(QStringLiteral("TMetafile"), wmf);
-  EXPECT_TRUE(read.picture) << read.error.toStdString();
-  return *read.picture;
-}
 
 TEST(ImageStoredForm, EmptyPictureWritesTheCommonPartOnly) {
   TGImage image;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "design/model/object_classes.h"
+#include "design/model/text_objects.h"
 
 namespace vellumo::design {
 namespace {
@@ -37,17 +38,23 @@ TEST(ObjectFactory, MakesRegisteredClassesWithTheirDefaultsAndNothingElse) {
   EXPECT_EQ(CreateObject("TGHologram"), nullptr);
 }
 
-TEST(ObjectFactory, FamiliesAddTheirCreatorsByName) {
+TEST(ObjectFactory, FamiliesAddTheirCreatorsByNameAndLaterOnesReplaceEarlierOnes) {
   RegisterPageKind(PageKind::kLabel);
-  // A family not built here (the counter) is known by name but has no creator yet.
-  EXPECT_EQ(CreateObject("TGCounterLabel"), nullptr);
+  const auto own = CreateObject("TGCounterLabel");
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(own->ClassName(), "TGCounterLabel");
   RegisterObjectClass("TGCounterLabel", [] { return CreateObject("TGLineShape"); });
-  EXPECT_NE(CreateObject("TGCounterLabel"), nullptr);
+  EXPECT_EQ(CreateObject("TGCounterLabel")->ClassName(), "TGLineShape");
+  // Put back for the tests that follow in this process.
+  RegisterTextObjects();
+  EXPECT_EQ(CreateObject("TGCounterLabel")->ClassName(), "TGCounterLabel");
 }
 
 TEST(ObjectFactory, TextClassesAreCreatedWithTheirDefaults) {
   RegisterPageKind(PageKind::kLabel);
-  for (std::string_view name : {"TGPLabel", "TGPDLabel", "TGMultiLineLabel", "TGDMultiLineLabel",
+  RegisterPageKind(PageKind::kReport);
+  for (std::string_view name : {"TGPLabel", "TGPDLabel", "TGCounterLabel", "TGSymbolLabel", "TGDateTimeLabel",
+                                "TGPageNumberLabel", "TGMultiLineLabel", "TGDMultiLineLabel",
                                 "TGDMultiLineAddressLabel"}) {
     const auto object = CreateObject(name);
     ASSERT_NE(object, nullptr) << name;

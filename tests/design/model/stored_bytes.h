@@ -15,6 +15,17 @@ inline std::string Int16(std::string_view name, int value) {
 inline std::string Bool(std::string_view name, bool value) { return Short(name) + (value ? '\x09' : '\x08'); }
 inline std::string Ident(std::string_view name, std::string_view id) { return Short(name) + '\x07' + Short(id); }
 inline std::string Text(std::string_view name, std::string_view text) { return Short(name) + '\x06' + Short(text); }
+// A font of this name and height (-128..127) in black, without style.
+inline std::string BlackFont(std::string_view font_name, int height) {
+  return Ident("Font.Color", "clBlack") + Int8("Font.Height", height) + Text("Font.Name", font_name) +
+         Short("Font.Style") + '\x0B' + '\0';
+}
+// The end of a single-line text's stored part with a caption (none when
+// empty), the default font and a transparent white background.
+inline std::string PlainTextEnd(std::string_view caption) {
+  return (caption.empty() ? std::string() : Text("Caption", caption)) + BlackFont("Arial", -13) +
+         Bool("Transparent", true) + Ident("BackColor", "clWhite");
+}
 // The common part of an object with the given bounds, unlocked and selectable.
 inline std::string Common(int left, int top, int width, int height) {
   return Int8("Left", left) + Int8("Top", top) + Int8("Width", width) + Int8("Height", height) +

@@ -23,10 +23,7 @@ std::string CommonOf(const TGGraphicControl& o) {
 }
 
 // Arial 10 points, black, no style.
-std::string DefaultFont() {
-  return Ident("Font.Color", "clBlack") + Int8("Font.Height", -13) + Text("Font.Name", "Arial") + Short("Font.Style") +
-         '\x0B' + '\0';
-}
+std::string DefaultFont() { return BlackFont("Arial", -13); }
 
 void Place(TGGraphicControl& object, int left, int top) {
   object.SetName("Special1");
