@@ -8,22 +8,10 @@
 
 #include "core/windows/dialog_buttons.h"
 #include "design/windows/run_dialog.h"
+#include "design/windows/screen_font.h"
 #include "design/windows/text_edits.h"
 
 namespace vellumo::design {
-namespace {
-
-QFont ScreenFont(const StoredFont& stored) {
-  const TextStyle style = StyleOfFont(stored);
-  QFont font(style.name);
-  if (style.points > 0) font.setPointSizeF(style.points);
-  font.setBold(style.bold);
-  font.setItalic(style.italic);
-  font.setUnderline(style.underline);
-  return font;
-}
-
-}  // namespace
 
 TMultiLineTextEditor::TMultiLineTextEditor(const TGMultiLineBaseLabel& label, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Multi-line Text Editor"));

@@ -20,10 +20,6 @@ inline constexpr int kMaxMultiLineText = 254;
 // for the caption and five spaces, high enough for a line; never smaller).
 void ReplaceCaption(TGPLabel& label, const QString& caption);
 
-// The object as measured on a screen canvas: the size an unrotated object
-// grows to for its caption and font; a turned object keeps its size.
-QSize GrownToCaption(const TGBaseLabel& label);
-
 // The font and the six 3-D values of a single-line object.
 struct TextLook {
   StoredFont font;
@@ -44,12 +40,10 @@ void ApplyLook(TGBaseLabel& label, const TextLook& look);
 // The lines of an edit text (line ends "\n", "\r\n" or "\r") and back.
 [[nodiscard]] std::vector<std::string> LinesOfText(const QString& text);
 [[nodiscard]] QString TextOfLines(const std::vector<std::string>& lines);
-// The size of a multi-line object that shows its lines: one line pitch
-// per line (wrapped at its width with WordWrap; one line when it has
-// none), at least as wide as its widest line and never narrower.
-QSize SizedToLines(const TGMultiLineBaseLabel& label);
-// Replaces the lines of a multi-line object and sizes it to them;
-// wrapping at its width is redone wherever it is drawn.
+// Replaces the lines of a multi-line object and sizes it to them (one
+// line pitch per line, wrapped at its width with WordWrap, room for the
+// placeholder when it has none, never narrower); wrapping at its width is
+// redone wherever it is drawn.
 void ReplaceLines(TGMultiLineBaseLabel& label, const QString& text);
 
 // The colour a design file stores for a colour chosen on screen.

@@ -1,12 +1,14 @@
 // A label page over an in-memory file layer, bound to a record held in
 // maps, with a count of the changes it reported; and a way to answer a
-// dialog that runs modally.
+// dialog that runs modally, and the captions of its button row.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTimer>
 #include <memory>
 
@@ -15,6 +17,13 @@
 #include "xbase/env.h"
 
 namespace vellumo::design::testing {
+
+// The captions of the dialog's "Ok" / "Cancel" / "Help" row, in order.
+inline QStringList ButtonCaptions(const QDialog& dialog) {
+  QStringList captions;
+  for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) captions << button->text();
+  return captions;
+}
 
 class DialogTest : public ::testing::Test {
  protected:

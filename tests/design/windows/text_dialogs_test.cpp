@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,13 +18,8 @@
 namespace vellumo::design {
 namespace {
 
+using testing::ButtonCaptions;
 using testing::DialogTest;
-
-QStringList ButtonCaptions(const QDialog& dialog) {
-  QStringList captions;
-  for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) captions << button->text();
-  return captions;
-}
 
 QStringList Entries(const QComboBox* box) {
   QStringList entries;
