@@ -21,7 +21,10 @@ QFont ScreenFont(const StoredFont& stored) {
 StoredFont StoredFontOf(const QFont& chosen, const StoredFont& base) {
   StoredFont font = base;
   font.name = chosen.family().toStdString();
-  font.height = FontHeightFromPoints(static_cast<int32_t>(std::lround(chosen.pointSizeF())));
+  // A font sized in pixels has no point size; it keeps the stored height.
+  if (chosen.pointSizeF() > 0) {
+    font.height = FontHeightFromPoints(static_cast<int32_t>(std::lround(chosen.pointSizeF())));
+  }
   font.style = 0;
   if (chosen.bold()) font.style |= kFontBold;
   if (chosen.italic()) font.style |= kFontItalic;

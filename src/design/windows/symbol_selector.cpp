@@ -84,7 +84,6 @@ void TGetSymbol::ShowFont() {
   const QString name = QString::fromStdString(font_.name);
   QFont shown = ScreenFont(font_);
   shown.setPointSize(kListPoints);
-  shown.setUnderline(false);
   const int columns = list_->columnCount();
   for (int position = 0; position < kSymbolCount; ++position) {
     // Symbol font codes draw as the pictures they stand for.
