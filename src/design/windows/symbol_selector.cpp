@@ -1,10 +1,13 @@
 // The character chooser of a symbol.
 #include "design/windows/symbol_selector.h"
 
+#include <algorithm>
+
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -95,6 +98,17 @@ void TGetSymbol::ShowFont() {
   }
   list_->resizeColumnsToContents();
   list_->resizeRowsToContents();
+  FitListToRows();
+}
+
+void TGetSymbol::FitListToRows() {
+  // Whole rows show without scrolling sideways, and several of them at once.
+  constexpr int kRowsShown = 8;
+  int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < list_->columnCount(); ++column) width += list_->columnWidth(column);
+  int height = 2 * list_->frameWidth();
+  for (int row = 0; row < std::min(kRowsShown, list_->rowCount()); ++row) height += list_->rowHeight(row);
+  list_->setMinimumSize(width, height);
 }
 
 void TGetSymbol::Apply(TGSymbolLabel& symbol) const {

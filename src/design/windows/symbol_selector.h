@@ -42,6 +42,7 @@ class TGetSymbol : public QDialog {
  private:
   void ChooseFont();
   void ShowFont();
+  void FitListToRows();
 
   StoredFont font_;
   QTableWidget* list_;
