@@ -94,6 +94,7 @@ TGGraphicControl* TGBasePanel::PlaceObject(std::unique_ptr<TGGraphicControl> obj
 
 TGGraphicControl* TGBasePanel::PlaceDrawnObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged) {
   TGGraphicControl* placed = PlaceObject(std::move(object), dragged);
+  if (Font) placed->ApplyFont(*Font);
   RefreshAllData();
   placed->SizeToContent();
   if (DroppedObjectEvent) DroppedObjectEvent(dragged);

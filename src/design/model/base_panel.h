@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,9 @@ class TGBasePanel {
   // Set by print jobs: objects show record values and no change is reported.
   bool Printing = false;
   [[nodiscard]] int GridStep() const { return GridSize == TGridSize::gs4x4 ? 4 : 8; }
+  // The page font: every text object a drawing tool makes takes it. Unset,
+  // new objects keep their class's own font.
+  std::optional<StoredFont> Font;
 
   // The view's scale; setting it never moves or resizes anything. A zoom
   // that is not a positive number is ignored (a view divides by it).
@@ -87,9 +91,9 @@ class TGBasePanel {
   // below 25 becomes 50, height below 15 becomes 15), named
   // UniqueName("Special"), at least 10 × 15, in front; reports the change.
   TGGraphicControl* PlaceObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged);
-  // A drawing tool's object: placed as PlaceObject does, then every
-  // object's data refreshed and the new one sized to what it shows (text
-  // grows to its caption or lines); fires DroppedObjectEvent.
+  // A drawing tool's object: placed as PlaceObject does, given the page
+  // font, then every object's data refreshed and the new one sized to what
+  // it shows (text grows to its caption or lines); fires DroppedObjectEvent.
   TGGraphicControl* PlaceDrawnObject(std::unique_ptr<TGGraphicControl> object, const QRect& dragged);
   // The first base + n, n = 1 to 1000, that no object holds; empty when all are taken.
   [[nodiscard]] std::string UniqueName(std::string_view base) const;

@@ -146,5 +146,18 @@ TEST_F(PlacementSizing, ALargerFontTakesLargerLines) {
   EXPECT_EQ(text.Height(), 2 * 2 * kTenPointLine);  // 20 points: a third of an inch
 }
 
+TEST_F(PlacementSizing, ADrawnTextTakesThePageFontAndOtherObjectsIgnoreIt) {
+  StoredFont font = DefaultTextFont();
+  font.name = "Times New Roman";
+  font.height = FontHeightFromPoints(20);
+  page_.Font = font;
+  auto* label = static_cast<TGPLabel*>(Draw(TLPanelState::psLabel, QRect(10, 10, 30, 5)));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Font, font);
+  // A 20-point line is twice the 10-point one.
+  EXPECT_EQ(label->Height(), 2 * kTenPointLine);
+  EXPECT_NE(Draw(TLPanelState::psRectangle, QRect(10, 40, 30, 30)), nullptr);
+}
+
 }  // namespace
 }  // namespace vellumo::design
