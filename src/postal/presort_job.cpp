@@ -16,6 +16,24 @@ PresortRun Failed(const xbase::Status& status) {
 
 }  // namespace
 
+std::function<bool()> PacedKeepGoing(std::function<bool()> keep_going, std::chrono::milliseconds interval) {
+  using Clock = std::chrono::steady_clock;
+  struct Pace {
+    bool called = false;
+    bool answer = true;
+    Clock::time_point last;
+  };
+  return [keep_going = std::move(keep_going), interval, pace = Pace()]() mutable {
+    const Clock::time_point now = Clock::now();
+    if (!pace.called || now - pace.last >= interval) {
+      pace.called = true;
+      pace.last = now;
+      pace.answer = keep_going();
+    }
+    return pace.answer;
+  };
+}
+
 PresortRun RunPresort(xbase::Table& table, const QString& path, const PresortHooks& hooks) {
   const auto show = [&hooks](const QString& text) {
     if (hooks.status) hooks.status(text);

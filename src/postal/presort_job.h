@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -26,6 +27,14 @@ struct PresortHooks {
   // Called after every record; false stops the scan. Null: never stops.
   std::function<bool()> keep_going;
 };
+
+// Letting a window's events through costs more than reading a record.
+// The wrapper calls `keep_going` on its first call and then only once
+// `interval` has passed since the last time; in between it repeats the
+// last answer, which only that call can change. The window stays as
+// responsive as with a call per record.
+std::function<bool()> PacedKeepGoing(std::function<bool()> keep_going,
+                                     std::chrono::milliseconds interval = std::chrono::milliseconds(10));
 
 enum class PresortOutcome { kCompleted, kCancelled, kFailed };
 

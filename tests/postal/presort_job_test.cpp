@@ -159,5 +159,27 @@ TEST_F(PresortJobTest, ATableWithoutZipsOrWithUnreadableRecordsFails) {
   EXPECT_FALSE(QFile::exists(PresortFilePath()));
 }
 
+TEST(PacedKeepGoingTest, AsksAtTheFirstCallThenOnlyAfterTheIntervalAndKeepsTheAnswer) {
+  int asked = 0;
+  bool answer = true;
+  auto hourly = PacedKeepGoing([&] {
+    ++asked;
+    return answer;
+  }, std::chrono::hours(1));
+  EXPECT_TRUE(hourly());
+  answer = false;
+  for (int i = 0; i < 100; ++i) EXPECT_TRUE(hourly());
+  EXPECT_EQ(asked, 1);
+
+  asked = 0;
+  auto always = PacedKeepGoing([&] {
+    ++asked;
+    return answer;
+  }, std::chrono::milliseconds(0));
+  EXPECT_FALSE(always());
+  EXPECT_FALSE(always());
+  EXPECT_EQ(asked, 2);
+}
+
 }  // namespace
 }  // namespace vellumo

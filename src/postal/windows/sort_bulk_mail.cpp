@@ -46,7 +46,7 @@ bool TSortBulkMail::AskCancelPresort() { return AskYesNo(QStringLiteral("Cancel 
 QString TSortBulkMail::Run() {
   PresortHooks hooks;
   hooks.status = [this](const QString& text) { status_->setText(text); };
-  hooks.keep_going = [this] { return runner_->KeepGoing(); };
+  hooks.keep_going = PacedKeepGoing([this] { return runner_->KeepGoing(); });
   run_ = RunPresort(table_, file_path_, hooks);
   if (run_.outcome == PresortOutcome::kFailed) ShowInformation(run_.error);
   return status_->text();
