@@ -66,7 +66,10 @@ TGGraphicControl* PageEditing::SoleSelectedAt(QPoint units) const {
 // ---- Presses.
 
 void PageEditing::Press(QPoint units, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-  if (Tracking()) return;  // another button while one is dragging
+  if (Tracking()) {
+    if (button != Qt::LeftButton) return;  // another button while the left one drags
+    DropTracking();  // the left button's release went elsewhere
+  }
   if (Nudging()) FinishNudge();
   if (OnFrame(units)) {
     PressOnFrame(units, button, modifiers);
@@ -165,6 +168,7 @@ void PageEditing::DoubleClick(QPoint units, Qt::MouseButton button, Qt::Keyboard
 // ---- Moves.
 
 void PageEditing::Move(QPoint units, Qt::MouseButtons buttons) {
+  if (Tracking() && !(buttons & Qt::LeftButton)) DropTracking();
   if (Tracking()) {
     pointer_ = OnPage(units);
     host_->Repaint();
@@ -196,6 +200,11 @@ void PageEditing::Hover(QPoint units) {
   }
   const TGGraphicControl* object = page_->ObjectAt(units);
   host_->SetCursor(object && !object->Unselectable ? EditCursor::kHandPoint : EditCursor::kDefault);
+}
+
+void PageEditing::DropTracking() {
+  mode_ = Mode::kIdle;
+  host_->Repaint();
 }
 
 // ---- Releases.

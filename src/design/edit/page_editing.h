@@ -107,6 +107,8 @@ class PageEditing {
   void FinishDrag(QPoint units);
   void FinishBand(QPoint units, bool shift);
   void FinishNudge();
+  // Ends a drag or band whose release never came, changing nothing.
+  void DropTracking();
   void Hover(QPoint units);
   void SelectInBand(const QRect& band, bool shift);
   // The selected object under a point when exactly one is selected.

@@ -76,8 +76,12 @@ void TPageEditor::SetCursor(EditCursor cursor) {
 }
 
 void TPageEditor::Repaint() {
+  // Objects that change are repainted by the view; here only the marks
+  // move, so where they were and where they are now is enough.
   surface_->HoldPageImage(editing_.Tracking());
-  surface_->update();
+  const QRect area = editing_.Overlay().ViewArea(page_->Zoom());
+  surface_->update(overlay_area_ | area);
+  overlay_area_ = area;
 }
 
 void TPageEditor::TakeFocus() { surface_->setFocus(Qt::MouseFocusReason); }

@@ -60,6 +60,8 @@ class TPageEditor : public QObject, public PageInputHandler, private PageEditing
   QPointer<TPageSurface> surface_;
   PageEditing editing_;
   EditCursor cursor_ = EditCursor::kDefault;
+  // The surface pixels the overlay covered when last drawn.
+  QRect overlay_area_;
 };
 
 }  // namespace vellumo::design

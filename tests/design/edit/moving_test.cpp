@@ -170,5 +170,26 @@ TEST_F(Moving, DragShowsTheOutlineOfTheNewBoundsInsideTheFrame) {
   EXPECT_FALSE(editing_.Overlay().outline);
 }
 
+TEST_F(Moving, ADragWhoseReleaseWentElsewhereIsDroppedWithoutAChange) {
+  TGGraphicControl* object = AddShape(20, 20, 40, 20);
+  Click({30, 30});
+  changes_ = 0;
+  Press({30, 30});
+  now_ += 300;
+  editing_.Move({60, 40}, Qt::LeftButton);
+  editing_.Move({70, 40}, Qt::NoButton);  // the button came up outside
+  EXPECT_FALSE(editing_.Dragging());
+  now_ += 300;
+  Release({70, 40});
+  EXPECT_EQ(object->Left(), 20);
+  // A new left press during a band begins afresh.
+  Press({200, 80});
+  editing_.Move({210, 90}, Qt::LeftButton);
+  Press({30, 30});
+  EXPECT_TRUE(editing_.Dragging());
+  EXPECT_FALSE(editing_.Banding());
+  EXPECT_EQ(changes_, 0);
+}
+
 }  // namespace
 }  // namespace vellumo::design
