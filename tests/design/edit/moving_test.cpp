@@ -77,32 +77,6 @@ TEST_F(Moving, RightHandleWidensBySnappedWidthLessOne) {
   EXPECT_EQ(object->Width(), 113);
 }
 
-TEST_F(Moving, EveryHandleResizesFromItsOwnSide) {
-  struct Case {
-    QPoint handle;
-    QRect expected;
-  };
-  // One object at 40, 30, 100 × 40, frame 38, 28, 105 × 45; each handle
-  // dragged 10 right and 6 down.
-  const std::vector<Case> cases = {
-      {{39, 29}, QRect(50, 36, 90, 34)},    // top-left
-      {{141, 29}, QRect(40, 36, 109, 34)},  // top-right
-      {{39, 71}, QRect(50, 30, 90, 45)},    // bottom-left
-      {{141, 71}, QRect(40, 30, 109, 45)},  // bottom-right
-      {{90, 29}, QRect(40, 36, 100, 34)},   // top
-      {{39, 50}, QRect(50, 30, 90, 40)},    // left
-      {{90, 71}, QRect(40, 30, 100, 45)},   // bottom
-      {{141, 50}, QRect(40, 30, 109, 40)},  // right
-  };
-  for (const Case& c : cases) {
-    page_.ClearObjects();
-    TGGraphicControl* object = AddShape(40, 30, 100, 40);
-    Click({60, 40});
-    Drag(c.handle, c.handle + QPoint(10, 6));
-    EXPECT_EQ(object->Bounds(), c.expected) << c.handle.x() << "," << c.handle.y();
-  }
-}
-
 TEST_F(Moving, ResizingToNothingKeepsTheObjectAtOneUnit) {
   TGGraphicControl* object = AddShape(40, 30, 100, 40);
   Click({60, 40});
