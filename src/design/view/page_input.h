@@ -32,6 +32,7 @@ class PageInputHandler {
   virtual void MouseDoubleClicked(const PageMouseEvent&) {}
   // True when the key was used; the view passes other keys on.
   virtual bool KeyPressed(QKeyEvent*) { return false; }
+  virtual bool KeyReleased(QKeyEvent*) { return false; }
 };
 
 }  // namespace vellumo::design

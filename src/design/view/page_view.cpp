@@ -29,11 +29,41 @@ TPageSurface::TPageSurface(const TGBasePanel* page, QWidget* parent) : QWidget(p
 
 QSize TPageSurface::sizeHint() const { return ZoomedSize(*page_); }
 
-void TPageSurface::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+void TPageSurface::SetOverlay(Overlay overlay) {
+  overlay_ = std::move(overlay);
+  update();
+}
+
+void TPageSurface::HoldPageImage(bool hold) {
+  hold_page_image_ = hold;
+  if (!hold) page_image_ = QPixmap();
+}
+
+void TPageSurface::PaintPage(QPainter& painter) const {
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   page_->Paint(painter);
+  painter.restore();
+}
+
+QPixmap TPageSurface::PageImage() const {
+  QPixmap image(size() * devicePixelRatio());
+  image.setDevicePixelRatio(devicePixelRatio());
+  QPainter painter(&image);
+  PaintPage(painter);
+  return image;
+}
+
+void TPageSurface::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (hold_page_image_) {
+    if (page_image_.isNull() || page_image_.deviceIndependentSize().toSize() != size()) page_image_ = PageImage();
+    painter.drawPixmap(0, 0, page_image_);
+  } else {
+    PaintPage(painter);
+  }
+  if (overlay_) overlay_(painter);
 }
 
 PageMouseEvent TPageSurface::MouseEventOf(const QMouseEvent* event) const {
@@ -60,6 +90,10 @@ void TPageSurface::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TPageSurface::keyPressEvent(QKeyEvent* event) {
   if (!handler_ || !handler_->KeyPressed(event)) QWidget::keyPressEvent(event);
+}
+
+void TPageSurface::keyReleaseEvent(QKeyEvent* event) {
+  if (!handler_ || !handler_->KeyReleased(event)) QWidget::keyReleaseEvent(event);
 }
 
 // ---- TPageView.

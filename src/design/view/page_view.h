@@ -7,8 +7,10 @@
 // kind can be shown: label, envelope or report band.
 #pragma once
 
+#include <QPixmap>
 #include <QScrollArea>
 #include <QWidget>
+#include <functional>
 
 #include "design/model/base_panel.h"
 #include "design/view/page_input.h"
@@ -19,9 +21,20 @@ namespace vellumo::design {
 // view's handler.
 class TPageSurface : public QWidget {
  public:
+  using Overlay = std::function<void(QPainter&)>;
+
   TPageSurface(const TGBasePanel* page, QWidget* parent);
   void SetInputHandler(PageInputHandler* handler) { handler_ = handler; }
   [[nodiscard]] QSize sizeHint() const override;
+
+  // Drawn over the page on every paint, in view pixels (an editing tool's
+  // marks); empty for none.
+  void SetOverlay(Overlay overlay);
+  // While held, the page is painted once into an image and every repaint
+  // shows that image with the overlay over it: for the time a tool knows
+  // that no object changes (a drag shows only its outline).
+  void HoldPageImage(bool hold);
+  [[nodiscard]] bool HoldsPageImage() const { return hold_page_image_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,12 +43,18 @@ class TPageSurface : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   [[nodiscard]] PageMouseEvent MouseEventOf(const QMouseEvent* event) const;
+  void PaintPage(QPainter& painter) const;
+  [[nodiscard]] QPixmap PageImage() const;
 
   const TGBasePanel* page_;
   PageInputHandler* handler_ = nullptr;
+  Overlay overlay_;
+  bool hold_page_image_ = false;
+  QPixmap page_image_;  // made on the first paint while held
 };
 
 class TPageView : public QScrollArea {
