@@ -12,34 +12,15 @@
 #include "design/model/text_label.h"
 #include "design/stream/design_file.h"
 #include "design/windows/screen_font.h"
+#include "menu_test_helpers.h"
 #include "test_home.h"
 
 namespace vellumo::design {
 namespace {
 
-QStringList Captions(const MenuItems& items) {
-  QStringList captions;
-  for (const MenuItem& item : items) captions << item.caption;
-  return captions;
-}
-
-const MenuItem& ItemCaptioned(const MenuItems& items, const QString& caption) {
-  static const MenuItem none;
-  for (const MenuItem& item : items) {
-    if (item.caption == caption) return item;
-  }
-  ADD_FAILURE() << "no item " << caption.toStdString();
-  return none;
-}
-
-// The captions of the items that can be chosen.
-QStringList Enabled(const MenuItems& items) {
-  QStringList captions;
-  for (const MenuItem& item : items) {
-    if (!item.IsSeparator() && item.enabled) captions << item.caption;
-  }
-  return captions;
-}
+using testing::Captions;
+using testing::Enabled;
+using testing::ItemCaptioned;
 
 const QStringList kPageItems = {
     "Bring To Front", "Send To Back", "-", "Cut", "Copy", "Paste", "-", "Delete", "-", "Align Left", "Align Right",
