@@ -179,6 +179,17 @@ class TGBasePanel {
   // selection when it was selected.
   Result<TGGraphicControl*> Clone(TGGraphicControl* object);
 
+  // ---- Snapshots of the design, for undo: every object's stored form as
+  // a design file holds it (record values and counter progress are never
+  // stored), and the objects replaced by such a snapshot.
+  [[nodiscard]] Result<std::string> DesignSnapshot() const;
+  // Replaces every object by the snapshot's, each keeping its stored name,
+  // in the snapshot's order, with its record data refreshed. The objects
+  // are new ones: pointers to the old objects are invalid afterwards, and
+  // the selection is empty. A snapshot that cannot be read leaves the page
+  // as it was. Reports no change (the caller does, once it is done).
+  Status RestoreSnapshot(std::string_view bytes);
+
  protected:
   // Record data for RefreshAllData; null on pages without a bound record.
   [[nodiscard]] virtual const RecordSource* Record() const { return nullptr; }
