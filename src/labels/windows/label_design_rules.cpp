@@ -48,6 +48,12 @@ QString DefaultFontText(const QFont& font) {
   return text;
 }
 
+QString MessageLines(const QString& text) {
+  QString lines = text;
+  lines.replace(QLatin1Char('\r'), QStringLiteral("\r\n"));
+  return lines;
+}
+
 QString KeptDescription(const QString& typed) { return typed.left(kDescriptionKept); }
 
 const std::vector<WideBarcode>& WideBarcodes() {
@@ -75,7 +81,7 @@ int RemoveBarcodesTooWide(design::TGBasePanel& page, double width) {
     if (width >= barcode.min_inches) continue;
     for (const auto& object : page.Objects()) {
       if (object->ClassName() != barcode.class_name) continue;
-      ShowInformation(QStringLiteral("Warning: ") + barcode.refusal);
+      ShowInformation(MessageLines(QStringLiteral("Warning: ") + barcode.refusal));
       page.DeleteObject(object.get());  // leaves the selection first
       ++removed;
       break;

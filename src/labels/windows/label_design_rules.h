@@ -40,6 +40,8 @@ QPoint SelectionFrameOrigin(const std::vector<design::TGGraphicControl*>& select
 QString TemplateTypeText(const Stock& stock);
 // "Default Font: Arial, 10 pt " then ", bold" and ", italic" as they apply.
 QString DefaultFontText(const QFont& font);
+// A message as the information box shows it: each "\r" a line break.
+QString MessageLines(const QString& text);
 // The description a set-up keeps of what was typed.
 QString KeptDescription(const QString& typed);
 

@@ -75,12 +75,7 @@ constexpr Tool kTools[] = {
     {TLPanelState::psAddressLabel, "Database Mailing Address tool", DesignIcon::kAddress},
 };
 
-// The information box shows each "\r" of a message as a line break.
-void Tell(const QString& text) {
-  QString lines = text;
-  lines.replace(QLatin1Char('\r'), QStringLiteral("\r\n"));
-  ShowInformation(lines);
-}
+void Tell(const QString& text) { ShowInformation(MessageLines(text)); }
 
 // Sets a flag for the life of the scope.
 class FlagScope {
