@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -229,6 +230,28 @@ TEST_F(LabelDesignScreenTest, KeypadPlusAndMinusZoomWhenReleased) {
   screen.description_edit()->setFocus();
   QTest::keyRelease(screen.description_edit(), Qt::Key_Plus, Qt::KeypadModifier);
   EXPECT_EQ(screen.zoom_caption()->text(), "90%");
+}
+
+TEST_F(LabelDesignScreenTest, PageKeysScrollThePage) {
+  Stock tall = DefaultStock();
+  tall.geometry.label_height = 8;
+  TLabelDesignScreen& screen = Open(false, tall);
+  screen.resize(600, 400);
+  screen.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+  QApplication::processEvents();
+  QWidget* surface = screen.PageView()->Surface();
+  surface->setFocus();
+  QScrollBar* bar = screen.PageView()->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  QTest::keyClick(surface, Qt::Key_End);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  QTest::keyClick(surface, Qt::Key_PageUp);
+  EXPECT_EQ(bar->value(), bar->maximum() - bar->singleStep());  // one line, not one page
+  QTest::keyClick(surface, Qt::Key_Home);
+  EXPECT_EQ(bar->value(), 0);
+  QTest::keyClick(surface, Qt::Key_PageDown);
+  EXPECT_EQ(bar->value(), bar->singleStep());
 }
 
 TEST_F(LabelDesignScreenTest, ChangeToANarrowCatalogueStockDeletesThePostnetCode) {
