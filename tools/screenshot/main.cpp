@@ -1,7 +1,8 @@
 // vellumo-screenshot: starts the main window in a fresh home, fills a few
-// sample records and saves a picture of the window.
+// sample records and saves a picture of the window; given two more files,
+// also pictures of the label design window and the label stock picker.
 //
-//   vellumo-screenshot OUT.png
+//   vellumo-screenshot OUT.png [LABEL-DESIGN.png LABEL-PICKER.png]
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "addressbook/windows/address_main.h"
 #include "core/application_home.h"
 #include "core/preferences.h"
+#include "label_shots.h"
 
 namespace {
 
@@ -36,8 +38,8 @@ constexpr Sample kSamples[] = {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vellumo-screenshot OUT.png\n");
+  if (argc != 2 && argc != 4) {
+    std::fprintf(stderr, "usage: vellumo-screenshot OUT.png [LABEL-DESIGN.png LABEL-PICKER.png]\n");
     return 2;
   }
   QTemporaryDir home;
@@ -72,6 +74,12 @@ int main(int argc, char** argv) {
   if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
+  }
+  if (argc == 4) {
+    if (!book.table() || !vellumo::screenshot::SaveLabelDesign(*book.table(), QString::fromLocal8Bit(argv[2])) ||
+        !vellumo::screenshot::SaveLabelPicker(QString::fromLocal8Bit(argv[3]))) {
+      return 1;
+    }
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 // reported through LabelChangedEvent, except while Printing.
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QSize>
 #include <cstdint>
@@ -63,6 +64,10 @@ class TGBasePanel {
   // The page font: every text object a drawing tool makes takes it. Unset,
   // new objects keep their class's own font.
   std::optional<StoredFont> Font;
+  // A picture shown behind the design, stretched over the page and
+  // clipped to its shape (a label stock's pre-printed art); null for
+  // none. Screen only: it is never printed.
+  QImage Art;
 
   // The view's scale; setting it never moves or resizes anything. A zoom
   // that is not a positive number is ignored (a view divides by it).
@@ -148,8 +153,8 @@ class TGBasePanel {
   void AdvanceAllCounters();
   void ApplyFontToSelection(const StoredFont& font);
 
-  // ---- Screen: the background (white, outline, grid, clipped to the
-  // shape) and then every object, on a painter in view pixels.
+  // ---- Screen: the background (white, art, outline, grid, clipped to
+  // the shape) and then every object, on a painter in view pixels.
   void PaintPage(QPainter& painter) const;
   void Paint(QPainter& painter) const;
 

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "design/model/design_units.h"
+#include "design/model/intelligent_mail_barcode.h"
 #include "design/model/label_shapes.h"
 #include "design/model/line_shape.h"
 #include "design/model/postnet_barcode.h"
@@ -52,6 +53,12 @@ std::unique_ptr<TGGraphicControl> TGLabelPanel::ToolObject() const {
     }
     case TLPanelState::psPostNetBarCode: {
       auto barcode = std::make_unique<TGPostNetBarCode>();
+      barcode->Postal.zip_field = "ZIP";
+      barcode->Postal.address_field = "STREET";
+      return barcode;
+    }
+    case TLPanelState::psIMBarCode: {
+      auto barcode = std::make_unique<TGIMBarCode>();
       barcode->Postal.zip_field = "ZIP";
       barcode->Postal.address_field = "STREET";
       return barcode;

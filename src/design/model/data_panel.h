@@ -30,7 +30,7 @@ class TGDataPanel : public TGBasePanel {
 
 enum class TLPanelState {
   psPointing, psLabel, psCounterLabel, psSymbolLabel, psDataLabel, psMultiLineLabel, psMultiLineDataLabel,
-  psAddressLabel, psRectangle, psEllipse, psRoundRectangle, psLine, psImage, psPostNetBarCode,
+  psAddressLabel, psRectangle, psEllipse, psRoundRectangle, psLine, psImage, psPostNetBarCode, psIMBarCode,
 };
 
 class TGLabelPanel : public TGDataPanel {
@@ -49,8 +49,8 @@ class TGLabelPanel : public TGDataPanel {
   void FitToStock(const StockGeometry& stock);
 
   // Gives a tool the object it draws; object families register the
-  // tools of their classes this way (the shape, line and POSTNET tools
-  // are built in). Later calls replace earlier ones.
+  // tools of their classes this way (the shape, line, POSTNET and
+  // Intelligent Mail tools are built in). Later calls replace earlier ones.
   static void RegisterTool(TLPanelState state, ObjectCreator creator);
 
   // The current tool's object placed in the dragged rectangle (see

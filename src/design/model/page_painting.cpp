@@ -1,4 +1,4 @@
-// The page on screen: white background, dotted outline and green grid
+// The page on screen: white background, the art behind the design, dotted outline and green grid
 // dots, clipped to the page's shape, then the objects back to front.
 #include <QPainterPath>
 
@@ -32,6 +32,12 @@ void TGBasePanel::PaintPage(QPainter& painter) const {
   const double zoom = zoom_;
   painter.fillRect(QRectF(0, 0, size_.width() * zoom, size_.height() * zoom), Qt::white);
   const QPainterPath shape = ShapePath(Shape, size_, zoom_);
+  if (!Art.isNull()) {
+    painter.save();
+    painter.setClipPath(shape);
+    painter.drawImage(QRectF(0, 0, size_.width() * zoom, size_.height() * zoom), Art);
+    painter.restore();
+  }
   if (DrawOutline) {
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
