@@ -60,7 +60,9 @@ class TLabelDesignScreen : public QDialog {
 
   // `page` holds the set-up's design and must outlive the window; it is
   // bound to `records` (may be null: no preview) while the window is
-  // open. The default font is read from the settings here.
+  // open, and its LabelChangedEvent and DroppedObjectEvent are the
+  // window's until it closes (they are left unset). The default font is
+  // read from the settings here.
   TLabelDesignScreen(design::TGLabelPanel* page, const Stock& stock, const QString& description, bool new_setup,
                      LabelRecordNavigator* records, QWidget* parent = nullptr, Dialogs dialogs = StandardDialogs());
   ~TLabelDesignScreen() override;
