@@ -36,6 +36,23 @@ void DrawBars(QPainter& painter, const QColor& ink, const std::array<std::pair<d
   }
 }
 
+// An arrow turning back to the left (undo); mirrored, to the right (redo).
+void DrawTurnArrow(QPainter& painter, const QColor& ink, bool mirrored) {
+  painter.save();
+  if (mirrored) {
+    painter.translate(kGrid, 0);
+    painter.scale(-1, 1);
+  }
+  QPainterPath turn;
+  turn.moveTo(19, 19);
+  turn.cubicTo(20, 11, 15, 8, 8, 9.5);
+  painter.drawPath(turn);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ink);
+  painter.drawPolygon(QPolygonF({{3, 10}, {10, 4.5}, {10, 14.5}}));
+  painter.restore();
+}
+
 QPolygonF Star(QPointF centre, double outer, double inner) {
   QPolygonF star;
   for (int i = 0; i < 10; ++i) {
@@ -146,6 +163,8 @@ void DrawOnGrid(QPainter& painter, DesignIcon icon, const QColor& ink) {
       break;
     }
     case DesignIcon::kFieldNames: DrawText(painter, whole, QStringLiteral("[a]"), 12); break;
+    case DesignIcon::kUndo: DrawTurnArrow(painter, ink, false); break;
+    case DesignIcon::kRedo: DrawTurnArrow(painter, ink, true); break;
   }
 }
 

@@ -16,6 +16,8 @@ enum class DesignIcon {
   kPostnet, kIntelligentMail, kField, kMemo, kAddress,
   // Toggles.
   kGrid, kSnap, kArt, kFieldNames,
+  // Editing.
+  kUndo, kRedo,
 };
 
 // Draws `icon` into `rect` in `ink`.

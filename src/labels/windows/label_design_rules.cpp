@@ -11,9 +11,6 @@
 namespace vellumo {
 namespace {
 
-// Outside the selected rectangles: the width of the frame's line.
-constexpr int kFrameMargin = 2;
-
 QString Inches(int units) { return QString::number(units / kScreenPpi, 'f', 2); }
 
 }  // namespace
@@ -29,12 +26,6 @@ QString ZoomCaption(float zoom) { return QString::number(std::lround(double(zoom
 
 QString LeftReadout(int units) { return QStringLiteral("Left: ") + Inches(units); }
 QString TopReadout(int units) { return QStringLiteral("Top: ") + Inches(units); }
-
-QPoint SelectionFrameOrigin(const std::vector<design::TGGraphicControl*>& selection) {
-  QRect united;
-  for (const design::TGGraphicControl* object : selection) united = united.united(object->Bounds());
-  return united.topLeft() - QPoint(kFrameMargin, kFrameMargin);
-}
 
 QString TemplateTypeText(const Stock& stock) {
   if (stock.maker == "USER") return QStringLiteral("User Defined Label Layout");

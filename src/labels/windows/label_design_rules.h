@@ -31,9 +31,6 @@ QString ZoomCaption(float zoom);
 // "Left: 1.25" / "Top: 0.05": design units as inches, 2 decimals.
 QString LeftReadout(int units);
 QString TopReadout(int units);
-// The top-left corner of the frame around the selection: the union of
-// the selected objects' bounds, 2 units further out. REQUIRES: a selection.
-QPoint SelectionFrameOrigin(const std::vector<design::TGGraphicControl*>& selection);
 
 // What "Layout:" names: "User Defined Label Layout" for the user's own
 // stock, else the catalogue name.

@@ -23,6 +23,7 @@
 #include "design/model/text_font.h"
 #include "design/model/text_label.h"
 #include "design/screen_ppi.h"
+#include "design/editor/editable_page.h"
 #include "design/toolbar/design_tool_bar.h"
 #include "design/view/page_view.h"
 #include "design/windows/field_selection_box.h"
@@ -177,6 +178,11 @@ TLabelDesignScreen::TLabelDesignScreen(design::TGLabelPanel* page, const Stock& 
   view_->Surface()->setFocusPolicy(Qt::StrongFocus);
   view_->Surface()->installEventFilter(this);
   view_->setMinimumSize(320, 160);
+  editable_ = new design::TEditablePage(view_, this);
+  if (records_) editable_->SetTableFields(records_->Fields());
+  editable_->History().UndoAction()->setIcon(design::DesignToolIcon(DesignIcon::kUndo));
+  editable_->History().RedoAction()->setIcon(design::DesignToolIcon(DesignIcon::kRedo));
+  AddEditActions({editable_->History().UndoAction(), editable_->History().RedoAction()});
 
   auto* readout = new QHBoxLayout;
   font_button_ = new QPushButton(DefaultFontText(font_));
@@ -231,6 +237,9 @@ TLabelDesignScreen::TLabelDesignScreen(design::TGLabelPanel* page, const Stock& 
 
 TLabelDesignScreen::~TLabelDesignScreen() {
   qApp->removeEventFilter(this);
+  // The history hands the page back the handlers it found, which call
+  // into this window: it goes first, and the handlers are cleared after.
+  delete editable_;
   page_->LabelChangedEvent = nullptr;
   page_->DroppedObjectEvent = nullptr;
   page_->Art = QImage();
@@ -298,6 +307,8 @@ void TLabelDesignScreen::FirstActivation() {
   first_activation_ = false;  // from now on changes show "Save"
   save_->hide();
   if (new_setup_) AddNewAddressBlock();
+  // The design as it opened is where undoing stops.
+  editable_->History().Reset();
 }
 
 void TLabelDesignScreen::AddNewAddressBlock() {
@@ -470,8 +481,8 @@ void TLabelDesignScreen::done(int result) {
 }
 
 void TLabelDesignScreen::ShowPointer(QPoint units) {
-  const std::vector<design::TGGraphicControl*>& selection = page_->Selection();
-  const QPoint shown = selection.empty() ? units : SelectionFrameOrigin(selection);
+  const design::TGHandle& frame = editable_->Editor().Frame();
+  const QPoint shown = frame.Visible() ? frame.Bounds().topLeft() : units;
   coordinate_left_->setText(LeftReadout(shown.x()));
   coordinate_top_->setText(TopReadout(shown.y()));
 }

@@ -27,6 +27,7 @@ class QToolButton;
 
 namespace vellumo::design {
 class TDesignToolBar;
+class TEditablePage;
 class TGMultiLineLabel;
 class TGPDLabel;
 class TGPLabel;
@@ -74,12 +75,11 @@ class TLabelDesignScreen : public QDialog {
   // The stock as it is now: Change Layout may have replaced it.
   [[nodiscard]] const Stock& stock() const { return stock_; }
 
-  // ---- For the editing tools and the undo history.
+  // ---- The page and its editing: mouse, keys, menus, undo.
   [[nodiscard]] design::TGLabelPanel* Page() const { return page_; }
   [[nodiscard]] design::TPageView* PageView() const { return view_; }
   [[nodiscard]] design::TDesignToolBar* ToolBar() const { return tools_; }
-  // Puts the actions (undo, redo) at the front of the tool bar.
-  void AddEditActions(const QList<QAction*>& actions);
+  [[nodiscard]] design::TEditablePage* Editing() const { return editable_; }
 
   // ---- What the user sees and uses.
   [[nodiscard]] bool set_up() const { return !first_activation_; }
@@ -121,6 +121,8 @@ class TLabelDesignScreen : public QDialog {
   enum class Move { kFirst, kPrior, kNext, kLast };
 
   void BuildTools();
+  // Puts the actions (undo, redo) at the front of the tool bar.
+  void AddEditActions(const QList<QAction*>& actions);
   void FirstActivation();
   void AddNewAddressBlock();
   void FitPage();
@@ -156,6 +158,7 @@ class TLabelDesignScreen : public QDialog {
   bool quiet_ = false;
 
   design::TPageView* view_ = nullptr;
+  design::TEditablePage* editable_ = nullptr;
   design::TDesignToolBar* tools_ = nullptr;
   QLineEdit* description_edit_ = nullptr;
   QLabel* template_type_ = nullptr;

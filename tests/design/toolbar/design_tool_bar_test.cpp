@@ -79,7 +79,7 @@ int InkedPixels(const QIcon& icon, int side, qreal ratio, QIcon::Mode mode = QIc
 }
 
 TEST(DesignIconTest, EveryIconDrawsInkAtEverySizeAndRatio) {
-  for (int i = int(DesignIcon::kArrow); i <= int(DesignIcon::kFieldNames); ++i) {
+  for (int i = int(DesignIcon::kArrow); i <= int(DesignIcon::kRedo); ++i) {
     const QIcon icon = DesignToolIcon(DesignIcon(i));
     const int at_24 = InkedPixels(icon, 24, 1);
     EXPECT_GT(at_24, 8) << "icon " << i;
@@ -96,6 +96,7 @@ TEST(DesignIconTest, IconsDifferFromEachOther) {
   EXPECT_NE(picture(DesignIcon::kPostnet), picture(DesignIcon::kIntelligentMail));
   EXPECT_NE(picture(DesignIcon::kRectangle), picture(DesignIcon::kRoundRect));
   EXPECT_NE(picture(DesignIcon::kField), picture(DesignIcon::kFieldNames));
+  EXPECT_NE(picture(DesignIcon::kUndo), picture(DesignIcon::kRedo));
 }
 
 TEST(DesignIconTest, DisabledIconsAreLighter) {

@@ -42,14 +42,6 @@ TEST(LabelReadoutTest, InchesWithTwoDecimals) {
   EXPECT_EQ(TopReadout(-3), "Top: -0.03");
 }
 
-TEST(LabelReadoutTest, SelectionFrameIsTheUnionTwoUnitsOut) {
-  design::TGLabelShapes a, b;
-  a.SetBounds(QRect(40, 30, 20, 20));
-  b.SetBounds(QRect(10, 50, 20, 20));
-  EXPECT_EQ(SelectionFrameOrigin({&a}), QPoint(38, 28));
-  EXPECT_EQ(SelectionFrameOrigin({&a, &b}), QPoint(8, 28));
-}
-
 TEST(LabelTextsTest, FontButtonLayoutNameAndDescription) {
   QFont font(QStringLiteral("Arial"));
   font.setPointSize(10);

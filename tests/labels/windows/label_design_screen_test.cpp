@@ -26,7 +26,10 @@
 #include "design/model/multi_line_label.h"
 #include "design/model/text_label.h"
 #include "design/toolbar/design_tool_bar.h"
+#include "design/commands/design_history.h"
+#include "design/editor/editable_page.h"
 #include "design/view/page_view.h"
+#include "labels/windows/label_design_rules.h"
 #include "test_home.h"
 
 namespace vellumo {
@@ -501,6 +504,74 @@ TEST_F(LabelDesignScreenTest, PageGoesBackToItsCallerUnbound) {
   EXPECT_FALSE(page_.DroppedObjectEvent);
   EXPECT_TRUE(page_.Art.isNull());
   page_.NotifyChanged();  // no window left to tell
+}
+
+// The window's page is edited with the mouse: input goes to the surface
+// in view pixels (zoom 1.0, so pixels are units) on the page's own clock.
+class LabelDesignEditingTest : public LabelDesignScreenTest {
+ protected:
+  void SetUp() override {
+    LabelDesignScreenTest::SetUp();
+    page_.Now = [this] { return now_; };
+  }
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QWidget* surface = screen_->PageView()->Surface();
+    QMouseEvent event(type, QPointF(at), surface->mapToGlobal(QPointF(at)), button, buttons, {});
+    QApplication::sendEvent(surface, &event);
+  }
+  // Press, moves, and the release 300 ms after the press.
+  void Drag(QPoint from, QPoint to) {
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    now_ += 20;
+    Mouse(QEvent::MouseMove, from, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    now_ += 280;
+    Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    now_ += 1000;
+    QApplication::processEvents();  // the history records what settled
+  }
+  design::DesignHistory& History() { return screen_->Editing()->History(); }
+
+  int64_t now_ = 100000;
+};
+
+TEST_F(LabelDesignEditingTest, ADrawingAndTheDialogItOpensAreOneStepThatUndoes) {
+  dialogs_.text = [this](design::TGPLabel& label, QWidget*) {
+    label.Caption = "Hello";
+    return Opened("text");
+  };
+  TLabelDesignScreen& screen = Open(false);
+  screen.ToolBar()->ToolAction(int(TLPanelState::psLabel))->trigger();
+  Drag(QPoint(20, 20), QPoint(90, 40));
+  ASSERT_EQ(page_.Objects().size(), 1u);
+  EXPECT_EQ(static_cast<design::TGPLabel&>(*page_.Objects()[0]).Caption, "Hello");
+  EXPECT_EQ(opened_, QStringList{"text"});
+  EXPECT_EQ(screen.ToolBar()->Current(), int(TLPanelState::psPointing));
+  EXPECT_EQ(History().Stack().count(), 1);
+  EXPECT_EQ(History().UndoText(), "Draw");
+  History().UndoAction()->trigger();
+  EXPECT_TRUE(page_.Objects().empty());
+  History().RedoAction()->trigger();
+  EXPECT_EQ(page_.Objects().size(), 1u);
+}
+
+TEST_F(LabelDesignEditingTest, DraggingTheNewAddressBlockMovesItShowsTheFrameAndUndoes) {
+  TLabelDesignScreen& screen = Open(true);
+  // The new block is where undoing stops.
+  EXPECT_FALSE(History().CanUndo());
+  design::TGGraphicControl* block = page_.Objects()[0].get();
+  const QPoint start = block->Bounds().topLeft();
+  Drag(start + QPoint(30, 10), start + QPoint(50, 30));
+  block = page_.Objects()[0].get();
+  EXPECT_EQ(block->Bounds().topLeft(), start + QPoint(20, 20));
+  // The read-out follows the frame, two units outside the block.
+  Mouse(QEvent::MouseMove, QPoint(200, 80), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(screen.coordinate_left()->text(), LeftReadout(block->Left() - 2));
+  EXPECT_EQ(screen.coordinate_top()->text(), TopReadout(block->Top() - 2));
+  ASSERT_TRUE(History().CanUndo());
+  History().UndoAction()->trigger();
+  EXPECT_EQ(page_.Objects()[0]->Bounds().topLeft(), start);
+  EXPECT_EQ(page_.Selection().size(), 1u);
 }
 
 }  // namespace
