@@ -3,6 +3,10 @@
 // design file.
 #include "labels/setup/label_setup.h"
 
+#include <string>
+#include <vector>
+
+#include "labels/setup/design_file_names.h"
 #include "labels/setup/sheet_position_mask.h"
 
 namespace vellumo {
@@ -56,8 +60,33 @@ xbase::Status ReadLabelSetup(const xbase::Table& table, LabelSetup* setup) {
   return xbase::Status::OK();
 }
 
-xbase::Status WriteLabelSetup(xbase::Table& table, const LabelSetup& setup) {
+xbase::Status CheckLabelSetup(const LabelSetup& setup) {
   XBASE_RETURN_IF_ERROR(CheckSheetPositions(setup.stock.geometry));
+  if (setup.description.size() > kSetupDescriptionLimit) {
+    return xbase::Status::InvalidArgument("a label set-up's description holds at most " +
+                                          std::to_string(kSetupDescriptionLimit) + " characters: '" +
+                                          setup.description + "'");
+  }
+  if (setup.stock.description.size() > kStockDescriptionWidth) {
+    return xbase::Status::InvalidArgument("the stock name '" + setup.stock.description + "' is too long");
+  }
+  if (!IsDesignFileName(setup.design_file)) {
+    return xbase::Status::InvalidArgument("'" + setup.design_file + "' is not a design file name");
+  }
+  // The stock's fields, each as the text it is stored as.
+  const std::vector<xbase::FieldDef>& fields = StockCatalogueFields();
+  const std::vector<std::string> texts = StockFieldTexts(setup.stock);
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (fields[i].name == kDescriptionField) continue;  // the set-up's own, checked above
+    if (texts[i].size() > fields[i].length) {
+      return xbase::Status::InvalidArgument("the value '" + texts[i] + "' does not fit the field " + fields[i].name);
+    }
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status WriteLabelSetup(xbase::Table& table, const LabelSetup& setup) {
+  XBASE_RETURN_IF_ERROR(CheckLabelSetup(setup));
   XBASE_RETURN_IF_ERROR(WriteStock(table, setup.stock));
   XBASE_RETURN_IF_ERROR(table.Replace(kDescriptionField, setup.description));
   XBASE_RETURN_IF_ERROR(table.Replace(kStockNameField, setup.stock.description));

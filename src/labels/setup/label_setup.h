@@ -37,10 +37,15 @@ LabelSetup NewLabelSetup();
 // record cannot be read, a field is missing or a number field holds no
 // number; NotFound at the end of the table.
 xbase::Status ReadLabelSetup(const xbase::Table& table, LabelSetup* setup);
+// OK when the set-up can be stored as it is: every value fits its field,
+// the description its limit, the design file is a plain file name and the
+// sheet has no more positions than can be printed. InvalidArgument, naming
+// what does not fit, otherwise.
+xbase::Status CheckLabelSetup(const LabelSetup& setup);
 // Stores the set-up into the table's current record: lengths rounded to
 // thousandths of an inch, counts as integers, texts as they are. The
-// caller commits. InvalidArgument when a value does not fit its field or
-// the sheet has more positions than can be printed.
+// caller commits. A set-up CheckLabelSetup refuses leaves the record
+// untouched.
 xbase::Status WriteLabelSetup(xbase::Table& table, const LabelSetup& setup);
 
 }  // namespace vellumo

@@ -1,7 +1,8 @@
-// Cloning and deleting a label set-up: the row of the set-up table and the
-// design file in sysdata go together.
+// A label set-up's row in the set-up table and its design file in sysdata
+// go together: editing, cloning and deleting a set-up.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,35 @@ inline constexpr const char* kMissingDesignFileMessage =
 // "Clone of :" followed by the description, cut to the description limit.
 std::string CloneDescription(std::string_view description);
 
-// REQUIRES for both: `table` is the set-up table positioned on the set-up;
-// `env` is Env::Default() when null.
+// A set-up given to the label designer.
+struct SetupEdit {
+  LabelSetup setup;
+  bool is_new = false;
+  // Whether the design is to be loaded from the set-up's design file; when
+  // not, the designer starts from an empty page.
+  bool load_design = false;
+};
+
+// REQUIRES for all below: `table` is the set-up table; `env` is
+// Env::Default() when null.
+
+// A new set-up with a new design file name.
+xbase::Status BeginNewSetup(const std::string& sysdata_dir, SetupEdit* edit, xbase::Env* env = nullptr);
+// The table's current set-up; when its design file is missing the design
+// starts empty under a new file name.
+xbase::Status BeginSetupChange(const xbase::Table& table, const std::string& sysdata_dir, SetupEdit* edit,
+                               xbase::Env* env = nullptr);
+
+// Writes the design to the file at the path it is given.
+using SaveDesign = std::function<xbase::Status(const std::string& path)>;
+// Stores the edited set-up: a new one in a new row, a changed one in the
+// current row, with its design saved under its file name, and commits.
+// Nothing is touched when CheckLabelSetup refuses the set-up; a new
+// set-up whose row cannot be stored leaves no row and no design file.
+xbase::Status StoreSetup(xbase::Table& table, const std::string& sysdata_dir, const SetupEdit& edit,
+                         const SaveDesign& save_design, xbase::Env* env = nullptr);
+
+// For the two below the table is positioned on the set-up.
 
 // Adds a copy of the current set-up under the clone description with a
 // copy of its design file under a new name, commits it and leaves it

@@ -90,11 +90,35 @@ TEST_F(LabelSetupRowTest, LengthsAreRoundedToThousandthsOnWrite) {
   EXPECT_EQ(read.top_margin, 0);
 }
 
-TEST_F(LabelSetupRowTest, ValuesThatDoNotFitAreRefused) {
-  LabelSetup setup = Sample();
-  setup.stock.geometry.sheet_width = 100.0;  // "100.000" is wider than the field
-  ASSERT_TRUE(table_->AppendBlank().ok());
-  EXPECT_TRUE(WriteLabelSetup(*table_, setup).IsInvalidArgument());
+TEST_F(LabelSetupRowTest, ValuesThatDoNotFitAreRefusedLeavingTheRowAsItWas) {
+  const LabelSetup stored = Sample();
+  AddSetup(stored);
+  const auto refused = [&](const char* what, auto change) {
+    LabelSetup setup = stored;
+    setup.description = "Changed";
+    change(setup);
+    EXPECT_TRUE(CheckLabelSetup(setup).IsInvalidArgument()) << what;
+    EXPECT_TRUE(WriteLabelSetup(*table_, setup).IsInvalidArgument()) << what;
+    EXPECT_EQ(Current(), stored) << what;
+  };
+  // Fields are written in file order: a late field that does not fit must
+  // not leave the earlier ones changed.
+  refused("wide length", [](LabelSetup& s) { s.stock.geometry.sheet_width = 100.0; });
+  refused("wide gap", [](LabelSetup& s) { s.stock.geometry.middle_extra_y = 123.0; });
+  refused("wide count", [](LabelSetup& s) { s.stock.geometry.down = 100; });
+  refused("long description", [](LabelSetup& s) { s.description = std::string(51, 'd'); });
+  refused("long stock name", [](LabelSetup& s) { s.stock.description = std::string(61, 's'); });
+  refused("long art name", [](LabelSetup& s) { s.stock.art = std::string(13, 'a'); });
+  refused("no design file", [](LabelSetup& s) { s.design_file.clear(); });
+  refused("design elsewhere", [](LabelSetup& s) { s.design_file = "../X.L"; });
+
+  LabelSetup longest = stored;
+  longest.description = std::string(50, 'd');
+  longest.stock.description = std::string(60, 's');
+  longest.stock.geometry.sheet_width = 99.999;
+  longest.stock.geometry.down = 20;  // 3 × 20 positions
+  EXPECT_TRUE(WriteLabelSetup(*table_, longest).ok());
+  EXPECT_EQ(Current(), longest);
 }
 
 TEST_F(LabelSetupRowTest, SheetsOfMoreThan200LabelsAreRefused) {

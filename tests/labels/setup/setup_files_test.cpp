@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "design/stream/design_file.h"
 #include "labels/setup/design_file_names.h"
 #include "setup_table.h"
 
 namespace vellumo {
 namespace {
-
-using SetupFilesTest = testing::SetupTableTest;
 
 std::string NextName(xbase::Env* env, const std::string& sysdata) {
   std::string name;
@@ -26,6 +26,16 @@ LabelSetup Named(const std::string& description, const std::string& design_file)
   setup.design_file = design_file;
   return setup;
 }
+
+class SetupFilesTest : public testing::SetupTableTest {
+ protected:
+  // A row as another program may leave it, naming a file outside sysdata.
+  void AddSetupNamingAFileElsewhere() {
+    AddSetup(Named("Elsewhere", "BIN00009.L"));
+    ASSERT_TRUE(table_->Replace("BINARY", "../A.L").ok());
+    ASSERT_TRUE(table_->Commit().ok());
+  }
+};
 
 TEST_F(SetupFilesTest, NewDesignsTakeTheFirstFreeNameAndReuseDeletedOnes) {
   EXPECT_EQ(NextName(env_.get(), kSysdata), "BIN00001.L");
@@ -115,7 +125,7 @@ TEST_F(SetupFilesTest, CloneWithoutItsDesignFileAddsNothing) {
 
   // A row naming a file outside sysdata is taken as a missing design.
   PutFile("A.L", "x");
-  AddSetup(Named("Elsewhere", "../A.L"));
+  AddSetupNamingAFileElsewhere();
   EXPECT_TRUE(CloneLabelSetup(*table_, kSysdata, env_.get()).IsNotFound());
   EXPECT_EQ(table_->RecCount(), 2u);
 }
@@ -135,10 +145,89 @@ TEST_F(SetupFilesTest, CloneThatCannotBeStoredLeavesNoRowAndNoFile) {
 
   EXPECT_TRUE(CloneLabelSetup(*table_, kSysdata, env_.get()).IsInvalidArgument());
   EXPECT_FALSE(Exists("BIN00002.L"));
-  ASSERT_TRUE(table_->GoTop().ok());
-  EXPECT_EQ(table_->RecNo(), 1u);
-  ASSERT_TRUE(table_->Skip(1).ok());
-  EXPECT_TRUE(table_->Eof());  // the half-made row is deleted
+  EXPECT_EQ(table_->RecCount(), 1u);
+}
+
+// Saves a design of `bytes` through the env, counting the calls.
+struct DesignSaver {
+  xbase::Env* env;
+  std::string bytes = "the design";
+  int calls = 0;
+  xbase::Status operator()(const std::string& path) {
+    ++calls;
+    return design::ReplaceFileSafely(env, path, bytes);
+  }
+};
+
+TEST_F(SetupFilesTest, NewSetupGetsARowAndItsDesignFile) {
+  SetupEdit edit;
+  ASSERT_TRUE(BeginNewSetup(kSysdata, &edit, env_.get()).ok());
+  EXPECT_TRUE(edit.is_new);
+  EXPECT_FALSE(edit.load_design);
+  EXPECT_EQ(edit.setup.description, "<New Label>");
+  EXPECT_EQ(edit.setup.design_file, "BIN00001.L");
+
+  edit.setup.description = "Return address";
+  DesignSaver saver{env_.get()};
+  ASSERT_TRUE(StoreSetup(*table_, kSysdata, edit, std::ref(saver), env_.get()).ok());
+  EXPECT_EQ(saver.calls, 1);
+  EXPECT_EQ(table_->RecCount(), 1u);
+  EXPECT_EQ(Current(), edit.setup);
+  EXPECT_TRUE(Exists("BIN00001.L"));
+
+  // The next new set-up takes the next name.
+  ASSERT_TRUE(BeginNewSetup(kSysdata, &edit, env_.get()).ok());
+  EXPECT_EQ(edit.setup.design_file, "BIN00002.L");
+}
+
+TEST_F(SetupFilesTest, ChangedSetupIsStoredInItsOwnRow) {
+  PutFile("BIN00001.L", "old design");
+  AddSetup(Named("Keep", "BIN00001.L"));
+  PutFile("BIN00002.L", "other design");
+  AddSetup(Named("Change", "BIN00002.L"));
+
+  SetupEdit edit;
+  ASSERT_TRUE(BeginSetupChange(*table_, kSysdata, &edit, env_.get()).ok());
+  EXPECT_FALSE(edit.is_new);
+  EXPECT_TRUE(edit.load_design);
+  EXPECT_EQ(edit.setup.design_file, "BIN00002.L");
+  edit.setup.description = "Changed";
+  edit.setup.stock.geometry.label_width = 2.5;
+  DesignSaver saver{env_.get(), "new design"};
+  ASSERT_TRUE(StoreSetup(*table_, kSysdata, edit, std::ref(saver), env_.get()).ok());
+  EXPECT_EQ(table_->RecCount(), 2u);
+  EXPECT_EQ(Current(), edit.setup);
+  design::Result<std::string> saved = design::ReadWholeFile(env_.get(), std::string(kSysdata) + "BIN00002.L");
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(*saved, "new design");
+  ASSERT_TRUE(table_->Go(1).ok());
+  EXPECT_EQ(Current().description, "Keep");
+}
+
+TEST_F(SetupFilesTest, ChangeOfASetupWithoutItsDesignStartsEmptyUnderANewName) {
+  PutFile("BIN00001.L", "someone else's");
+  AddSetup(Named("Lost", "BIN00007.L"));
+  SetupEdit edit;
+  ASSERT_TRUE(BeginSetupChange(*table_, kSysdata, &edit, env_.get()).ok());
+  EXPECT_FALSE(edit.load_design);
+  EXPECT_EQ(edit.setup.design_file, "BIN00002.L");
+  EXPECT_EQ(edit.setup.description, "Lost");
+}
+
+TEST_F(SetupFilesTest, RefusedOrUnsavedSetupStoresNothing) {
+  SetupEdit edit;
+  ASSERT_TRUE(BeginNewSetup(kSysdata, &edit, env_.get()).ok());
+  DesignSaver saver{env_.get()};
+  edit.setup.stock.geometry.across = 10;
+  edit.setup.stock.geometry.down = 30;  // 300 positions: refused before anything is written
+  EXPECT_TRUE(StoreSetup(*table_, kSysdata, edit, std::ref(saver), env_.get()).IsInvalidArgument());
+  EXPECT_EQ(saver.calls, 0);
+
+  edit.setup.stock.geometry.down = 10;
+  const auto failing = [](const std::string&) { return xbase::Status::IOError("disk full"); };
+  EXPECT_TRUE(StoreSetup(*table_, kSysdata, edit, failing, env_.get()).IsIOError());
+  EXPECT_EQ(table_->RecCount(), 0u);
+  EXPECT_FALSE(Exists("BIN00001.L"));
 }
 
 TEST_F(SetupFilesTest, DeleteHidesTheRowAndRemovesTheDesign) {
@@ -154,7 +243,7 @@ TEST_F(SetupFilesTest, DeleteHidesTheRowAndRemovesTheDesign) {
 
 TEST_F(SetupFilesTest, DeleteWithoutADesignFileStillDeletesTheRow) {
   PutFile("A.L", "not ours");
-  AddSetup(Named("Elsewhere", "../A.L"));
+  AddSetupNamingAFileElsewhere();
   AddSetup(Named("Never designed", "BIN00004.L"));
   ASSERT_TRUE(DeleteLabelSetup(*table_, kSysdata, env_.get()).ok());
   ASSERT_TRUE(table_->Go(1).ok());
