@@ -139,6 +139,8 @@ void LabelRun::Print(TBaseReport& report) {
       tally_.stopped = true;
       break;
     }
+    // A cancelled job draws nothing more: no need to read on.
+    if (report.IsAborted()) break;
   }
   if (!status.ok()) tally_.error = QString::fromStdString(status.message());
   tally_.pages = report.PageNumber();

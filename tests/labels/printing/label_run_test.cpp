@@ -101,6 +101,23 @@ TEST_F(LabelRunTest, StopRequestEndsTheRunBeforeTheNextPosition) {
   EXPECT_EQ(tally.labels_printed, 4u);
 }
 
+TEST_F(LabelRunTest, CancelledJobReadsNoFurtherRecords) {
+  table_ = MakeAddressTable(DataPath("ADDR.DBF"), NumberedEntries(10));
+  LabelRunInput input = Input();
+  TReportPdf pdf(Pdf(), PageMetrics{});
+  int asked = 0;
+  input.keep_going = [&] {
+    if (++asked == 3) pdf.Abort();
+    return true;
+  };
+  LabelRun run(std::move(input));
+  run.AttachTo(pdf, false);
+  EXPECT_FALSE(pdf.Execute());
+  EXPECT_EQ(asked, 3);
+  EXPECT_EQ(run.tally().labels_printed, 3u);
+  EXPECT_FALSE(run.tally().stopped);
+}
+
 TEST_F(LabelRunTest, CountersAdvancePerLabelAndStartAfreshEachRun) {
   table_ = MakeAddressTable(DataPath("ADDR.DBF"), NumberedEntries(2));
   auto counter = std::make_unique<design::TGCounterLabel>();
