@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "labels/printing/default_label_design.h"
 #include "labels/setup/design_file_names.h"
 #include "labels/setup/label_setup.h"
 #include "labels/setup/setup_files.h"
@@ -56,8 +57,8 @@ xbase::Status FromStock(const LabelRequest& request, LabelSource* source) {
   XBASE_RETURN_IF_ERROR(vellumo::CheckSheetPositions(source->stock.geometry));
   source->page->FitToStock(source->stock.geometry);
   if (request.design_file.empty()) {
-    // TODO(fit): vellumo::BuildDefaultLabelDesign(*source->page, source->stock.geometry) once it is merged.
-    return xbase::Status::InvalidArgument("the default design is not available yet: give --design FILE");
+    vellumo::BuildDefaultLabelDesign(*source->page, source->stock.geometry);
+    return xbase::Status::OK();
   }
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(request.design_file, ignored)) {

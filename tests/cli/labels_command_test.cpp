@@ -209,6 +209,23 @@ TEST_F(LabelsOnFiles, SetupPrintsWhereALabelRunOfTheSetupPrints) {
   EXPECT_NE(out_.str().find("35 labels of 35 records on 2 pages"), std::string::npos) << out_.str();
 }
 
+TEST_F(LabelsOnFiles, StockWithoutDesignPrintsTheAddressBlockInsideEachLabel) {
+  WriteDatabase({{"62701-1234", ""}, {"97201", ""}});
+  const std::string pdf = dir_ + "/default.pdf";
+  ASSERT_EQ(Print({"--stock", "avery 5160  ADDRESS"}, pdf), 0) << err_.str();
+  const std::vector<vellumo::PdfWord> words = vellumo::WordsOf(QString::fromStdString(pdf));
+  const vellumo::StockGeometry& g = stock_.geometry;
+  for (const auto& [text, column] : {std::pair{"Name01", 0}, {"62701-1234", 0}, {"Name02", 1}, {"97201", 1}}) {
+    const vellumo::PdfWord* word = vellumo::FindWord(words, QLatin1String(text));
+    ASSERT_NE(word, nullptr) << text;
+    const double left = (g.left_margin + column * g.horizontal_pitch) * 72;
+    EXPECT_GE(word->x_min, left) << text;
+    EXPECT_LE(word->x_max, left + g.label_width * 72) << text;
+    EXPECT_GE(word->y_min, g.top_margin * 72) << text;
+    EXPECT_LE(word->y_max, (g.top_margin + g.label_height) * 72) << text;
+  }
+}
+
 TEST_F(LabelsOnFiles, TwoRunsDifferOnlyInTheirDates) {
   WritePeople(12);
   const std::string first = dir_ + "/first.pdf", second = dir_ + "/second.pdf";
