@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "core/application_home.h"
+#include "core/printer_calibrations.h"
 #include "label_request.h"
 #include "label_selection.h"
 #include "label_source.h"
@@ -20,6 +21,10 @@
 
 namespace cli {
 namespace {
+
+// The PDF file is corrected as the application's PDF printer of this name
+// is calibrated.
+constexpr char kPdfPrinterName[] = "Vellumo PDF";
 
 // Settings (tag id, calibration) come from the home the sysdata does.
 void UseHome(const std::string& home) {
@@ -86,7 +91,7 @@ int Print(const LabelRequest& request, LabelSource& source, const vellumo::Sheet
   input.records_chosen = selection.chosen;
 
   vellumo::TReportPdf pdf(QString::fromStdString(request.pdf), MetricsFor(input.geometry));
-  // TODO(fit): pdf.SetCalibration(vellumo::ReadPrinterCalibration(QStringLiteral("Vellumo PDF")));
+  pdf.SetCalibration(vellumo::ReadPrinterCalibration(QLatin1String(kPdfPrinterName)));
   input.keep_going = PageProgress(pdf);
   vellumo::LabelRun run(std::move(input));
   run.AttachTo(pdf, /*previewing=*/false);

@@ -14,6 +14,7 @@
 #include "core/address_database.h"
 #include "core/address_layout.h"
 #include "core/application_home.h"
+#include "core/printer_calibrations.h"
 #include "core/system_tables.h"
 #include "design/model/text_label.h"
 #include "labels/printing/label_records.h"
@@ -223,6 +224,26 @@ TEST_F(LabelsOnFiles, StockWithoutDesignPrintsTheAddressBlockInsideEachLabel) {
     EXPECT_LE(word->x_max, left + g.label_width * 72) << text;
     EXPECT_GE(word->y_min, g.top_margin * 72) << text;
     EXPECT_LE(word->y_max, (g.top_margin + g.label_height) * 72) << text;
+  }
+}
+
+TEST_F(LabelsOnFiles, ThePdfPrintersCalibrationMovesEveryLabel) {
+  WritePeople(4);
+  const std::string plain = dir_ + "/plain.pdf", calibrated = dir_ + "/calibrated.pdf";
+  ASSERT_EQ(Print({"--setup", kSetupName}, plain), 0) << err_.str();
+  vellumo::SetProgramDirectory(QString::fromStdString(home_));
+  vellumo::PrinterCalibration calibration;
+  calibration.offset_x = 0.25;
+  calibration.offset_y = -0.125;
+  ASSERT_TRUE(vellumo::WritePrinterCalibration(QStringLiteral("Vellumo PDF"), calibration));
+  ASSERT_EQ(Print({"--setup", kSetupName}, calibrated), 0) << err_.str();
+  const std::vector<vellumo::PdfWord> before = vellumo::WordsOf(QString::fromStdString(plain));
+  const std::vector<vellumo::PdfWord> after = vellumo::WordsOf(QString::fromStdString(calibrated));
+  ASSERT_EQ(before.size(), 4u);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < before.size(); ++i) {
+    EXPECT_NEAR(after[i].x_min - before[i].x_min, 0.25 * 72, 0.2) << before[i].text.toStdString();
+    EXPECT_NEAR(after[i].y_min - before[i].y_min, -0.125 * 72, 0.2) << before[i].text.toStdString();
   }
 }
 
