@@ -74,7 +74,7 @@ void DrawCalibrationSheet(TBaseReport& report, const StockGeometry& geometry, co
 bool PrintCalibrationSheet(TBaseReport& report, const StockGeometry& geometry, const PrinterCalibration& calibration,
                            const QString& caption) {
   report.SetCalibration(calibration);
-  report.OnPrint = [&geometry, &caption](TBaseReport& r) { DrawCalibrationSheet(r, geometry, caption); };
+  report.OnPrint = [geometry, caption](TBaseReport& r) { DrawCalibrationSheet(r, geometry, caption); };
   const bool printed = report.Execute();
   report.OnPrint = nullptr;
   return printed;

@@ -2,6 +2,7 @@
 #include "labels/printing/default_label_design.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "design/barcodes/intelligent_mail_bar_map.h"
@@ -58,7 +59,8 @@ void BuildDefaultLabelDesign(design::TGLabelPanel& page, const StockGeometry& ge
   int block_bottom = size.height() - inset;
   if (LabelHoldsIntelligentMail(geometry)) {
     design::TGGraphicControl* barcode = page.PlaceObject(RecordBarcode(), QRect());
-    const int width = std::max(barcode->Width(), UnitsFromInches(kBarcodeSpan));
+    // Rounded up, so that the last bar lies inside the object.
+    const int width = int(std::ceil(kBarcodeSpan * design::kScreenPpi));
     const int height = UnitsFromInches(kIntelligentMailFullBarHeight);
     const int clearance = UnitsFromInches(kBarcodeTopClearance);
     const int top = size.height() - inset - clearance - height;
@@ -66,7 +68,8 @@ void BuildDefaultLabelDesign(design::TGLabelPanel& page, const StockGeometry& ge
     block_bottom = top - clearance;
   }
   design::TGGraphicControl* block = page.PlaceObject(AddressBlock(page), QRect());
-  block->SetBounds(QRect(inset, inset, size.width() - 2 * inset, block_bottom - inset));
+  // A label smaller than its insets still gets a block, if a tiny one.
+  block->SetBounds(QRect(inset, inset, std::max(1, size.width() - 2 * inset), std::max(1, block_bottom - inset)));
   page.RefreshAllData();
 }
 

@@ -49,7 +49,8 @@ QString LabelTallyText(const LabelRunTally& tally, uint64_t records_chosen, int 
   if (!tally.error.isEmpty()) text += QStringLiteral("\rThe records could not all be read: ") + tally.error;
   if (tally.shrunk_labels > 0) {
     text += QStringLiteral("\r") + Counted(tally.shrunk_labels, "label", "labels") +
-            QStringLiteral(" had their text shrunk to fit.");
+            QLatin1String(tally.shrunk_labels == 1 ? " had its text" : " had their text") +
+            QStringLiteral(" shrunk to fit.");
   }
   if (!tally.unfit_records.empty()) {
     text += QStringLiteral("\rText did not fit even at the smallest size for ") +

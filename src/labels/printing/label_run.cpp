@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "design/model/record_source.h"
@@ -89,6 +90,10 @@ void LabelRun::BeforePrint(TBaseReport& report, bool previewing) {
 
 void LabelRun::Print(TBaseReport& report) {
   tally_ = LabelRunTally{};
+  if (input_.design == nullptr || input_.table == nullptr) {
+    tally_.error = QStringLiteral("no label design or address table to print from");
+    return;
+  }
   const StockGeometry& geometry = input_.geometry;
   // Without a chosen cell the loop would walk the sheets for ever.
   if (!input_.mask.AnySelected(geometry.CellCount())) {
@@ -139,9 +144,13 @@ void LabelRun::Print(TBaseReport& report) {
       tally_.stopped = true;
       break;
     }
+    // A cancelled job draws nothing more: no need to read on.
+    if (report.IsAborted()) break;
   }
   if (!status.ok()) tally_.error = QString::fromStdString(status.message());
   tally_.pages = report.PageNumber();
 }
+
+QString LabelRun::TallyText() const { return LabelTallyText(tally_, input_.records_chosen, input_.copies); }
 
 }  // namespace vellumo
