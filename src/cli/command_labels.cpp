@@ -56,8 +56,8 @@ std::function<bool()> PageProgress(const vellumo::TBaseReport& report) {
 
 // The lines the label window adds to its outcome (which labels were
 // shrunk or did not fit, any shortfall), one a line.
-std::string TallyLines(const vellumo::LabelRunTally& tally, uint64_t chosen, int copies) {
-  std::string text = vellumo::LabelTallyText(tally, chosen, copies).toStdString();
+std::string TallyLines(const vellumo::LabelRun& run) {
+  const std::string text = run.TallyText().toStdString();
   std::string lines;
   for (size_t start = 0; start < text.size();) {
     size_t end = text.find_first_of("\r\n", start);
@@ -68,13 +68,13 @@ std::string TallyLines(const vellumo::LabelRunTally& tally, uint64_t chosen, int
   return lines;
 }
 
-void Summarise(const vellumo::LabelRunTally& tally, const LabelSelection& selection, const LabelRequest& request,
-               std::ostream& out) {
+void Summarise(const vellumo::LabelRun& run, std::ostream& out) {
+  const vellumo::LabelRunTally& tally = run.tally();
   out << tally.labels_printed << " labels of " << tally.records_printed << " records on " << tally.pages
       << (tally.pages == 1 ? " page" : " pages");
   if (tally.separators > 0) out << ", " << tally.separators << " separator labels";
   out << ", " << tally.shrunk_labels << " shrunk, " << tally.unfit_records.size() << " unfit records\n";
-  out << TallyLines(tally, selection.chosen, request.copies);
+  out << TallyLines(run);
 }
 
 int Print(const LabelRequest& request, LabelSource& source, const vellumo::SheetPositionMask& mask,
@@ -99,7 +99,7 @@ int Print(const LabelRequest& request, LabelSource& source, const vellumo::Sheet
   EndProgress();
   if (!printed) return Fail(err, "cannot write " + request.pdf + ": " + pdf.LastError().toStdString());
   if (!run.tally().error.isEmpty()) return Fail(err, run.tally().error.toStdString());
-  Summarise(run.tally(), selection, request, out);
+  Summarise(run, out);
   return kExitOk;
 }
 
