@@ -1,6 +1,8 @@
 // Splitting command-line arguments.
 #include "arguments.h"
 
+#include <charconv>
+
 namespace cli {
 
 xbase::Status ParseArguments(const std::vector<std::string>& args,
@@ -29,6 +31,12 @@ xbase::Status ParseArguments(const std::vector<std::string>& args,
     }
   }
   return xbase::Status::OK();
+}
+
+bool ParsePositive(const std::string& text, uint32_t* value) {
+  const char* end = text.data() + text.size();
+  auto [rest, error] = std::from_chars(text.data(), end, *value);
+  return error == std::errc() && rest == end && *value > 0;
 }
 
 }  // namespace cli

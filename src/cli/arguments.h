@@ -30,4 +30,7 @@ xbase::Status ParseArguments(const std::vector<std::string>& args,
                              const std::set<std::string>& with_values,
                              const std::set<std::string>& allowed_flags, Arguments* result);
 
+// A whole number above 0; the whole text must be it.
+bool ParsePositive(const std::string& text, uint32_t* value);
+
 }  // namespace cli

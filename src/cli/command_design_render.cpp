@@ -17,13 +17,6 @@ constexpr char kRenderUsage[] =
     "usage: vellumo-cli design render FILE (--stock NAME | --size WxH) --table DB [--record N] "
     "(--pdf OUT.pdf | --png OUT.png) [--dpi N] [--kind label|envelope] [--home DIR]";
 
-// A whole positive number; the whole text must be it.
-bool ParsePositive(const std::string& text, uint32_t* value) {
-  const char* end = text.data() + text.size();
-  auto [rest, error] = std::from_chars(text.data(), end, *value);
-  return error == std::errc() && rest == end && *value > 0;
-}
-
 // "4x1.5" (inches), both sides above 0.
 bool ParseSize(const std::string& text, QSizeF* size) {
   const size_t x = text.find_first_of("xX");

@@ -24,6 +24,12 @@ const std::vector<Command>& AllCommands() {
        "render FILE (--stock NAME | --size WxH) --table DB [--record N] (--pdf OUT.pdf | --png OUT.png) [--dpi N] "
        "[--kind label|envelope] [--home DIR]",
        "draw a label (.L) or envelope (.E) design with one record of a table, as it prints", DesignCommand},
+      {"labels",
+       "DB (--setup NAME | --stock NAME [--design FILE]) [--filter EXPR | --tagged | --record N] [--order TAG] "
+       "[--presort] [--copies N] [--positions LIST] --pdf OUT.pdf [--home DIR]",
+       "print sheets of labels into a PDF; without --design the default design, which leaves out the\n"
+       "      barcode on a label narrower than about 2.7 inches",
+       LabelsCommand},
   };
   return commands;
 }

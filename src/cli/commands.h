@@ -33,6 +33,7 @@ int PackCommand(const Words& args, std::ostream& out, std::ostream& err);
 int CreateCommand(const Words& args, std::ostream& out, std::ostream& err);
 int RebuildCommand(const Words& args, std::ostream& out, std::ostream& err);
 int DesignCommand(const Words& args, std::ostream& out, std::ostream& err);
+int LabelsCommand(const Words& args, std::ostream& out, std::ostream& err);
 // design render: `args` begins with "render".
 int DesignRenderCommand(const Words& args, std::ostream& err);
 

@@ -21,7 +21,10 @@ void PrintHelp(std::ostream& out) {
 
 // Drawing needs fonts, hence a GUI application, which draws off screen
 // unless QT_QPA_PLATFORM names a platform.
-bool Draws(const std::vector<std::string>& args) { return args.size() >= 2 && args[0] == "design" && args[1] == "render"; }
+bool Draws(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == "labels") return true;
+  return args.size() >= 2 && args[0] == "design" && args[1] == "render";
+}
 
 std::unique_ptr<QCoreApplication> NewApplication(int& argc, char** argv, bool draws) {
   if (!draws) return std::make_unique<QCoreApplication>(argc, argv);

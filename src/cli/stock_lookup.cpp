@@ -15,31 +15,40 @@ namespace {
 
 constexpr char kCatalogueName[] = "LBLTPL.DBF";
 
-std::string Folded(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
 }
 
 }  // namespace
 
-std::string StockCataloguePath(const std::string& home) {
+std::string SystemDataPath(const std::string& home) {
   QString folder = QString::fromStdString(home);
   if (folder.isEmpty()) folder = qEnvironmentVariable("VELLUMO_HOME");
-  const QString system_data =
-      folder.isEmpty() ? vellumo::SystemDataDirectory() : QDir(folder).filePath(QStringLiteral("sysdata"));
-  const QString own = QDir(system_data).filePath(QLatin1String(kCatalogueName));
+  if (folder.isEmpty()) return vellumo::SystemDataDirectory().toStdString();
+  return QDir(folder).filePath(QStringLiteral("sysdata/")).toStdString();
+}
+
+std::string StockCataloguePath(const std::string& home) {
+  const QString own = QDir(QString::fromStdString(SystemDataPath(home))).filePath(QLatin1String(kCatalogueName));
   if (QFileInfo::exists(own)) return own.toStdString();
   return QDir(vellumo::DeliveredDataDirectory()).filePath(QLatin1String(kCatalogueName)).toStdString();
+}
+
+bool SameDescription(std::string_view a, std::string_view b) {
+  a = WithoutTrailingBlanks(a);
+  b = WithoutTrailingBlanks(b);
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::toupper(x) == std::toupper(y);
+  });
 }
 
 xbase::Status FindStock(const std::string& catalogue, const std::string& name, vellumo::Stock* stock) {
   std::unique_ptr<xbase::Table> table;
   xbase::Status s = OpenTable(catalogue, /*read_only=*/true, &table);
   if (!s.ok()) return xbase::Status::IOError("cannot open the stock catalogue " + catalogue + ": " + s.message());
-  const std::string wanted = Folded(name);
   for (s = table->GoTop(); s.ok() && !table->Eof(); s = table->Skip(1)) {
-    if (Folded(table->GetTrimString("DESCRIPT")) == wanted) return vellumo::ReadStock(*table, stock);
+    if (SameDescription(table->GetTrimString("DESCRIPT"), name)) return vellumo::ReadStock(*table, stock);
   }
   if (!s.ok()) return s;
   return xbase::Status::NotFound("no stock named \"" + name + "\" in " + catalogue);

@@ -52,10 +52,16 @@ xbase::ProgressHook TerminalProgress(std::vector<std::string> names) {
       what = "Indexing " + (names.empty() ? std::string() : names[*tag]);
     }
     *last = percent;
-    std::fprintf(stderr, "\r%-24s %3d%%", what.c_str(), percent);
-    std::fflush(stderr);
-    progress_drawn = true;
+    char line[64];
+    std::snprintf(line, sizeof line, "%-24s %3d%%", what.c_str(), percent);
+    ShowProgress(line);
   };
+}
+
+void ShowProgress(const std::string& text) {
+  std::fprintf(stderr, "\r%s", text.c_str());
+  std::fflush(stderr);
+  progress_drawn = true;
 }
 
 void EndProgress() {

@@ -26,6 +26,8 @@ xbase::Status ReadFile(const std::string& path, std::string* contents);
 // Shows progress on stderr when it is a terminal: "Indexing LNAME  45%".
 // `names` are the tags, in order, when indexing.
 xbase::ProgressHook TerminalProgress(std::vector<std::string> names);
+// Draws `text` as the progress line on stderr, over the last one.
+void ShowProgress(const std::string& text);
 // Ends the progress line, if one was drawn.
 void EndProgress();
 
