@@ -128,10 +128,11 @@ void LabelRun::Print(TBaseReport& report) {
       status = table.RecordStatus();
       if (!status.ok()) break;
       page.RefreshAllData();
-      // Text fit: page.ResetTextFit() goes here, and after PrintObjects
-      // page.LastTextFit() adds to tally_.shrunk_labels and, once per
-      // record, to tally_.unfit_records.
+      page.ResetTextFit();
       page.PrintObjects(report, at.x, at.y);
+      const design::TGBasePanel::TextFit fit = page.LastTextFit();
+      if (fit.shrunk) ++tally_.shrunk_labels;
+      if (fit.unfit && copy == 0) tally_.unfit_records.push_back(table.RecNo());
       page.AdvanceAllCounters();
       ++tally_.labels_printed;
       if (copy == 0) ++tally_.records_printed;

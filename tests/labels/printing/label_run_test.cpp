@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "design/model/counter_label.h"
+#include "labels/printing/default_label_design.h"
 #include "label_run_fixture.h"
 #include "support/watched_env.h"
 
@@ -182,6 +183,25 @@ TEST_F(LabelRunTest, AttachingSetsTheRunsEventsAndStatusFormat) {
   ASSERT_TRUE(table_->GoTop().ok());
   ASSERT_TRUE(printed.Execute());
   EXPECT_EQ(printed.StatusFormat, QStringLiteral("Printing Page %p\r%0\r%1"));
+}
+
+TEST_F(LabelRunTest, ShrunkLabelsAreCountedAndUnfitRecordsNamedOnce) {
+  table_ = MakeAddressTable(DataPath("ADDR.DBF"), {{"Short", "10001"}, {"Abercrombie-Wolfeschlegel", "10001"}});
+  StockGeometry tiny = AddressStock();
+  tiny.label_width = 1.6;
+  BuildDefaultLabelDesign(*page_, tiny);
+  LabelRunInput input = Input(tiny);
+  input.copies = 2;
+  const LabelRunTally narrow = Run(input);
+  EXPECT_EQ(narrow.shrunk_labels, 2u);
+  EXPECT_TRUE(narrow.unfit_records.empty());
+
+  tiny.label_width = 0.45;
+  BuildDefaultLabelDesign(*page_, tiny);
+  ASSERT_TRUE(table_->GoTop().ok());
+  const LabelRunTally hopeless = Run(Input(tiny));
+  EXPECT_EQ(hopeless.unfit_records, std::vector<uint32_t>({2}));
+  EXPECT_TRUE(LabelTallyText(hopeless, 2, 1).contains(QStringLiteral("2"))) << LabelTallyText(hopeless, 2, 1).toStdString();
 }
 
 }  // namespace
