@@ -13,6 +13,7 @@
 #include "label_request.h"
 #include "label_selection.h"
 #include "label_source.h"
+#include "labels/printing/default_label_design.h"
 #include "labels/printing/label_paper.h"
 #include "labels/printing/label_run.h"
 #include "postal/presort_file.h"
@@ -113,6 +114,10 @@ int LabelsCommand(const Words& args, std::ostream& out, std::ostream& err) {
   LabelSource source;
   s = LoadLabelSource(request, &source);
   if (!s.ok()) return Fail(err, s);
+  if (request.setup.empty() && request.design_file.empty() && request.mailer_id.empty() &&
+      vellumo::LabelHoldsIntelligentMail(source.stock.geometry)) {
+    err << "no Intelligent Mail barcodes: give --mailer-id to print them\n";
+  }
   vellumo::SheetPositionMask mask;
   if (!request.positions.empty()) {
     s = ParsePositionList(request.positions, source.stock.geometry.CellCount(), &mask);

@@ -4,22 +4,30 @@
 #include <charconv>
 
 #include "arguments.h"
+#include "design/barcodes/intelligent_mail_encoder.h"
 
 namespace cli {
 
 const char kLabelsUsage[] =
     "usage: vellumo-cli labels DB (--setup NAME | --stock NAME [--design FILE]) "
     "[--filter EXPR | --tagged | --record N] [--order TAG] [--presort] [--copies N] [--positions LIST] "
-    "--pdf OUT.pdf [--home DIR]\n"
+    "[--mailer-id ID] --pdf OUT.pdf [--home DIR]\n"
     "  Without --design a stock prints the default design: the address block, and an Intelligent Mail\n"
     "  barcode of the record when the label is wide enough (a label narrower than about 2.7 inches\n"
-    "  gets no barcode). --positions counts a sheet's labels from 1, row by row: \"1-3,7\".";
+    "  gets no barcode). The barcode needs your USPS mailer identifier (--mailer-id, 6 or 9 digits);\n"
+    "  its serial numbers count up from 1 through the run. --positions counts a sheet's labels from 1, row by row: \"1-3,7\".";
 
 namespace {
 
 constexpr int kMostCopies = 99;
 
 xbase::Status Invalid(const std::string& message) { return xbase::Status::InvalidArgument(message); }
+
+// Empty when `id` can head the barcodes' tracking codes, else why not.
+std::string MailerIdError(const std::string& id) {
+  vellumo::IntelligentMailFields fields{"00", "700", id, std::string(id.size() == 9 ? 6 : 9, '0'), ""};
+  return vellumo::IntelligentMailFieldError(fields);
+}
 
 xbase::Status ReadRecordChoice(const Arguments& a, LabelRequest* request) {
   const int choices = int(a.HasValue("filter")) + int(a.Has("tagged")) + int(a.HasValue("record"));
@@ -77,7 +85,7 @@ xbase::Status ParseLabelRequest(const Words& args, LabelRequest* request) {
   *request = LabelRequest{};
   Arguments a;
   XBASE_RETURN_IF_ERROR(ParseArguments(
-      args, {"setup", "stock", "design", "filter", "record", "order", "copies", "positions", "pdf", "home"},
+      args, {"setup", "stock", "design", "mailer-id", "filter", "record", "order", "copies", "positions", "pdf", "home"},
       {"tagged", "presort"}, &a));
   if (a.positional.size() != 1) return Invalid("give one address database");
   request->database = a.positional[0];
@@ -88,6 +96,14 @@ xbase::Status ParseLabelRequest(const Words& args, LabelRequest* request) {
     return Invalid("--design goes with --stock: a set-up names its own design");
   }
   request->design_file = a.Value("design");
+  if (a.HasValue("mailer-id")) {
+    if (a.HasValue("design") || a.HasValue("setup")) {
+      return Invalid("--mailer-id goes with the default design: a design file keeps its own barcode identifiers");
+    }
+    request->mailer_id = a.Value("mailer-id");
+    const std::string error = MailerIdError(request->mailer_id);
+    if (!error.empty()) return Invalid("bad --mailer-id \"" + request->mailer_id + "\": " + error);
+  }
   if (!a.HasValue("pdf") || a.Value("pdf").empty()) return Invalid("give the output file: --pdf OUT.pdf");
   request->pdf = a.Value("pdf");
   request->home = a.Value("home");

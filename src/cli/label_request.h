@@ -19,6 +19,7 @@ struct LabelRequest {
   std::string setup;        // --setup: a set-up's description; else
   std::string stock;        // --stock: a catalogue stock's name, with
   std::string design_file;  // --design, or empty for the default design
+  std::string mailer_id;    // --mailer-id: the default design's barcodes carry it
   LabelRecords records = LabelRecords::kAll;
   std::string filter;       // --filter, UTF-8 as typed
   uint32_t record = 0;      // --record

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "design/model/intelligent_mail_barcode.h"
 #include "labels/printing/default_label_design.h"
 #include "labels/setup/design_file_names.h"
 #include "labels/setup/label_setup.h"
@@ -50,6 +51,18 @@ xbase::Status FromSetup(const LabelRequest& request, LabelSource* source) {
   return LoadDesign(vellumo::DesignFilePath(sysdata, setup.design_file), *source->page);
 }
 
+// The default design's barcodes carry the mailer identifier, with serial
+// numbers counted from 1 per piece; without one they print no bars.
+void GiveBarcodesMailerId(const std::string& mailer_id, vellumo::design::TGLabelPanel& page) {
+  for (const auto& object : page.Objects()) {
+    if (auto* barcode = dynamic_cast<vellumo::design::TGIMBarCode*>(object.get())) {
+      barcode->MailerId = mailer_id;
+      barcode->SerialFromCounter = true;
+      barcode->SerialStart = 1;
+    }
+  }
+}
+
 // The catalogue stock with the given design, or the default one.
 xbase::Status FromStock(const LabelRequest& request, LabelSource* source) {
   XBASE_RETURN_IF_ERROR(
@@ -58,6 +71,7 @@ xbase::Status FromStock(const LabelRequest& request, LabelSource* source) {
   source->page->FitToStock(source->stock.geometry);
   if (request.design_file.empty()) {
     vellumo::BuildDefaultLabelDesign(*source->page, source->stock.geometry);
+    GiveBarcodesMailerId(request.mailer_id, *source->page);
     return xbase::Status::OK();
   }
   std::error_code ignored;

@@ -332,6 +332,23 @@ TEST_F(LabelsOnFiles, PresortPrintsGroupByGroupThenTheRecordsWithoutZip) {
   EXPECT_EQ(first_line, "** 5-digit 99999\r");
 }
 
+TEST_F(LabelsOnFiles, WideLabelsCarryTheirBarcodeOnlyWithAMailerId) {
+  WriteDatabase({{"62701-1234", ""}, {"97201", ""}});
+  const std::string bare = dir_ + "/bare.pdf", barred = dir_ + "/barred.pdf";
+  ASSERT_EQ(Print({"--stock", "Avery 5161  Address"}, bare), 0) << err_.str();
+  EXPECT_NE(err_.str().find("give --mailer-id"), std::string::npos) << err_.str();
+  ASSERT_EQ(Print({"--stock", "Avery 5161  Address", "--mailer-id", "123456"}, barred), 0) << err_.str();
+  EXPECT_EQ(err_.str().find("give --mailer-id"), std::string::npos) << err_.str();
+  // 65 bars on each of the two labels.
+  EXPECT_GT(std::filesystem::file_size(barred), std::filesystem::file_size(bare) + 100);
+  ASSERT_EQ(Print({"--stock", "Avery 5160  Address"}, bare), 0) << err_.str();
+  EXPECT_EQ(err_.str().find("give --mailer-id"), std::string::npos) << "a narrow label holds no barcode";
+
+  EXPECT_EQ(Print({"--stock", "Avery 5161  Address", "--mailer-id", "12345"}, barred), 2);
+  EXPECT_NE(err_.str().find("bad --mailer-id"), std::string::npos) << err_.str();
+  EXPECT_EQ(Print({"--setup", kSetupName, "--mailer-id", "123456"}, barred), 2);
+}
+
 TEST_F(LabelsOnFiles, FailuresSayWhatIsWrongAndWriteNothing) {
   WriteDatabase({{"62701", ""}, {"62701", "", true}});
   const std::string pdf = dir_ + "/out.pdf";
