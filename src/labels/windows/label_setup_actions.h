@@ -1,0 +1,66 @@
+// What the "Print Labels" window asks of the windows and jobs around it:
+// the sheet-position window, the record choice on the address table, the
+// presort, the label job and the printer calibration. The window reaches
+// them only through these, so that tests can put in their own.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "labels/setup/sheet_position_mask.h"
+#include "labels/stock/stock_record.h"
+#include "labels/windows/label_setup_rules.h"
+#include "labels/windows/select_specific_labels.h"
+#include "postal/presort_job.h"
+#include "xbase/status.h"
+#include "xbase/table.h"
+
+namespace vellumo {
+
+namespace design {
+class TGLabelPanel;
+}
+
+// One run of labels, as settled in the window.
+struct LabelPrintRequest {
+  design::TGLabelPanel* design = nullptr;  // loaded from the set-up's design file
+  xbase::Table* table = nullptr;           // the address table, choice applied and on its start record
+  StockGeometry geometry;
+  SheetPositionMask mask;
+  int copies = 1;
+  bool presort = false;
+  std::vector<std::string> presort_lines;    // the lines of PRESORT.PSL
+  std::vector<uint32_t> unsorted_records;    // printed after the presorted groups
+  uint64_t records_chosen = 0;
+  bool preview = false;
+};
+
+struct LabelSetupActions {
+  // The sheet-position window; nothing on "Cancel".
+  std::function<std::optional<SheetPositionChoice>(const StockGeometry&, const SheetPositionMask&, bool presort,
+                                                   QWidget*)>
+      choose_positions;
+  // Narrows the table to the choice and goes to the record printing starts
+  // at; *out_of_range when the current record was asked for and is not
+  // among the chosen ones (printing then starts at the first).
+  std::function<xbase::Status(xbase::Table&, PrintRecordChoice, uint32_t current_record, bool start_from_current,
+                              bool* out_of_range)>
+      choose_records;
+  // Remembers the table's filter, order and record; the function returned
+  // puts them back.
+  std::function<std::function<void()>(xbase::Table&)> keep_table_state;
+  // The presort window over the records the table shows.
+  std::function<PresortRun(xbase::Table&, QWidget*)> presort;
+  // Prints or previews; false when nothing was printed.
+  std::function<bool(const LabelPrintRequest&, QWidget*)> run_job;
+  // "Calibrate Printer" for the set-up's stock.
+  std::function<void(const Stock&, QWidget*)> calibrate;
+};
+
+LabelSetupActions StandardLabelSetupActions();
+
+}  // namespace vellumo
