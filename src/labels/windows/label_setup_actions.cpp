@@ -1,7 +1,7 @@
 // The actions of the "Print Labels" window in the running application.
-// The record choice, the label job and the calibration window live in
-// libraries built beside this one; until they are linked here, the window
-// tells the user that labels cannot be printed yet.
+// The label job and the calibration window live in libraries built beside
+// this one; until they are linked here, the window tells the user that
+// labels cannot be printed yet.
 #include "labels/windows/label_setup_actions.h"
 
 #include "core/messages.h"
@@ -17,10 +17,6 @@ const QString kNotAvailable = QStringLiteral("Label printing is not available in
 LabelSetupActions StandardLabelSetupActions() {
   LabelSetupActions actions;
   actions.choose_positions = &TSelectSpecificLabels::Choose;
-  actions.choose_records = [](xbase::Table&, PrintRecordChoice, uint32_t, bool, bool*) {
-    return xbase::Status::InvalidArgument(kNotAvailable.toStdString());
-  };
-  actions.keep_table_state = [](xbase::Table&) { return std::function<void()>([] {}); };
   actions.presort = [](xbase::Table& table, QWidget* parent) {
     TSortBulkMail window(table, parent);
     window.exec();

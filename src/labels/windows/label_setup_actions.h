@@ -1,6 +1,6 @@
 // What the "Print Labels" window asks of the windows and jobs around it:
-// the sheet-position window, the record choice on the address table, the
-// presort, the label job and the printer calibration. The window reaches
+// the sheet-position window, the presort, the label job and the printer
+// calibration. The window reaches
 // them only through these, so that tests can put in their own.
 #pragma once
 
@@ -16,7 +16,6 @@
 #include "labels/windows/label_setup_rules.h"
 #include "labels/windows/select_specific_labels.h"
 #include "postal/presort_job.h"
-#include "xbase/status.h"
 #include "xbase/table.h"
 
 namespace vellumo {
@@ -44,15 +43,6 @@ struct LabelSetupActions {
   std::function<std::optional<SheetPositionChoice>(const StockGeometry&, const SheetPositionMask&, bool presort,
                                                    QWidget*)>
       choose_positions;
-  // Narrows the table to the choice and goes to the record printing starts
-  // at; *out_of_range when the current record was asked for and is not
-  // among the chosen ones (printing then starts at the first).
-  std::function<xbase::Status(xbase::Table&, PrintRecordChoice, uint32_t current_record, bool start_from_current,
-                              bool* out_of_range)>
-      choose_records;
-  // Remembers the table's filter, order and record; the function returned
-  // puts them back.
-  std::function<std::function<void()>(xbase::Table&)> keep_table_state;
   // The presort window over the records the table shows.
   std::function<PresortRun(xbase::Table&, QWidget*)> presort;
   // Prints or previews; false when nothing was printed.

@@ -38,23 +38,25 @@ void TLabelSetupScreen::PrintLabels(bool preview) {
     ShowInformation(WithReason(QStringLiteral("Unable to read the label design"), s));
     return;
   }
-  const std::function<void()> put_back = actions_.keep_table_state(addresses_);
+  TableStateKeeper keeper(addresses_);
   RunChosenRecords(design, setup, *positions, preview);
-  put_back();
+  if (const xbase::Status s = keeper.Restore(); !s.ok()) {
+    ShowInformation(WithReason(QStringLiteral("Unable to restore the address table"), s));
+  }
 }
 
 void TLabelSetupScreen::RunChosenRecords(design::TGLabelPanel& design, const LabelSetup& setup,
                                          const SheetPositionChoice& positions, bool preview) {
-  bool out_of_range = false;
-  xbase::Status s = actions_.choose_records(addresses_, what_.choice(), current_record_,
-                                            what_.start_from_current(), &out_of_range);
+  ChosenRecords start;
+  xbase::Status s =
+      ChooseLabelRecords(addresses_, what_.choice(), current_record_, what_.start_from_current(), &start);
   uint32_t chosen = 0;
   if (s.ok()) s = addresses_.QueryRecCount(&chosen);
   if (!s.ok()) {
     ShowInformation(WithReason(QStringLiteral("Unable to choose the records to print"), s));
     return;
   }
-  if (out_of_range) ShowInformation(QString::fromLatin1(kOutOfRangeText));
+  if (start.out_of_range) ShowInformation(QString::fromLatin1(kOutOfRangeMessage));
 
   LabelPrintRequest request;
   request.design = &design;

@@ -6,13 +6,13 @@
 namespace vellumo {
 
 WhatToPrint::WhatToPrint(bool filter_set)
-    : filter_set_(filter_set), choice_(filter_set ? PrintRecordChoice::kMatchingFilter : PrintRecordChoice::kAll) {}
+    : filter_set_(filter_set), choice_(filter_set ? LabelRecordChoice::kMatchingFilter : LabelRecordChoice::kAll) {}
 
-void WhatToPrint::Choose(PrintRecordChoice choice) {
+void WhatToPrint::Choose(LabelRecordChoice choice) {
   if (choice == choice_) return;
-  if (choice == PrintRecordChoice::kMatchingFilter && !filter_set_) return;
+  if (choice == LabelRecordChoice::kMatchingFilter && !filter_set_) return;
   choice_ = choice;
-  if (choice == PrintRecordChoice::kCurrentOnly) presort_checked_ = false;
+  if (choice == LabelRecordChoice::kCurrentOnly) presort_checked_ = false;
   ChoiceChanged();
 }
 

@@ -9,11 +9,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "labels/printing/label_records.h"
 #include "labels/stock/stock_record.h"
 
 namespace vellumo {
-
-enum class PrintRecordChoice { kAll, kMatchingFilter, kCurrentOnly };
 
 // The "What to Print" panel. A presort list belongs to the record choice
 // it was made for: any change of the choice, or of "Start from current
@@ -24,12 +23,12 @@ class WhatToPrint {
   // filter; without one it cannot be chosen and "All records" is.
   explicit WhatToPrint(bool filter_set);
 
-  [[nodiscard]] PrintRecordChoice choice() const { return choice_; }
+  [[nodiscard]] LabelRecordChoice choice() const { return choice_; }
   [[nodiscard]] bool matching_filter_enabled() const { return filter_set_; }
   [[nodiscard]] bool start_from_current() const { return start_from_current_; }
   [[nodiscard]] bool presort_checked() const { return presort_checked_; }
   // "Only current record" has nothing to presort.
-  [[nodiscard]] bool presort_enabled() const { return choice_ != PrintRecordChoice::kCurrentOnly; }
+  [[nodiscard]] bool presort_enabled() const { return choice_ != LabelRecordChoice::kCurrentOnly; }
   [[nodiscard]] bool presort_made() const { return presort_made_; }
   // A presort is wanted and none has been made for the present choice.
   [[nodiscard]] bool NeedsPresort() const { return presort_checked_ && !presort_made_; }
@@ -38,7 +37,7 @@ class WhatToPrint {
 
   // "Records matching filter" without a filter is refused. "Only current
   // record" unchecks the presort; the other two leave its check as it is.
-  void Choose(PrintRecordChoice choice);
+  void Choose(LabelRecordChoice choice);
   void SetStartFromCurrent(bool on);
   // Refused while the presort is disabled.
   void SetPresort(bool on);
@@ -49,7 +48,7 @@ class WhatToPrint {
   void ChoiceChanged();
 
   bool filter_set_;
-  PrintRecordChoice choice_;
+  LabelRecordChoice choice_;
   bool start_from_current_ = false;
   bool presort_checked_ = false;
   bool presort_made_ = false;
@@ -72,9 +71,5 @@ QString PresortOrderText();
 QString LeftOutQuestion(size_t count);
 QString LeftOutNotPrintedText(size_t count);
 inline constexpr const char* kLeftOutCaption = "PRESORT";
-
-// Told when printing starts at the first record because the current one
-// is not among the chosen records.
-inline constexpr const char* kOutOfRangeText = "Current record is out of range. Starting with first record";
 
 }  // namespace vellumo

@@ -125,10 +125,10 @@ void TLabelSetupScreen::BuildWhatToPrint(QBoxLayout* layout) {
   }
   layout->addWidget(what_panel_, 1);
 
-  connect(all_records_, &QRadioButton::clicked, this, [this] { ChoiceClicked(PrintRecordChoice::kAll); });
+  connect(all_records_, &QRadioButton::clicked, this, [this] { ChoiceClicked(LabelRecordChoice::kAll); });
   connect(matching_filter_, &QRadioButton::clicked, this,
-          [this] { ChoiceClicked(PrintRecordChoice::kMatchingFilter); });
-  connect(current_only_, &QRadioButton::clicked, this, [this] { ChoiceClicked(PrintRecordChoice::kCurrentOnly); });
+          [this] { ChoiceClicked(LabelRecordChoice::kMatchingFilter); });
+  connect(current_only_, &QRadioButton::clicked, this, [this] { ChoiceClicked(LabelRecordChoice::kCurrentOnly); });
   connect(start_from_current_, &QCheckBox::clicked, this, [this](bool on) {
     what_.SetStartFromCurrent(on);
     ShowWhatToPrint();
@@ -218,16 +218,16 @@ void TLabelSetupScreen::SetButtons() {
   printer_panel_->setVisible(any);
 }
 
-void TLabelSetupScreen::ChoiceClicked(PrintRecordChoice choice) {
+void TLabelSetupScreen::ChoiceClicked(LabelRecordChoice choice) {
   what_.Choose(choice);
   ShowWhatToPrint();
 }
 
 void TLabelSetupScreen::ShowWhatToPrint() {
   matching_filter_->setEnabled(what_.matching_filter_enabled());
-  all_records_->setChecked(what_.choice() == PrintRecordChoice::kAll);
-  matching_filter_->setChecked(what_.choice() == PrintRecordChoice::kMatchingFilter);
-  current_only_->setChecked(what_.choice() == PrintRecordChoice::kCurrentOnly);
+  all_records_->setChecked(what_.choice() == LabelRecordChoice::kAll);
+  matching_filter_->setChecked(what_.choice() == LabelRecordChoice::kMatchingFilter);
+  current_only_->setChecked(what_.choice() == LabelRecordChoice::kCurrentOnly);
   start_from_current_->setChecked(what_.start_from_current());
   presort_->setEnabled(what_.presort_enabled());
   presort_->setChecked(what_.presort_checked());

@@ -86,7 +86,7 @@ class TLabelSetupScreen : public QDialog {
   void SetButtons();
   // Shows the panel's state; the choices made in it go to `what_`.
   void ShowWhatToPrint();
-  void ChoiceClicked(PrintRecordChoice choice);
+  void ChoiceClicked(LabelRecordChoice choice);
   // Reads the current set-up; false (the user told) when it cannot be.
   bool ReadCurrent(LabelSetup* setup);
   void EditSetup(bool is_new);

@@ -11,37 +11,37 @@ namespace {
 
 TEST(WhatToPrintTest, StartsOnTheFilterWhenThereIsOneElseOnAllRecords) {
   WhatToPrint filtered(true);
-  EXPECT_EQ(filtered.choice(), PrintRecordChoice::kMatchingFilter);
+  EXPECT_EQ(filtered.choice(), LabelRecordChoice::kMatchingFilter);
   EXPECT_TRUE(filtered.matching_filter_enabled());
 
   WhatToPrint unfiltered(false);
-  EXPECT_EQ(unfiltered.choice(), PrintRecordChoice::kAll);
+  EXPECT_EQ(unfiltered.choice(), LabelRecordChoice::kAll);
   EXPECT_FALSE(unfiltered.matching_filter_enabled());
-  unfiltered.Choose(PrintRecordChoice::kMatchingFilter);
-  EXPECT_EQ(unfiltered.choice(), PrintRecordChoice::kAll);
+  unfiltered.Choose(LabelRecordChoice::kMatchingFilter);
+  EXPECT_EQ(unfiltered.choice(), LabelRecordChoice::kAll);
 }
 
 TEST(WhatToPrintTest, OnlyTheCurrentRecordTakesThePresortAwayAndTheOthersGiveItBackUnchecked) {
   WhatToPrint what(true);
   what.SetPresort(true);
-  what.Choose(PrintRecordChoice::kCurrentOnly);
+  what.Choose(LabelRecordChoice::kCurrentOnly);
   EXPECT_FALSE(what.presort_enabled());
   EXPECT_FALSE(what.presort_checked());
   what.SetPresort(true);
   EXPECT_FALSE(what.presort_checked());
 
-  what.Choose(PrintRecordChoice::kAll);
+  what.Choose(LabelRecordChoice::kAll);
   EXPECT_TRUE(what.presort_enabled());
   EXPECT_FALSE(what.presort_checked());
   // Between the two others the check stays as it is.
   what.SetPresort(true);
-  what.Choose(PrintRecordChoice::kMatchingFilter);
+  what.Choose(LabelRecordChoice::kMatchingFilter);
   EXPECT_TRUE(what.presort_checked());
 }
 
 TEST(WhatToPrintTest, APresortListBelongsToTheChoiceItWasMadeFor) {
   WhatToPrint what(true);
-  what.Choose(PrintRecordChoice::kAll);
+  what.Choose(LabelRecordChoice::kAll);
   what.SetPresort(true);
   EXPECT_TRUE(what.NeedsPresort());
   what.PresortMade({7, 9});
@@ -49,12 +49,12 @@ TEST(WhatToPrintTest, APresortListBelongsToTheChoiceItWasMadeFor) {
   EXPECT_EQ(what.left_out(), (std::vector<uint32_t>{7, 9}));
 
   // The same choice again, or the presort switched off and on, keeps it.
-  what.Choose(PrintRecordChoice::kAll);
+  what.Choose(LabelRecordChoice::kAll);
   what.SetPresort(false);
   what.SetPresort(true);
   EXPECT_FALSE(what.NeedsPresort());
 
-  what.Choose(PrintRecordChoice::kMatchingFilter);
+  what.Choose(LabelRecordChoice::kMatchingFilter);
   EXPECT_TRUE(what.NeedsPresort());
   EXPECT_TRUE(what.left_out().empty());
 

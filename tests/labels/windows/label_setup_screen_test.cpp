@@ -2,8 +2,8 @@
 // address database in a fresh home: the list and its empty state, New with
 // its design file names, Delete and Clone, the "What to Print" panel, and
 // Print with the record choice, the presort and the records it leaves out.
-// The sheet-position window, the record choice, the presort and the job are
-// replaced by recorders.
+// The sheet-position window, the presort and the job are replaced by
+// recorders.
 #include "labels/windows/label_setup_screen.h"
 
 #include <gtest/gtest.h>
@@ -40,12 +40,8 @@ struct RunSeen {
   std::vector<uint32_t> unsorted_records;
   uint64_t records_chosen = 0;
   SheetPositionMask mask;
-};
-
-struct ChoiceSeen {
-  PrintRecordChoice choice;
-  uint32_t current_record;
-  bool start_from_current;
+  std::string filter;  // the table's, as the run starts
+  uint32_t start_record = 0;
 };
 
 class LabelSetupScreenTest : public HomeTest {
@@ -61,6 +57,11 @@ class LabelSetupScreenTest : public HomeTest {
       ASSERT_TRUE(addresses_->Replace("ZIP", zip).ok());
       ASSERT_TRUE(addresses_->Commit().ok());
     }
+    // The main window's filter passes every record with a ZIP code.
+    ASSERT_TRUE(addresses_->SetFilter(kFilter).ok());
+    order_ = addresses_->TagArea("ZIP");
+    ASSERT_GT(order_, 0);
+    ASSERT_TRUE(addresses_->SetOrder(order_).ok());
     ASSERT_TRUE(addresses_->Go(2).ok());
 
     actions_.choose_positions = [this](const StockGeometry&, const SheetPositionMask& mask, bool presort,
@@ -71,18 +72,11 @@ class LabelSetupScreenTest : public HomeTest {
       if (keep_mask_) choice.mask = mask;
       return choice;
     };
-    actions_.choose_records = [this](xbase::Table&, PrintRecordChoice choice, uint32_t current, bool from_current,
-                                     bool* out_of_range) {
-      choices_.push_back({choice, current, from_current});
-      *out_of_range = out_of_range_;
-      return xbase::Status::OK();
-    };
-    actions_.keep_table_state = [this](xbase::Table&) {
-      ++kept_;
-      return std::function<void()>([this] { ++put_back_; });
-    };
-    actions_.presort = [this](xbase::Table&, QWidget*) {
+    actions_.presort = [this](xbase::Table& table, QWidget*) {
       ++presorts_;
+      // A presort reads every chosen record in an order of its own.
+      EXPECT_TRUE(table.SetOrder(0).ok());
+      EXPECT_TRUE(table.GoBottom().ok());
       PresortRun run;
       run.outcome = presort_outcome_;
       run.left_out = left_out_;
@@ -96,7 +90,8 @@ class LabelSetupScreenTest : public HomeTest {
     actions_.run_job = [this](const LabelPrintRequest& request, QWidget*) {
       RunSeen seen{request.design != nullptr, request.copies,        request.presort,
                    request.preview,           request.presort_lines, request.unsorted_records,
-                   request.records_chosen,    request.mask};
+                   request.records_chosen,    request.mask,
+                   request.table->filter(),   request.table->RecNo()};
       runs_.push_back(seen);
       return true;
     };
@@ -142,6 +137,15 @@ class LabelSetupScreenTest : public HomeTest {
     ASSERT_TRUE(page.SaveToFile(SysdataPath(design_file).toStdString()).ok());
   }
 
+  // The address table is as it was before the run.
+  void ExpectTablePutBack(uint32_t record) {
+    EXPECT_EQ(addresses_->filter(), kFilter);
+    EXPECT_EQ(addresses_->RecNo(), record);
+    EXPECT_EQ(addresses_->IndexOrd(), order_);
+  }
+
+  static constexpr const char* kFilter = "ZIP >= \"1\"";
+
   static QString SysdataPath(const std::string& name) { return SystemDataDirectory() + QString::fromStdString(name); }
   QStringList Listed() const {
     QStringList names;
@@ -157,16 +161,13 @@ class LabelSetupScreenTest : public HomeTest {
   std::unique_ptr<xbase::Table> setups_;
   std::unique_ptr<xbase::Table> addresses_;
   LabelSetupActions actions_;
+  int order_ = 0;
   std::unique_ptr<TLabelSetupScreen> screen_;
   QTimer designer_watch_;
 
   std::optional<SheetPositionChoice> positions_ = SheetPositionChoice{SheetPositionMask(), 3, 0};
   bool keep_mask_ = true;
   std::vector<bool> positions_asked_with_presort_;
-  bool out_of_range_ = false;
-  std::vector<ChoiceSeen> choices_;
-  int kept_ = 0;
-  int put_back_ = 0;
   int presorts_ = 0;
   PresortOutcome presort_outcome_ = PresortOutcome::kCompleted;
   std::vector<uint32_t> left_out_;
@@ -273,8 +274,6 @@ TEST_F(LabelSetupScreenTest, ASetUpWithoutItsDesignFileIsNeitherClonedNorPrinted
   w.print_button()->click();
   EXPECT_EQ(messenger_.said.last(), kMissingDesignFileMessage);
   EXPECT_TRUE(runs_.empty());
-  EXPECT_TRUE(choices_.empty());
-  EXPECT_EQ(kept_, 0);
 }
 
 TEST_F(LabelSetupScreenTest, OnlyTheCurrentRecordTakesThePresortAway) {
@@ -298,33 +297,55 @@ TEST_F(LabelSetupScreenTest, WithoutAFilterTheRecordsMatchingItCannotBeChosen) {
   EXPECT_TRUE(w.all_records()->isChecked());
 }
 
-TEST_F(LabelSetupScreenTest, PrintHandsTheChoiceToTheRunAndPutsTheTableBack) {
+TEST_F(LabelSetupScreenTest, PrintRunsOverTheChosenRecordsAndPutsTheTableBack) {
   AddSetup("Club", "BIN00001.L");
   TLabelSetupScreen& w = Open();
   w.start_from_current()->click();
-  out_of_range_ = true;
   SheetPositionMask mask;
   mask.SetSelected(0, false);
   positions_->mask = mask;
   keep_mask_ = false;
   w.preview_button()->click();
-
-  ASSERT_EQ(choices_.size(), 1u);
-  EXPECT_EQ(choices_[0].choice, PrintRecordChoice::kMatchingFilter);
-  EXPECT_EQ(choices_[0].current_record, 2u);
-  EXPECT_TRUE(choices_[0].start_from_current);
-  EXPECT_EQ(messenger_.said, QStringList{"Current record is out of range. Starting with first record"});
   ASSERT_EQ(runs_.size(), 1u);
   EXPECT_TRUE(runs_[0].had_design);
   EXPECT_TRUE(runs_[0].preview);
   EXPECT_FALSE(runs_[0].presort);
   EXPECT_EQ(runs_[0].copies, 3);
-  EXPECT_EQ(runs_[0].records_chosen, 4u);
+  EXPECT_EQ(runs_[0].filter, kFilter);
+  EXPECT_EQ(runs_[0].start_record, 2u);
+  EXPECT_EQ(runs_[0].records_chosen, 3u);
   EXPECT_EQ(runs_[0].mask, mask);
   EXPECT_EQ(w.mask(), mask);  // kept for the next run
-  EXPECT_EQ(kept_, 1);
-  EXPECT_EQ(put_back_, 1);
+  EXPECT_TRUE(messenger_.said.isEmpty());
+  ExpectTablePutBack(2);
+
+  w.all_records()->click();
+  w.print_button()->click();
+  ASSERT_EQ(runs_.size(), 2u);
+  EXPECT_FALSE(runs_[1].preview);
+  EXPECT_EQ(runs_[1].filter, "NOT ISDEL");
+  EXPECT_EQ(runs_[1].records_chosen, 4u);
+  ExpectTablePutBack(2);
+
+  w.current_only()->click();
+  w.print_button()->click();
+  ASSERT_EQ(runs_.size(), 3u);
+  EXPECT_EQ(runs_[2].filter, "Recno()=2");
+  EXPECT_EQ(runs_[2].records_chosen, 1u);
+  ExpectTablePutBack(2);
   EXPECT_EQ(presorts_, 0);
+}
+
+TEST_F(LabelSetupScreenTest, ACurrentRecordOutsideTheChoiceStartsTheRunAtTheFirst) {
+  AddSetup("Club", "BIN00001.L");
+  ASSERT_TRUE(addresses_->Go(3).ok());  // no ZIP code: the filter does not pass it
+  TLabelSetupScreen& w = Open();
+  w.start_from_current()->click();
+  w.print_button()->click();
+  EXPECT_EQ(messenger_.said, QStringList{"Current record is out of range. Starting with first record"});
+  ASSERT_EQ(runs_.size(), 1u);
+  EXPECT_EQ(runs_[0].start_record, 1u);
+  ExpectTablePutBack(3);
 }
 
 TEST_F(LabelSetupScreenTest, CancelInTheSheetPositionWindowPrintsNothing) {
@@ -334,7 +355,6 @@ TEST_F(LabelSetupScreenTest, CancelInTheSheetPositionWindowPrintsNothing) {
   w.print_button()->click();
   EXPECT_EQ(positions_asked_with_presort_, std::vector<bool>{false});
   EXPECT_TRUE(runs_.empty());
-  EXPECT_EQ(kept_, 0);
 }
 
 TEST_F(LabelSetupScreenTest, APresortIsMadeOnceForEachRecordChoice) {
@@ -360,7 +380,7 @@ TEST_F(LabelSetupScreenTest, APresortIsMadeOnceForEachRecordChoice) {
   w.print_button()->click();
   EXPECT_EQ(presorts_, 2);
   EXPECT_EQ(runs_.size(), 3u);
-  EXPECT_EQ(put_back_, 3);
+  ExpectTablePutBack(2);
 }
 
 TEST_F(LabelSetupScreenTest, ACancelledPresortPrintsNothingAndPutsTheTableBack) {
@@ -371,7 +391,7 @@ TEST_F(LabelSetupScreenTest, ACancelledPresortPrintsNothingAndPutsTheTableBack) 
   w.print_button()->click();
   EXPECT_EQ(presorts_, 1);
   EXPECT_TRUE(runs_.empty());
-  EXPECT_EQ(put_back_, 1);
+  ExpectTablePutBack(2);
   EXPECT_TRUE(w.what_to_print().NeedsPresort());
 }
 
