@@ -31,6 +31,10 @@ LabelRunInput RunInput(const LabelJobRequest& request, TLabelPrinter*& window) {
   return input;
 }
 
+bool PrintedAny(const PrintStatusWindow::Outcome& outcome, const LabelRunTally& tally) {
+  return !outcome.aborted && (tally.labels_printed > 0 || tally.separators > 0);
+}
+
 }  // namespace
 
 bool RunLabelJob(const LabelJobRequest& request, QWidget* parent) {
@@ -47,14 +51,14 @@ bool RunLabelJob(const LabelJobRequest& request, QWidget* parent) {
     window = &status;
     const PrintStatusWindow::Outcome outcome =
         RunPreviewJob(status, pages, QStringLiteral("Preview Labels"), TPreviewForm::kPageWidth, parent);
-    return !outcome.aborted;
+    return PrintedAny(outcome, run.tally());
   }
   TReportPrinter job;
   job.OutputFile = request.pdf_file;
   TLabelPrinter status(job, run, false, request.records_chosen, request.copies, parent);
   window = &status;
   status.exec();
-  return !status.outcome().aborted;
+  return PrintedAny(status.outcome(), run.tally());
 }
 
 }  // namespace vellumo

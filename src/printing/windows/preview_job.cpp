@@ -23,6 +23,8 @@ PrintStatusWindow::Outcome RunPreviewJob(PrintStatusWindow& status, const PageSt
     if (FinishedPages(store) == 0) return;
     if (!preview) {
       preview = std::make_unique<TPreviewForm>(store, caption, zoom_mode, parent);
+      // Before it can paint: the page being drawn is never shown.
+      preview->SetPageCount(FinishedPages(store));
       // "Stop" there, or closing it, is the status window's "Stop".
       preview->StartRecording([&status] { status.button()->click(); });
       // The preview takes the status window's place: it is the modal

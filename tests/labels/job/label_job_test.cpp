@@ -14,6 +14,7 @@
 #include "labels/job/label_job.h"
 #include "labels/job/label_printer.h"
 #include "pdf_job_fixture.h"
+#include "printing/report_destinations.h"
 #include "printing/windows/preview_form.h"
 
 namespace vellumo {
@@ -164,6 +165,30 @@ TEST_F(LabelJobTest, StopBeforeTheFirstPageEndsShowsTheStatusThenThePage) {
   EXPECT_TRUE(RunLabelJob(Request(35, true), nullptr));
   EXPECT_TRUE(outcome_.startsWith(QStringLiteral("\rPreview Stopped at page 1!\rOnly "))) << outcome_.toStdString();
   EXPECT_EQ(preview_pages_, 1u);
+}
+
+TEST_F(LabelJobTest, AnEmptyChoiceRunsButCountsAsNothingPrinted) {
+  LabelJobRequest request = Request(0, false);
+  request.records_chosen = 0;
+  EXPECT_FALSE(RunLabelJob(request, nullptr));
+  EXPECT_EQ(outcome_, QStringLiteral("\rLabel Print Completed!"));
+}
+
+TEST_F(LabelJobTest, EveryOutcomeHasItsText) {
+  table_ = MakeAddressTable(DataPath("ADDR.DBF"), NumberedEntries(0));
+  LabelRun run(Input());
+  TCanvasReport report(QSizeF(8.5, 11), 30);
+  ASSERT_TRUE(report.Execute());  // a job of one page, ended
+  using Outcome = PrintStatusWindow::Outcome;
+  const auto text = [&](Outcome outcome, bool previewing) {
+    return LabelPrinterOutcomeText(outcome, previewing, report, run, 0, 1);
+  };
+  EXPECT_EQ(text({}, false), QStringLiteral("\rLabel Print Completed!"));
+  EXPECT_EQ(text({.aborted = true}, false), QStringLiteral("\rLabel Print Canceled!"));
+  EXPECT_EQ(text({.aborted = true}, true), QStringLiteral("\rLabel Preview Canceled!"));
+  EXPECT_EQ(text({.aborted = true, .stopped = true}, true), QStringLiteral("\rLabel Preview Canceled!"));
+  EXPECT_EQ(text({.stopped = true}, true), QStringLiteral("\rPreview Stopped at page 1!"));
+  EXPECT_EQ(text({}, true), QString());
 }
 
 TEST_F(LabelJobTest, ThePaperQuestionAnsweredNoPrintsNothing) {
