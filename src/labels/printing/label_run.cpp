@@ -89,6 +89,10 @@ void LabelRun::BeforePrint(TBaseReport& report, bool previewing) {
 
 void LabelRun::Print(TBaseReport& report) {
   tally_ = LabelRunTally{};
+  if (input_.design == nullptr || input_.table == nullptr) {
+    tally_.error = QStringLiteral("no label design or address table to print from");
+    return;
+  }
   const StockGeometry& geometry = input_.geometry;
   // Without a chosen cell the loop would walk the sheets for ever.
   if (!input_.mask.AnySelected(geometry.CellCount())) {
@@ -145,5 +149,7 @@ void LabelRun::Print(TBaseReport& report) {
   if (!status.ok()) tally_.error = QString::fromStdString(status.message());
   tally_.pages = report.PageNumber();
 }
+
+QString LabelRun::TallyText() const { return LabelTallyText(tally_, input_.records_chosen, input_.copies); }
 
 }  // namespace vellumo

@@ -61,7 +61,8 @@ struct LabelRunTally {
 
 class LabelRun {
  public:
-  // REQUIRES: input.design and input.table outlive the run.
+  // REQUIRES: input.design and input.table outlive the run. The design
+  // is left unbound from any record afterwards.
   explicit LabelRun(LabelRunInput input);
   ~LabelRun();
   LabelRun(const LabelRun&) = delete;
@@ -74,6 +75,8 @@ class LabelRun {
   void AttachTo(TBaseReport& report, bool previewing);
 
   const LabelRunTally& tally() const { return tally_; }
+  // LabelTallyText of this run's tally, records chosen and copies.
+  QString TallyText() const;
 
  private:
   class Loop;

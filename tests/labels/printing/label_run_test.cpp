@@ -5,6 +5,7 @@
 
 #include "design/model/counter_label.h"
 #include "label_run_fixture.h"
+#include "support/watched_env.h"
 
 namespace vellumo {
 namespace {
@@ -116,6 +117,31 @@ TEST_F(LabelRunTest, CancelledJobReadsNoFurtherRecords) {
   EXPECT_EQ(asked, 3);
   EXPECT_EQ(run.tally().labels_printed, 3u);
   EXPECT_FALSE(run.tally().stopped);
+}
+
+TEST_F(LabelRunTest, TableThatCannotBeReadEndsTheRunWithItsReason) {
+  MakeAddressTable(DataPath("ADDR.DBF"), NumberedEntries(5)).reset();
+  xbase::WatchedEnv env(xbase::Env::Default());
+  QString error;
+  ASSERT_TRUE(OpenTableFile(DataPath("ADDR.DBF"), &table_, {}, &error, &env)) << error.toStdString();
+  ASSERT_TRUE(table_->GoTop().ok());
+  env.fail_reads = true;
+  const LabelRunTally tally = Run(Input());
+  EXPECT_TRUE(tally.error.contains(QStringLiteral("input/output error"))) << tally.error.toStdString();
+  EXPECT_LT(tally.labels_printed, 5u);
+  EXPECT_TRUE(LabelTallyText(tally, 5, 1).contains(QStringLiteral("of 5 labels were printed")));
+}
+
+TEST_F(LabelRunTest, RunTellsItsOwnShortfall) {
+  table_ = MakeAddressTable(DataPath("ADDR.DBF"), NumberedEntries(3));
+  LabelRunInput input = Input();
+  input.records_chosen = 4;  // one of them gone since it was chosen
+  input.copies = 2;
+  LabelRun run(std::move(input));
+  TReportPdf pdf(Pdf(), PageMetrics{});
+  run.AttachTo(pdf, false);
+  ASSERT_TRUE(pdf.Execute());
+  EXPECT_EQ(run.TallyText(), QStringLiteral("\rOnly 6 of 8 labels were printed."));
 }
 
 TEST_F(LabelRunTest, CountersAdvancePerLabelAndStartAfreshEachRun) {
