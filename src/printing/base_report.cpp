@@ -65,6 +65,7 @@ bool TBaseReport::Execute() {
 }
 
 void TBaseReport::StartPage() {
+  painter_->setWorldTransform(CalibrationFrame());
   OriginX = OriginY = 0;
   current_tab_ = -1;
   text_in_tab_ = false;
@@ -120,6 +121,18 @@ bool TBaseReport::Drawing() const {
 QPointF TBaseReport::Device(double x, double y) const {
   const QPointF origin = DeviceOrigin();
   return QPointF((x + OriginX - origin.x()) * Dpi(), (y + OriginY - origin.y()) * Dpi());
+}
+
+QTransform TBaseReport::CalibrationFrame() const {
+  // A device pixel d stands for the paper point p = d / dpi + origin; the
+  // corrected point is offset + p × factor, again less the origin.
+  const double factor = 1 + calibration_.scale_percent / 100;
+  const QPointF origin = DeviceOrigin();
+  QTransform frame;
+  frame.translate((calibration_.offset_x + (factor - 1) * origin.x()) * Dpi(),
+                  (calibration_.offset_y + (factor - 1) * origin.y()) * Dpi());
+  frame.scale(factor, factor);
+  return frame;
 }
 
 // ---- Margins and area.

@@ -20,9 +20,12 @@
 #include <QPicture>
 #include <QString>
 #include <QStringList>
+#include <QTransform>
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include "printing/printer_calibration.h"
 
 namespace vellumo {
 
@@ -62,6 +65,11 @@ class TBaseReport {
   bool IsAborted() const { return aborted_; }
   int PageNumber() const { return page_; }
   bool Printing() const { return painter_ != nullptr; }
+
+  // The correction every page of the jobs that follow is drawn with
+  // (positions and sizes alike), brought into its range. None by default.
+  void SetCalibration(const PrinterCalibration& calibration) { calibration_ = ClampedCalibration(calibration); }
+  const PrinterCalibration& Calibration() const { return calibration_; }
 
   // ---- Progress.
   // Called with the expanded StatusFormat at every new page; a status
@@ -209,6 +217,9 @@ class TBaseReport {
   // Whether drawing shows: a running job, not aborted, a page in range.
   bool Drawing() const;
   QPointF Device(double x, double y) const;
+  // The painter's frame for the calibration: device pixels of the drawn
+  // page to device pixels of the corrected one.
+  QTransform CalibrationFrame() const;
   double DevicePixels(double inches) const { return inches * Dpi(); }
   // Made again only when the font choice changed: objects set their font
   // for every label, and a font is costly to resolve and measure.
@@ -232,6 +243,7 @@ class TBaseReport {
 
   int page_ = 0;
   bool aborted_ = false;
+  PrinterCalibration calibration_;
   QString last_error_;
   double margin_left_ = 0, margin_top_ = 0, margin_right_ = 0, margin_bottom_ = 0;
   int line_ = 1;

@@ -219,6 +219,11 @@ void TGBasePanel::PrintObjects(TBaseReport& canvas, double x0, double y0) const 
   for (const std::unique_ptr<TGGraphicControl>& object : objects_) object->PrintAt(canvas, x0, y0);
 }
 
+void TGBasePanel::NoteTextFit(TextFit fit) const {
+  text_fit_.shrunk = text_fit_.shrunk || fit.shrunk;
+  text_fit_.unfit = text_fit_.unfit || fit.unfit;
+}
+
 void TGBasePanel::RefreshAllData() {
   const RecordSource* record = Record();
   if (!record) return;

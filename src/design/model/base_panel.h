@@ -147,6 +147,17 @@ class TGBasePanel {
 
   // ---- Printing and record data.
   void PrintObjects(TBaseReport& canvas, double x0, double y0) const;
+  // How the text of the objects that shrink to fit was drawn since the
+  // last ResetTextFit: a print job resets it before each label and reads
+  // it after, to tell which labels were shrunk or did not fit at all.
+  struct TextFit {
+    bool shrunk = false;  // some text was drawn below its own font size
+    bool unfit = false;   // some text did not fit even at the smallest size
+  };
+  void ResetTextFit() { text_fit_ = {}; }
+  [[nodiscard]] TextFit LastTextFit() const { return text_fit_; }
+  // Called by a shrinking object each time it draws its text.
+  void NoteTextFit(TextFit fit) const;
   virtual void RefreshAllData();
   void PrepareForSave();
   void ResetAllCounters();
@@ -225,6 +236,7 @@ class TGBasePanel {
   float zoom_ = 1.0f;
   std::vector<std::unique_ptr<TGGraphicControl>> objects_;
   std::vector<TGGraphicControl*> selection_;
+  mutable TextFit text_fit_;
   bool pasted_before_ = false;
   int64_t last_paste_ms_ = 0;
 };

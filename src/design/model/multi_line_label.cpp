@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "design/model/base_panel.h"
 #include "design/model/design_units.h"
 #include "design/model/record_binding.h"
 #include "design/model/screen_canvas.h"
@@ -38,6 +39,9 @@ void TGMultiLineBaseLabel::ApplyFont(const StoredFont& font) {
 
 void TGMultiLineBaseLabel::PrintAt(TBaseReport& canvas, double x0, double y0) const {
   last_fit_ = DrawLines(canvas, x0, y0, ToQt(Items), ShrinkToFit);
+  // Only shrinking text counts: text that keeps its size was laid out by
+  // hand, and a design that printed so before prints so still.
+  if (ShrinkToFit && Page()) Page()->NoteTextFit({last_fit_.shrunk, !last_fit_.fits});
 }
 
 void TGMultiLineBaseLabel::ScreenExtras(TBaseReport& canvas, double x0, double y0) const {

@@ -28,7 +28,8 @@ const char* const kZipPlaces[] = {"&After state", "&Before city", "A&fter countr
 
 }  // namespace
 
-TAddressLayout::TAddressLayout(const AddressBlockOptions& options, QWidget* parent) : QDialog(parent) {
+TAddressLayout::TAddressLayout(const AddressBlockOptions& options, bool shrink_to_fit, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("Address Label Layout"));
   auto* lines = new QVBoxLayout;
   for (const auto& [caption, flag] : kFlagChoices) {
@@ -38,6 +39,9 @@ TAddressLayout::TAddressLayout(const AddressBlockOptions& options, QWidget* pare
     checks_.push_back({box, flag});
     if (flag == &AddressBlockOptions::UseZip) use_zip_ = box;
   }
+  shrink_ = new QCheckBox(QStringLiteral("Shrin&k to fit"), this);
+  shrink_->setChecked(shrink_to_fit);
+  lines->addWidget(shrink_);
   auto* places_group = new QGroupBox(this);
   auto* places = new QVBoxLayout(places_group);
   for (const char* caption : kZipPlaces) {
@@ -62,6 +66,7 @@ void TAddressLayout::EnableZipPlaces() {
 }
 
 QCheckBox* TAddressLayout::check_box(const QString& caption) const {
+  if (shrink_->text() == caption) return shrink_;
   for (const auto& [box, flag] : checks_) {
     if (box->text() == caption) return box;
   }
@@ -84,10 +89,15 @@ AddressBlockOptions TAddressLayout::Choice() const {
   return options;
 }
 
-void TAddressLayout::Apply(TGDMultiLineAddressLabel& address) const { ApplyAddressLayout(address, Choice()); }
+bool TAddressLayout::ShrinkChoice() const { return shrink_->isChecked(); }
+
+void TAddressLayout::Apply(TGDMultiLineAddressLabel& address) const {
+  ApplyAddressLayout(address, Choice());
+  address.ShrinkToFit = ShrinkChoice();
+}
 
 bool TAddressLayout::Edit(TGDMultiLineAddressLabel& address, QWidget* parent) {
-  TAddressLayout dialog(address.Options, parent);
+  TAddressLayout dialog(address.Options, address.ShrinkToFit, parent);
   const bool accepted = dialog.exec() == QDialog::Accepted;
   if (accepted) dialog.Apply(address);
   FinishDataDialog(address, accepted);

@@ -1,6 +1,6 @@
 // TAddressLayout ("Address Label Layout"): which lines the address block
-// holds, where the ZIP or postal code goes (only while it is used), and
-// capitals.
+// holds, where the ZIP or postal code goes (only while it is used),
+// capitals, and whether the block shrinks its font to fit.
 #pragma once
 
 #include <QDialog>
@@ -21,8 +21,8 @@ class TAddressLayout : public QDialog {
  public:
   static constexpr int kHelpContext = 3302;
 
-  // Shows the block's flags and ZIP place.
-  explicit TAddressLayout(const AddressBlockOptions& options, QWidget* parent = nullptr);
+  // Shows the block's flags, ZIP place and shrinking.
+  explicit TAddressLayout(const AddressBlockOptions& options, bool shrink_to_fit = false, QWidget* parent = nullptr);
 
   // The check box or radio button with this caption ("&Zip/Postal code",
   // "B&efore country"), null when there is none.
@@ -30,7 +30,8 @@ class TAddressLayout : public QDialog {
   QRadioButton* radio_button(const QString& caption) const;
 
   [[nodiscard]] AddressBlockOptions Choice() const;
-  // What "Ok" does: the block takes the flags and the ZIP place.
+  [[nodiscard]] bool ShrinkChoice() const;
+  // What "Ok" does: the block takes the flags, the ZIP place and shrinking.
   void Apply(TGDMultiLineAddressLabel& address) const;
 
   // The page is told on "Ok" and refreshes its data in any case.
@@ -42,6 +43,7 @@ class TAddressLayout : public QDialog {
   std::vector<std::pair<QCheckBox*, bool AddressBlockOptions::*>> checks_;
   std::vector<QRadioButton*> zip_places_;  // in TZipFormatOptions order
   QCheckBox* use_zip_ = nullptr;
+  QCheckBox* shrink_ = nullptr;
 };
 
 }  // namespace vellumo::design
