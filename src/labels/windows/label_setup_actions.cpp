@@ -1,18 +1,12 @@
 // The actions of the "Print Labels" window in the running application.
-// The label job and the calibration window live in libraries built beside
-// this one; until they are linked here, the window tells the user that
-// labels cannot be printed yet.
+// The calibration window lives in a library built beside this one; until
+// it is linked here, the window says that it is not available.
 #include "labels/windows/label_setup_actions.h"
 
 #include "core/messages.h"
 #include "postal/windows/sort_bulk_mail.h"
 
 namespace vellumo {
-namespace {
-
-const QString kNotAvailable = QStringLiteral("Label printing is not available in this version");
-
-}  // namespace
 
 LabelSetupActions StandardLabelSetupActions() {
   LabelSetupActions actions;
@@ -22,11 +16,10 @@ LabelSetupActions StandardLabelSetupActions() {
     window.exec();
     return window.run();
   };
-  actions.run_job = [](const LabelPrintRequest&, QWidget*) {
-    ShowInformation(kNotAvailable);
-    return false;
+  actions.run_job = &RunLabelJob;
+  actions.calibrate = [](const Stock&, QWidget*) {
+    ShowInformation(QStringLiteral("Printer calibration is not available in this version"));
   };
-  actions.calibrate = [](const Stock&, QWidget*) { ShowInformation(kNotAvailable); };
   return actions;
 }
 

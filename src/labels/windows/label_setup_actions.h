@@ -1,16 +1,14 @@
 // What the "Print Labels" window asks of the windows and jobs around it:
 // the sheet-position window, the presort, the label job and the printer
-// calibration. The window reaches
-// them only through these, so that tests can put in their own.
+// calibration. The window reaches them only through these, so that tests
+// can put in their own.
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
+#include "labels/job/label_job.h"
 #include "labels/setup/sheet_position_mask.h"
 #include "labels/stock/stock_record.h"
 #include "labels/windows/label_setup_rules.h"
@@ -20,24 +18,6 @@
 
 namespace vellumo {
 
-namespace design {
-class TGLabelPanel;
-}
-
-// One run of labels, as settled in the window.
-struct LabelPrintRequest {
-  design::TGLabelPanel* design = nullptr;  // loaded from the set-up's design file
-  xbase::Table* table = nullptr;           // the address table, choice applied and on its start record
-  StockGeometry geometry;
-  SheetPositionMask mask;
-  int copies = 1;
-  bool presort = false;
-  std::vector<std::string> presort_lines;    // the lines of PRESORT.PSL
-  std::vector<uint32_t> unsorted_records;    // printed after the presorted groups
-  uint64_t records_chosen = 0;
-  bool preview = false;
-};
-
 struct LabelSetupActions {
   // The sheet-position window; nothing on "Cancel".
   std::function<std::optional<SheetPositionChoice>(const StockGeometry&, const SheetPositionMask&, bool presort,
@@ -46,7 +26,7 @@ struct LabelSetupActions {
   // The presort window over the records the table shows.
   std::function<PresortRun(xbase::Table&, QWidget*)> presort;
   // Prints or previews; false when nothing was printed.
-  std::function<bool(const LabelPrintRequest&, QWidget*)> run_job;
+  std::function<bool(const LabelJobRequest&, QWidget*)> run_job;
   // "Calibrate Printer" for the set-up's stock.
   std::function<void(const Stock&, QWidget*)> calibrate;
 };

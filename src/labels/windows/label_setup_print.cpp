@@ -58,7 +58,7 @@ void TLabelSetupScreen::RunChosenRecords(design::TGLabelPanel& design, const Lab
   }
   if (start.out_of_range) ShowInformation(QString::fromLatin1(kOutOfRangeMessage));
 
-  LabelPrintRequest request;
+  LabelJobRequest request;
   request.design = &design;
   request.table = &addresses_;
   request.geometry = setup.stock.geometry;
@@ -79,7 +79,7 @@ void TLabelSetupScreen::RunChosenRecords(design::TGLabelPanel& design, const Lab
   actions_.run_job(request, this);
 }
 
-bool TLabelSetupScreen::PresortLines(LabelPrintRequest* request) {
+bool TLabelSetupScreen::PresortLines(LabelJobRequest* request) {
   std::vector<PresortGroup> groups;
   QString error;
   if (!ReadPresortFile(PresortFilePath(), &groups, &error)) {

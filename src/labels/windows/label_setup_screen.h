@@ -95,7 +95,7 @@ class TLabelSetupScreen : public QDialog {
                         bool preview);
   // The presort list in force as lines, with the answer on the records it
   // leaves out; false when nothing is to be printed.
-  bool PresortLines(LabelPrintRequest* request);
+  bool PresortLines(LabelJobRequest* request);
 
   xbase::Table& setups_;
   xbase::Table& addresses_;

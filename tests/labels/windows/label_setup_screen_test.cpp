@@ -87,7 +87,7 @@ class LabelSetupScreenTest : public HomeTest {
       }
       return run;
     };
-    actions_.run_job = [this](const LabelPrintRequest& request, QWidget*) {
+    actions_.run_job = [this](const LabelJobRequest& request, QWidget*) {
       RunSeen seen{request.design != nullptr, request.copies,        request.presort,
                    request.preview,           request.presort_lines, request.unsorted_records,
                    request.records_chosen,    request.mask,
