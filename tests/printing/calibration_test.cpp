@@ -69,14 +69,14 @@ TEST_F(CalibratedPdf, ValuesOutsideTheirRangesAreClamped) {
   EXPECT_NEAR(moved[0].x_min - plain[0].x_min, 36, 0.2);
 }
 
-// Images whose device cannot reach a quarter inch along the top and left:
-// its pixel (0, 0) is the paper point (0.25, 0.25).
+// Images whose device cannot reach two inches along the top and left:
+// its pixel (0, 0) is the paper point (2, 2).
 class StripCanvas : public TCanvasReport {
  public:
-  StripCanvas() : TCanvasReport(QSizeF(4, 4), 100) {}
+  StripCanvas() : TCanvasReport(QSizeF(6, 6), 200) {}
 
  protected:
-  QMarginsF Unprintable() const override { return {0.25, 0.25, 0, 0}; }
+  QMarginsF Unprintable() const override { return {2, 2, 0, 0}; }
 };
 
 QRect BoxDrawn(const PrinterCalibration& calibration) {
@@ -85,20 +85,20 @@ QRect BoxDrawn(const PrinterCalibration& calibration) {
   canvas.OnPrint = [](TBaseReport& r) {
     r.SetBrush(Qt::black, bsSolid);
     r.SetPen(Qt::black, psClear, pmCopy, 1);
-    r.DrawRectangle(1, 1, 3, 2);
+    r.DrawRectangle(3, 3, 5, 4);
   };
   EXPECT_TRUE(canvas.Execute());
   return InkBox(canvas.pages().front());
 }
 
 TEST(CalibratedCanvas, CorrectionIsAboutThePapersCornerWhereverTheDeviceBegins) {
-  EXPECT_EQ(BoxDrawn({}), QRect(75, 75, 200, 100));
-  // Paper x 1 → 0.1 + 1.02 = 1.12, less the strip: pixel 87; x 3 → 3.16: pixel 291.
+  EXPECT_EQ(BoxDrawn({}), QRect(200, 200, 400, 200));
+  // Paper x 3 → 0.1 + 3.06 = 3.16, less the strip: pixel 232; x 5 → 5.2: pixel 640.
   const QRect box = BoxDrawn({0.1, -0.2, 2});
-  EXPECT_NEAR(box.left(), 87, 1);
-  EXPECT_NEAR(box.right() + 1, 291, 1);
-  EXPECT_NEAR(box.top(), 57, 1);     // 1.02 - 0.2 - 0.25 = 0.57
-  EXPECT_NEAR(box.bottom() + 1, 159, 1);  // 2.04 - 0.2 - 0.25 = 1.59
+  EXPECT_NEAR(box.left(), 232, 1);
+  EXPECT_NEAR(box.right() + 1, 640, 1);
+  EXPECT_NEAR(box.top(), 172, 1);         // -0.2 + 3.06 - 2 = 0.86
+  EXPECT_NEAR(box.bottom() + 1, 376, 1);  // -0.2 + 4.08 - 2 = 1.88
 }
 
 }  // namespace
