@@ -1,9 +1,7 @@
 // The actions of the "Print Labels" window in the running application.
-// The calibration window lives in a library built beside this one; until
-// it is linked here, the window says that it is not available.
 #include "labels/windows/label_setup_actions.h"
 
-#include "core/messages.h"
+#include "labels/calibration/calibrate_printer.h"
 #include "postal/windows/sort_bulk_mail.h"
 
 namespace vellumo {
@@ -17,8 +15,9 @@ LabelSetupActions StandardLabelSetupActions() {
     return window.run();
   };
   actions.run_job = &RunLabelJob;
-  actions.calibrate = [](const Stock&, QWidget*) {
-    ShowInformation(QStringLiteral("Printer calibration is not available in this version"));
+  actions.calibrate = [](const Stock& stock, QWidget* parent) {
+    TCalibratePrinter window(stock, parent);
+    window.exec();
   };
   return actions;
 }
