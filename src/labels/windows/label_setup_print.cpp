@@ -3,6 +3,7 @@
 // the run, and the address table put back as it was.
 #include <QComboBox>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "core/application_home.h"
 #include "core/messages.h"
@@ -99,6 +100,8 @@ bool TLabelSetupScreen::PresortLines(LabelJobRequest* request) {
     request->unsorted_records = left_out;
   } else {
     ShowInformation(LeftOutNotPrintedText(left_out.size()));
+    // They are not owed: the run's count of what fell short leaves them out.
+    request->records_chosen -= std::min<uint64_t>(request->records_chosen, left_out.size());
   }
   return true;
 }

@@ -249,7 +249,9 @@ void TLabelSetupScreen::EditSetup(bool is_new) {
   SetupEdit edit;
   xbase::Status s = is_new ? BeginNewSetup(sysdata_, &edit) : BeginSetupChange(setups_, sysdata_, &edit);
   if (!s.ok()) {
-    ShowInformation(WithReason(QStringLiteral("Unable to read the label set-up"), s));
+    ShowInformation(WithReason(is_new ? QStringLiteral("Unable to make a new label set-up")
+                                      : QStringLiteral("Unable to read the label set-up"),
+                               s));
     return;
   }
   design::TGLabelPanel page(ProgramDirectory().toStdString());

@@ -237,6 +237,26 @@ TEST_F(LabelSetupScreenTest, ADesignWindowLeftWithoutSavingAddsNothing) {
   EXPECT_FALSE(QFile::exists(SysdataPath("BIN00001.L")));
 }
 
+TEST_F(LabelSetupScreenTest, ModifyStoresTheNewDescriptionAndGivesAMissingDesignANewFile) {
+  AddSetup("Club", "BIN00007.L");
+  ASSERT_TRUE(QFile::remove(SysdataPath("BIN00007.L")));
+  TLabelSetupScreen& w = Open();
+  designer_watch_.callOnTimeout([this] {
+    if (auto* designer = qobject_cast<TLabelDesignScreen*>(QApplication::activeModalWidget())) {
+      designer_watch_.stop();
+      EXPECT_EQ(designer->description_edit()->text(), "Club");
+      designer->description_edit()->setText("Garden club");
+      designer->Save();
+    }
+  });
+  designer_watch_.start(0);
+  w.modify_button()->click();
+  EXPECT_EQ(Listed(), QStringList{"Garden club"});
+  EXPECT_EQ(setups_->RecCount(), 1u);
+  EXPECT_EQ(CurrentSetup().design_file, "BIN00001.L");
+  EXPECT_TRUE(QFile::exists(SysdataPath("BIN00001.L")));
+}
+
 TEST_F(LabelSetupScreenTest, DeleteAnsweredNoKeepsTheSetUp) {
   AddSetup("Club", "BIN00001.L");
   TLabelSetupScreen& w = Open();
@@ -404,6 +424,7 @@ TEST_F(LabelSetupScreenTest, RecordsThePresortLeavesOutArePrintedAfterItOnlyWhen
   w.print_button()->click();
   ASSERT_EQ(runs_.size(), 1u);
   EXPECT_EQ(runs_[0].unsorted_records, (std::vector<uint32_t>{3, 4}));
+  EXPECT_EQ(runs_[0].records_chosen, 3u);
   EXPECT_EQ(messenger_.said.last(), LeftOutQuestion(2));
 
   // The list is not made again, and its records left out are still known.
@@ -413,6 +434,8 @@ TEST_F(LabelSetupScreenTest, RecordsThePresortLeavesOutArePrintedAfterItOnlyWhen
   EXPECT_EQ(presorts_, 1);
   ASSERT_EQ(runs_.size(), 2u);
   EXPECT_TRUE(runs_[1].unsorted_records.empty());
+  // Those not printed are not counted as owed by the run.
+  EXPECT_EQ(runs_[1].records_chosen, 1u);
   EXPECT_EQ(messenger_.said,
             (QStringList{PresortOrderText(), LeftOutQuestion(2), LeftOutNotPrintedText(2)}));
 }
