@@ -41,8 +41,8 @@ TEST_F(KeyboardTest, TabFollowsTheFormFromTheNamePanelThroughThePageToTheButtons
       "FNAME", "MIDDLE", "PREFIX", "TITLE", "ORG", "tabs", "STREET", "STREET2", "CITY", "STATE", "ZIP",
       "COUNTRY", "Date", "PHONE", "PHONE2", "FAX", "EMAIL", "CODES", "USER1", "USER2", "Tagged",
       // Disabled and hidden buttons are passed over.
-      "E&xit", "First", "Previous", "Next", "Last", "&Add", "&Edit", "&Delete", "Browse", "Search", "Filter", "?",
-      "LNAME"};
+      "E&xit", "First", "Previous", "Next", "Last", "&Add", "&Edit", "&Delete", "Labels", "Browse", "Search", "Filter",
+      "?", "LNAME"};
   EXPECT_EQ(Walk(Qt::Key_Tab, static_cast<int>(expected.size())), Names(expected));
   EXPECT_EQ(Walk(Qt::Key_Backtab, 2, Qt::ShiftModifier), "? Filter");
 

@@ -44,14 +44,21 @@ TEST(MainCommandTableTest, CaptionsAndShortcutsAreUnique) {
 
 TEST(MainCommandTableTest, CommandsWithoutTheirWindowStayDisabledInEveryState) {
   CommandState everything_on;
-  for (bool CommandState::*flag : {&CommandState::labels, &CommandState::export_records, &CommandState::import_dbf,
+  for (bool CommandState::*flag : {&CommandState::letters, &CommandState::export_records, &CommandState::import_dbf,
                                    &CommandState::import_ascii}) {
     everything_on.*flag = true;
   }
   EXPECT_FALSE(MenuItemEnabled(MainCommandFor(MainCommand::kExport), everything_on));
-  EXPECT_FALSE(ButtonEnabled(MainCommandFor(MainCommand::kPrintLabels), everything_on));
+  EXPECT_FALSE(ButtonEnabled(MainCommandFor(MainCommand::kPrintLetters), everything_on));
   EXPECT_FALSE(MenuItemEnabled(MainCommandFor(MainCommand::kImportDbf), everything_on));
   EXPECT_TRUE(MenuItemEnabled(MainCommandFor(MainCommand::kPrintCurrentRecord), CommandState{}));
+}
+
+TEST(MainCommandTableTest, TheLabelsButtonFollowsTheBrowseState) {
+  CommandState browsing;
+  browsing.labels = true;
+  EXPECT_TRUE(ButtonEnabled(MainCommandFor(MainCommand::kPrintLabels), browsing));
+  EXPECT_FALSE(ButtonEnabled(MainCommandFor(MainCommand::kPrintLabels), CommandState{}));
 }
 
 class MainCommandWindowTest : public MainWindowTest {};

@@ -148,6 +148,8 @@ class TAddressMain : public QMainWindow {
   void CloneRecord();
   void CopyToClipboard();
   void PrintCurrentRecordCommand();
+  // (address_main_labels.cpp)
+  void PrintLabelsCommand();
   void SearchMemo();
   void FindNextInMemo();
   void RunMemoSearch(const QString& text, bool from_start);

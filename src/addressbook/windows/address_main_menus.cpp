@@ -102,6 +102,7 @@ void TAddressMain::ConnectCommands() {
   OnCommand(M::kPreferences, &TAddressMain::PreferencesCommand);
   OnCommand(M::kClearTags, &TAddressMain::ClearTags);
   OnCommand(M::kPrintCurrentRecord, &TAddressMain::PrintCurrentRecordCommand);
+  OnCommand(M::kPrintLabels, &TAddressMain::PrintLabelsCommand);
   OnCommand(M::kTagAll, &TAddressMain::TagAll);
   OnCommand(M::kRebuildIndexes, &TAddressMain::RebuildIndexes);
   OnCommand(M::kRebuildSystemIndexes, &TAddressMain::RebuildSystemIndexes);

@@ -14,6 +14,7 @@
 #include "core/windows/help.h"
 #include "printing/page_store.h"
 #include "printing/windows/preview_form.h"
+#include "printing/windows/preview_job.h"
 #include "printing/windows/printer_jobs.h"
 #include "printing/windows/shared_printer.h"
 
@@ -141,10 +142,11 @@ void TPrintCurrentRecord::PreviewClick(bool show_preview) {
       MakeJob([&status_window] { return status_window && status_window->stop_requested(); });
   TSingleRecordPrint status(filer, *job, true, this);
   status_window = &status;
-  status.exec();
-  if (status.outcome().aborted || !show_preview) return;
-  TPreviewForm preview(*pages_, QStringLiteral("Preview Report"), TPreviewForm::kPageWidth, this);
-  preview.exec();
+  if (!show_preview) {
+    status.exec();
+    return;
+  }
+  RunPreviewJob(status, *pages_, QStringLiteral("Preview Report"), TPreviewForm::kPageWidth, this);
 }
 
 }  // namespace vellumo

@@ -102,7 +102,7 @@ constexpr MainCommandSpec kCommands[] = {
     {M::kSearchAndReplace, Menu::kUtilities, "&Search && Replace Field Values", nullptr, kNoKey, nullptr, nullptr,
      nullptr, false, nullptr},
 
-    {M::kPrintLabels, Menu::kPrint, "Print &Labels", "Labels", Ctrl(Qt::Key_L), nullptr, &S::labels, nullptr, false,
+    {M::kPrintLabels, Menu::kPrint, "Print &Labels", "Labels", Ctrl(Qt::Key_L), nullptr, &S::labels, nullptr, true,
      "Prints mailing labels for the records (Ctrl+L)."},
     {M::kPrintLetters, Menu::kPrint, "Print Le&tters", "Letters", Ctrl(Qt::Key_T), nullptr, &S::letters, nullptr,
      false, "Prints form letters for the records (Ctrl+T)."},

@@ -3,14 +3,17 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/windows/window_placement_ops.h"
 #include "core/windows/help.h"
@@ -81,7 +84,7 @@ void TFilePreview::paintEvent(QPaintEvent*) {
 void TFilePreview::mousePressEvent(QMouseEvent* event) { Q_EMIT clicked(event->button()); }
 
 TPreviewForm::TPreviewForm(const PageStore& store, const QString& caption, int zoom_mode, QWidget* parent)
-    : QDialog(parent), store_(store), base_caption_(caption), zoom_mode_(zoom_mode) {
+    : QDialog(parent), store_(store), base_caption_(caption), zoom_mode_(zoom_mode), page_count_(store.pages.size()) {
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
   view_ = new TFilePreview(store, this);
   scroller_ = new QScrollArea(this);
@@ -130,10 +133,26 @@ TPreviewForm::TPreviewForm(const PageStore& store, const QString& caption, int z
       if (move == QLatin1String("First page")) GoToPage(0);
       if (move == QLatin1String("Previous page")) GoToPage(page - 1);
       if (move == QLatin1String("Next page")) GoToPage(page + 1);
-      if (move == QLatin1String("Last page")) GoToPage(static_cast<int>(store_.pages.size()) - 1);
+      if (move == QLatin1String("Last page")) GoToPage(static_cast<int>(page_count_) - 1);
     });
-    button->setVisible(store_.pages.size() >= 2);
   }
+  // A page number typed and confirmed with Enter is shown at once.
+  page_box_ = new QSpinBox(this);
+  page_box_->setObjectName(QStringLiteral("Page number"));
+  page_box_->setToolTip(QStringLiteral("Page number"));
+  page_box_->setKeyboardTracking(false);
+  page_box_->installEventFilter(this);
+  connect(page_box_, &QSpinBox::valueChanged, this, [this](int page) { GoToPage(page - 1); });
+  buttons->addWidget(page_box_);
+  page_count_label_ = new QLabel(this);
+  buttons->addWidget(page_count_label_);
+  progress_ = new QLabel(this);
+  buttons->addWidget(progress_);
+  stop_button_ = add(QStringLiteral("Stop"), QStyle::SP_MediaStop, QStringLiteral("Stop"));
+  stop_button_->hide();
+  connect(stop_button_, &QPushButton::clicked, this, [this] {
+    if (stop_) stop_();
+  });
   buttons->addStretch();
   QPushButton* help = add(QStringLiteral("Help"), QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
   connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(kHelpContext, this); });
@@ -146,7 +165,56 @@ TPreviewForm::TPreviewForm(const PageStore& store, const QString& caption, int z
   resize(820, 680);
   RestoreWindowPlacement(this, kWindowClass);
   ApplyZoomMode(zoom_mode_);
+  UpdatePageCount();
   setWindowTitle(base_caption_);  // until the page or the zoom changes
+}
+
+void TPreviewForm::SetPageCount(size_t count) {
+  page_count_ = std::min(count, store_.pages.size());
+  UpdatePageCount();
+  if (view_->page() >= page_count_ && page_count_ > 0) GoToPage(static_cast<int>(page_count_) - 1);
+}
+
+void TPreviewForm::UpdatePageCount() {
+  const bool several = page_count_ >= 2;
+  for (QPushButton* button : page_buttons_) button->setVisible(several);
+  page_box_->setVisible(several);
+  const QSignalBlocker quiet(page_box_);
+  page_box_->setRange(1, static_cast<int>(std::max<size_t>(page_count_, 1)));
+  page_box_->setValue(static_cast<int>(view_->page()) + 1);
+  page_count_label_->setText(QStringLiteral("Page ") + QString::number(view_->page() + 1) + QStringLiteral(" of ") +
+                             QString::number(page_count_));
+}
+
+void TPreviewForm::StartRecording(std::function<void()> stop) {
+  stop_ = std::move(stop);
+  stop_button_->show();
+}
+
+void TPreviewForm::ShowProgress(const QString& text) {
+  QString line = text;
+  progress_->setText(line.replace(QLatin1Char('\r'), QLatin1Char(' ')).trimmed());
+}
+
+void TPreviewForm::FinishRecording(const QString& outcome) {
+  stop_ = nullptr;
+  stop_button_->hide();
+  ShowProgress(outcome);
+  SetPageCount(store_.pages.size());
+  UpdateCaption();
+}
+
+bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == page_box_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      // Enter takes the typed number instead of closing the window.
+      page_box_->interpretText();
+      GoToPage(page_box_->value() - 1);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 QPushButton* TPreviewForm::page_button(const QString& name) const {
@@ -188,13 +256,15 @@ void TPreviewForm::ZoomOut() {
 }
 
 void TPreviewForm::GoToPage(int page) {
-  view_->SetPage(static_cast<size_t>(std::max(page, 0)));
+  const int last = std::max(static_cast<int>(page_count_) - 1, 0);
+  view_->SetPage(static_cast<size_t>(std::clamp(page, 0, last)));
+  UpdatePageCount();
   UpdateCaption();
 }
 
 void TPreviewForm::UpdateCaption() {
   setWindowTitle(QStringLiteral("Preview Page ") + QString::number(view_->page() + 1) + QStringLiteral(" of ") +
-                 QString::number(store_.pages.size()) + QStringLiteral(" ( ") +
+                 QString::number(page_count_) + QStringLiteral(" ( ") +
                  QString::number(std::lround(view_->zoom())) + QStringLiteral("% )"));
 }
 
@@ -212,6 +282,9 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TPreviewForm::done(int result) {
+  // Closed while the job still records: the job stops too.
+  if (stop_) std::exchange(stop_, nullptr)();
+  stop_button_->hide();
   SaveWindowPlacement(this, kWindowClass);
   QDialog::done(result);
 }

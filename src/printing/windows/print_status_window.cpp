@@ -40,9 +40,12 @@ PrintStatusWindow::PrintStatusWindow(const QString& caption, TBaseReport& report
 
 bool PrintStatusWindow::stop_requested() const { return previewing_ && runner_->stop_requested(); }
 
+bool PrintStatusWindow::KeepGoing() { return runner_->KeepGoing() && !report_.IsAborted(); }
+
 QString PrintStatusWindow::Run() {
   report_.OnStatus = [this](const QString& text) {
     status_->setText(text);
+    if (OnProgress) OnProgress();
     runner_->KeepGoing();
   };
   report_.Execute();
@@ -57,6 +60,7 @@ void PrintStatusWindow::ShowOutcome(const QString& outcome) {
   status_->setText(outcome);
   button_->setText(QStringLiteral("Ok"));
   button_->setDefault(true);
+  if (CloseAtEnd && CloseAtEnd(outcome_)) accept();
 }
 
 void PrintStatusWindow::ButtonClick() {

@@ -31,9 +31,19 @@ class PrintStatusWindow : public QDialog {
   PrintStatusWindow(const QString& caption, TBaseReport& report, bool previewing, std::function<bool()> confirm_cancel,
                     std::function<QString(const Outcome&)> outcome_text, QWidget* parent = nullptr);
 
+  // Called after each progress text is shown (at every new page).
+  std::function<void()> OnProgress;
+  // Whether the window closes by itself once the job has ended (instead
+  // of waiting for "Ok"); null: it waits.
+  std::function<bool(const Outcome&)> CloseAtEnd;
+
   bool stop_requested() const;
+  // For the job between its items: lets pending events through; false
+  // once the user has stopped or cancelled the job.
+  bool KeepGoing();
   const Outcome& outcome() const { return outcome_; }
   QLabel* status() const { return status_; }
+  TBaseReport& report() const { return report_; }
   QPushButton* button() const { return button_; }
 
  private:
