@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "design/model/record_source.h"

@@ -9,7 +9,6 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -79,8 +78,6 @@ class LabelRun {
   QString TallyText() const;
 
  private:
-  class Loop;
-
   void BeforePrint(TBaseReport& report, bool previewing);
   void Print(TBaseReport& report);
 
