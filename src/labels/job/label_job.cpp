@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "core/printer_calibrations.h"
 #include "labels/job/label_paper_setup.h"
 #include "labels/job/label_printer.h"
 #include "labels/printing/label_run.h"
@@ -40,8 +41,6 @@ bool PrintedAny(const PrintStatusWindow::Outcome& outcome, const LabelRunTally& 
 bool RunLabelJob(const LabelJobRequest& request, QWidget* parent) {
   SharedPrinter& printer = TheSharedPrinter();
   if (!SetUpLabelPaper(request.geometry, printer, printer.DriverName())) return false;
-  // calibration applied here
-
   TLabelPrinter* window = nullptr;
   LabelRun run(RunInput(request, window));
   if (request.preview) {
@@ -55,6 +54,9 @@ bool RunLabelJob(const LabelJobRequest& request, QWidget* parent) {
   }
   TReportPrinter job;
   job.OutputFile = request.pdf_file;
+  // The printer's own correction of where its output lands. A preview
+  // shows the labels where they are meant to be, so it goes without.
+  job.SetCalibration(ReadPrinterCalibration(printer.PrinterName()));
   TLabelPrinter status(job, run, false, request.records_chosen, request.copies, parent);
   window = &status;
   status.exec();

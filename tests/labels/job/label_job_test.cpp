@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/printer_calibrations.h"
 #include "label_run_fixture.h"
 #include "labels/job/label_job.h"
 #include "labels/job/label_printer.h"
@@ -85,6 +86,20 @@ TEST_F(LabelJobTest, PrintingToThePdfPrinterCompletes) {
   geometry_ = AddressStock();
   EXPECT_EQ(Cells(), Consecutive(1, 0, 1, 35));
   EXPECT_EQ(preview_caption_, QStringLiteral("(no preview)"));
+}
+
+TEST_F(LabelJobTest, PrintingTakesThePrintersCalibration) {
+  const LabelJobRequest request = Request(1, false);
+  ASSERT_TRUE(RunLabelJob(request, nullptr));
+  const std::vector<PdfWord> plain = WordsOf(Pdf());
+  ASSERT_EQ(plain.size(), 1u);
+  ASSERT_TRUE(WritePrinterCalibration(TheSharedPrinter().PrinterName(), {.offset_x = 0.25, .offset_y = -0.125}));
+  ASSERT_TRUE(table_->GoTop().ok());
+  ASSERT_TRUE(RunLabelJob(request, nullptr));
+  const std::vector<PdfWord> moved = WordsOf(Pdf());
+  ASSERT_EQ(moved.size(), 1u);
+  EXPECT_NEAR(moved[0].x_min - plain[0].x_min, 18, 0.5);
+  EXPECT_NEAR(moved[0].y_min - plain[0].y_min, -9, 0.5);
 }
 
 TEST_F(LabelJobTest, CancelAnsweredYesAbortsThePrintAndLeavesNoFile) {
