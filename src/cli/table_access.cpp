@@ -26,6 +26,9 @@ xbase::Status OpenTable(const std::string& path, bool read_only,
                         std::unique_ptr<xbase::Table>* table) {
   xbase::OpenOptions options;
   options.read_only = read_only;
+  // Reading does not lock others out: several commands may read one
+  // catalogue or database at once.
+  options.exclusive = !read_only;
   return xbase::Table::Open(path, options, table);
 }
 
