@@ -24,6 +24,23 @@ std::string Lookup(const std::map<std::string, std::string>& map, std::string_vi
   return it == map.end() ? std::string() : it->second;
 }
 
+// The computed name and address fields an address record offers designs
+// beside its stored ones; nullptr for any other name.
+using Computation = QString (*)(const FieldReader&);
+constexpr std::pair<const char*, Computation> kComputed[] = {
+    {"FullName", &FullName}, {"FullNameWithPrefix", &FullNameWithPrefix}, {"CityStateZip", &CityStateZip}};
+
+Computation ComputedField(std::string_view field) {
+  const std::string key = Key(field);
+  for (const auto& [name, computation] : kComputed) {
+    if (key == Key(name)) return computation;
+  }
+  return nullptr;
+}
+
+// Computed fields exist on address tables only: those with a last name.
+bool IsAddressTable(const xbase::Table& table) { return table.FieldIndex("LNAME") >= 0; }
+
 }  // namespace
 
 void MapRecordSource::SetField(std::string_view field, std::string value) { fields_[Key(field)] = std::move(value); }
@@ -51,8 +68,20 @@ std::optional<std::string> MapRecordSource::FieldWithLabel(std::string_view labe
   return it->second;
 }
 
+std::vector<xbase::FieldDef> FieldsOfferedBy(const xbase::Table& table) {
+  std::vector<xbase::FieldDef> fields = table.schema().fields();
+  if (!IsAddressTable(table)) return fields;
+  for (const auto& [name, computation] : kComputed) {
+    fields.push_back({name, xbase::field_type::kCharacter, kComputedNameWidth});
+  }
+  return fields;
+}
+
 std::string TableRecordSource::FieldValue(std::string_view field) const {
-  if (table_.FieldIndex(field) < 0) return {};
+  if (table_.FieldIndex(field) < 0) {
+    const Computation computed = IsAddressTable(table_) ? ComputedField(field) : nullptr;
+    return computed ? computed(ReaderOf(table_)).toStdString() : std::string();
+  }
   return xbase::Windows1252ToUtf8(table_.GetTrimString(field));
 }
 
@@ -68,7 +97,9 @@ std::string TableRecordSource::MemoText(std::string_view field) const {
   return xbase::Windows1252ToUtf8(text);
 }
 
-bool TableRecordSource::HasField(std::string_view field) const { return table_.FieldIndex(field) >= 0; }
+bool TableRecordSource::HasField(std::string_view field) const {
+  return table_.FieldIndex(field) >= 0 || (IsAddressTable(table_) && ComputedField(field) != nullptr);
+}
 
 std::optional<std::string> TableRecordSource::FieldWithLabel(std::string_view label) const {
   const QString wanted = QString::fromUtf8(label.data(), qsizetype(label.size()));

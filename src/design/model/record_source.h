@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "xbase/field.h"
 
 namespace xbase {
 class Table;
@@ -52,7 +55,8 @@ class MapRecordSource : public RecordSource {
 };
 
 // The current record of an address table, labels as the address layout
-// gives them. REQUIRES: table outlives the source.
+// gives them; besides the stored fields it offers the computed FullName,
+// FullNameWithPrefix and CityStateZip ("Full Name" ...). REQUIRES: table outlives the source.
 class TableRecordSource : public RecordSource {
  public:
   explicit TableRecordSource(const xbase::Table& table) : table_(table) {}
@@ -66,5 +70,10 @@ class TableRecordSource : public RecordSource {
  private:
   const xbase::Table& table_;
 };
+
+// The fields designs may bind to on `table`: its own, and on an address
+// table the computed ones too, under their own names ("FullName"); these
+// definitions describe a choice of field and are never written to a file.
+std::vector<xbase::FieldDef> FieldsOfferedBy(const xbase::Table& table);
 
 }  // namespace vellumo::design

@@ -1,6 +1,8 @@
 // Moving through an address table for the label preview.
 #include "label_record_navigator.h"
 
+#include "design/model/record_source.h"
+
 namespace vellumo {
 
 xbase::Status TableRecordNavigator::First() { return table_.GoTop(); }
@@ -16,6 +18,6 @@ xbase::Status TableRecordNavigator::Next() {
 
 xbase::Status TableRecordNavigator::Last() { return table_.GoBottom(); }
 
-std::vector<xbase::FieldDef> TableRecordNavigator::Fields() const { return table_.schema().fields(); }
+std::vector<xbase::FieldDef> TableRecordNavigator::Fields() const { return design::FieldsOfferedBy(table_); }
 
 }  // namespace vellumo
