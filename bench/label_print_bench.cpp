@@ -62,14 +62,23 @@ const std::string& Database(uint32_t labels) {
   return it->second;
 }
 
+// The request's stock and design; false, with the benchmark skipped, when
+// they cannot be loaded.
+bool LoadSource(benchmark::State& state, const cli::LabelRequest& request, cli::LabelSource* source) {
+  if (cli::LoadLabelSource(request, source).ok()) return true;
+  state.SkipWithError("no stock");
+  return false;
+}
+
 // Opens the database and chooses the request's records for a run of the
-// source's design; false when that fails.
-bool ChooseRecords(const cli::LabelRequest& request, const cli::LabelSource& source,
+// source's design; false, with the benchmark skipped, when that fails.
+bool ChooseRecords(benchmark::State& state, const cli::LabelRequest& request, const cli::LabelSource& source,
                    std::unique_ptr<xbase::Table>* table, vellumo::LabelRunInput* input) {
   cli::LabelSelection selection;
   const QString presort_file = QDir(QString::fromStdString(WorkDirectory())).filePath(vellumo::kPresortFileName);
   if (!cli::OpenTable(request.database, true, table).ok() ||
       !cli::SelectLabelRecords(**table, request, presort_file, &selection).ok()) {
+    state.SkipWithError("cannot choose the records");
     return false;
   }
   input->design = source.page.get();
@@ -91,18 +100,12 @@ void PrintLabels(benchmark::State& state, const char* stock, bool presort) {
   request.mailer_id = "123456";
   request.pdf = WorkDirectory() + "/labels.pdf";
   cli::LabelSource source;
-  if (!cli::LoadLabelSource(request, &source).ok()) {
-    state.SkipWithError("no stock");
-    return;
-  }
+  if (!LoadSource(state, request, &source)) return;
   vellumo::LabelRunTally tally;
   for (auto _ : state) {
     std::unique_ptr<xbase::Table> table;
     vellumo::LabelRunInput input;
-    if (!ChooseRecords(request, source, &table, &input)) {
-      state.SkipWithError("cannot choose the records");
-      return;
-    }
+    if (!ChooseRecords(state, request, source, &table, &input)) return;
     vellumo::PageMetrics letter;
     vellumo::TReportPdf pdf(QString::fromStdString(request.pdf), letter);
     vellumo::LabelRun run(std::move(input));
@@ -129,19 +132,13 @@ void BM_Preview5160(benchmark::State& state) {
   request.database = Database(static_cast<uint32_t>(state.range(0)));
   request.stock = "Avery 5160  Address";
   cli::LabelSource source;
-  if (!cli::LoadLabelSource(request, &source).ok()) {
-    state.SkipWithError("no stock");
-    return;
-  }
+  if (!LoadSource(state, request, &source)) return;
   double first_page_seconds = 0;
   size_t pages = 0;
   for (auto _ : state) {
     std::unique_ptr<xbase::Table> table;
     vellumo::LabelRunInput input;
-    if (!ChooseRecords(request, source, &table, &input)) {
-      state.SkipWithError("cannot choose the records");
-      return;
-    }
+    if (!ChooseRecords(state, request, source, &table, &input)) return;
     vellumo::PageStore store;
     vellumo::TReportFiler filer(&store, vellumo::PageMetrics());
     vellumo::LabelRun run(std::move(input));
