@@ -11,7 +11,7 @@
 #include "core/printer_calibrations.h"
 #include "core/windows/dialog_buttons.h"
 #include "labels/calibration/calibration_sheet.h"
-#include "labels/printing/label_paper.h"
+#include "labels/job/label_paper_setup.h"
 #include "printing/windows/printer_jobs.h"
 #include "printing/windows/shared_printer.h"
 
@@ -28,21 +28,6 @@ QDoubleSpinBox* SpinBox(double limit, double step, int decimals, const QString& 
   box->setSuffix(suffix);
   box->setValue(value);
   return box;
-}
-
-// Sets the shared printer's paper and orientation for the stock; false
-// when the user, asked because the printer does not confirm the size,
-// answers No.
-bool SetPaperForStock(const StockGeometry& geometry) {
-  SharedPrinter& printer = TheSharedPrinter();
-  const LabelPaper paper = PaperForStock(geometry);
-  printer.SetOrientation(paper.landscape ? poLandScape : poPortrait);
-  std::optional<QSizeF> read;
-  if (!SkipsPaperRequest(paper, printer.DriverName()) &&
-      printer.SetPaperSize(paper.code, Length::Inches(paper.width), Length::Inches(paper.height))) {
-    read = QSizeF(printer.PageWidth(), printer.PageHeight());
-  }
-  return !PaperNeedsQuestion(paper, read) || AskYesNo(PaperQuestionText(paper), kCaption);
 }
 
 }  // namespace
@@ -77,7 +62,8 @@ PrinterCalibration TCalibratePrinter::Values() const {
 }
 
 bool TCalibratePrinter::PrintSheet() {
-  if (!CheckPrintersPresent() || !SetPaperForStock(stock_.geometry)) return false;
+  SharedPrinter& printer = TheSharedPrinter();
+  if (!CheckPrintersPresent() || !SetUpLabelPaper(stock_.geometry, printer, printer.DriverName())) return false;
   TReportPrinter report;
   report.Title = QStringLiteral("Calibration Sheet");
   report.OutputFile = PdfOutputFile;
